@@ -1,0 +1,10 @@
+#pragma once
+
+#include "runtime/value.h"
+
+namespace sentinel {
+
+// Seconds since local midnight, with sub-second resolution.
+Single SecondsSinceMidnight();
+
+}  // namespace sentinel

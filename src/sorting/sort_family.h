@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+
+#include "runtime/collection.h"
+
+namespace sentinel {
+
+// Sentinel insertion sorts. Each builds a new collection of the placed entries
+// in ascending key order and makes the caller's reference point to it. Entries
+// whose key lies outside the sentinels' range are left out silently; the
+// *Unique routines also leave out every entry whose key is already placed
+// (the first of equal keys stays), the others put equal keys in the reverse of
+// their input order. A reference to no collection reads as empty. On an error
+// every reference and collection passed in is left exactly as it was.
+
+// Key: the leading number of the entry's text.
+// Sentinels "-99999999999999" and "99999999999999".
+void SortNumbers(CollectionRef& items);
+void SortNumbersUnique(CollectionRef& items);
+
+// Key: the entry's text, by UTF-16 code unit. Sentinels "0" and 13 letters Z.
+void SortStrings(CollectionRef& items);
+void SortStringsUnique(CollectionRef& items);
+
+// Key: the leading number of comma-separated field `fieldIndex` (from 0).
+// Sentinels: three fields of -99999999999999, and of 99999999999999. A text
+// without that field raises the position-out-of-range error, so with a
+// non-empty input any index outside 0 to 2 fails on the sentinels.
+void SortByField(CollectionRef& items, std::int16_t fieldIndex);
+void SortByFieldUnique(CollectionRef& items, std::int16_t fieldIndex);
+
+// Orders `keys` by their numeric keys and carries `companion` along position
+// for position; both references get new collections of equal length.
+// Companion entries beyond the keys' count are dropped; a companion shorter
+// than the keys raises the position-out-of-range error.
+void SortPairsByNumber(CollectionRef& keys, CollectionRef& companion);
+void SortPairsByNumberUnique(CollectionRef& keys, CollectionRef& companion);
+
+}  // namespace sentinel

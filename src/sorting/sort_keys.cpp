@@ -1,0 +1,28 @@
+#include "sorting/sort_keys.h"
+
+#include "runtime/conversions.h"
+
+namespace sentinel {
+
+double NumericKey(const Value& entry)
+{
+    if (const auto* text = std::get_if<Text>(&entry))
+        return LeadingNumber(*text);
+    return LeadingNumber(TextOf(entry));
+}
+
+double FieldKey(const Value& entry, std::int16_t fieldIndex)
+{
+    if (const auto* text = std::get_if<Text>(&entry))
+        return LeadingNumber(FieldAt(*text, fieldIndex));
+    return LeadingNumber(FieldAt(TextOf(entry), fieldIndex));
+}
+
+TextView TextKeys::operator()(const Value& entry)
+{
+    if (const auto* text = std::get_if<Text>(&entry))
+        return *text;
+    return numberTexts_.emplace_back(TextOf(entry));
+}
+
+}  // namespace sentinel
