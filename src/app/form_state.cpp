@@ -1,0 +1,12 @@
+#include "app/form_state.h"
+
+#include "runtime/conversions.h"
+
+namespace sentinel {
+
+Text CountCaption(TextView prefix, std::int32_t count)
+{
+    return Text(prefix) + WholeNumberText(count);
+}
+
+}  // namespace sentinel

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <vector>
+
+#include "app/controls.h"
+#include "data/vector3.h"
+#include "runtime/collection.h"
+#include "runtime/random.h"
+
+namespace sentinel {
+
+// Everything the window's commands share: the form-level variables and what
+// each control shows. The window owns one for its whole life; every handler
+// is a function on it.
+struct FormState {
+    CollectionRef colItems;  // the working list
+    CollectionRef colAngles;  // the start-up whole numbers
+    std::array<Vector3, 21> aVectors{};
+    std::vector<Single> aAngles;
+    std::int32_t nStringCount = 0;
+    std::chrono::steady_clock::time_point sngStart{};  // when the timed step began
+    Single sngElapsed = 0;  // seconds the last timed step took
+
+    ListBox List1;
+    ListBox List2;
+    ListBox List3;
+    Label lblSortTime;
+    Label Lbl1;
+    Label Lbl2;
+    Label Lbl3;
+
+    Random generator;
+    char16_t decimalSeparator = u'.';  // the user's locale's, set by the window
+};
+
+using Handler = void (*)(FormState&);
+
+// A count label: its prefix directly followed by the count's digits.
+Text CountCaption(TextView prefix, std::int32_t count);
+
+}  // namespace sentinel

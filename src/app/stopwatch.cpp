@@ -1,0 +1,24 @@
+#include "app/stopwatch.h"
+
+#include "runtime/conversions.h"
+
+namespace sentinel {
+
+void StartStopwatch(FormState& form)
+{
+    form.sngStart = std::chrono::steady_clock::now();
+}
+
+void StopStopwatch(FormState& form)
+{
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - form.sngStart;
+    form.sngElapsed = ToSingle(elapsed.count());
+    form.lblSortTime.caption = ElapsedTimeText(form.sngElapsed, form.decimalSeparator);
+}
+
+Text ElapsedTimeText(Single seconds, char16_t decimalSeparator)
+{
+    return u"Elapsed time:  " + FormatFixed(seconds, 6, decimalSeparator) + u" seconds";
+}
+
+}  // namespace sentinel

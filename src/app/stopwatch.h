@@ -1,0 +1,16 @@
+#pragma once
+
+#include "app/form_state.h"
+
+namespace sentinel {
+
+// The stopwatch of the timed commands. It reads a monotonic clock, so a step
+// that spans midnight or a clock change still measures its true length.
+void StartStopwatch(FormState& form);
+// Stores the seconds since the start in sngElapsed and shows them in lblSortTime.
+void StopStopwatch(FormState& form);
+
+// "Elapsed time:  " + seconds in the picture "0.000000" + " seconds".
+Text ElapsedTimeText(Single seconds, char16_t decimalSeparator);
+
+}  // namespace sentinel

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "app/form_state.h"
+
+namespace sentinel {
+
+// Four random capitals "A" to "Z". Clears List1 and re-seeds the generator
+// from the clock on every call.
+Text RandomWord(FormState& form);
+
+// A random whole number from 1 to 9999 as text, right-aligned to at least 3
+// characters. Re-seeds the generator from the clock on every call.
+Text RandomNumberText(FormState& form);
+
+// Timed: 1,000 number texts as colItems and 1,000 other draws in List1, then
+// Lbl1 = "unSort Num= 1000".
+void CmdCreateNumber_Click(FormState& form);
+
+// 1,000 words as colItems, listed in List1. Not timed; sets no label.
+void CmdCreateString_Click(FormState& form);
+
+}  // namespace sentinel

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "app/form_state.h"
+
+namespace sentinel {
+
+// The window's load handler: the 21 start-up vectors, their texts as colItems
+// and as the rows of List1, and 21 whole numbers from 0 to 20 drawn from the
+// generator before it is ever re-seeded, so the same on every run.
+void Form_Load(FormState& form);
+
+}  // namespace sentinel

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "app/form_state.h"
+
+namespace sentinel {
+
+// Refills List1 with six fixed texts and five binary comparisons between
+// them, each as its label followed by True or False. Touches nothing else.
+void CmdHiLo_Click(FormState& form);
+
+}  // namespace sentinel
