@@ -1,0 +1,24 @@
+#include <gtest/gtest.h>
+
+#include "app/stopwatch.h"
+#include "support/form.h"
+
+namespace sentinel {
+namespace {
+
+TEST(Stopwatch, ShowsTheElapsedTimeInSixDecimals)
+{
+    EXPECT_EQ(ElapsedTimeText(0.046875F, u'.'), u"Elapsed time:  0.046875 seconds");
+    EXPECT_EQ(ElapsedTimeText(0.0000004F, u'.'), u"Elapsed time:  0.000000 seconds");
+    EXPECT_EQ(ElapsedTimeText(1.5F, u','), u"Elapsed time:  1,500000 seconds");
+
+    FormState form;
+    StartStopwatch(form);
+    StopStopwatch(form);
+    EXPECT_GE(form.sngElapsed, 0.0F);
+    EXPECT_LT(form.sngElapsed, 60.0F);
+    EXPECT_EQ(form.lblSortTime.caption, ElapsedTimeText(form.sngElapsed, u'.'));
+}
+
+}  // namespace
+}  // namespace sentinel

@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <regex>
+
+#include "data/sample_data.h"
+#include "support/form.h"
+
+namespace sentinel {
+namespace {
+
+bool IsNumberText(TextView text)
+{
+    // 1 to 9999, right-aligned to at least three characters.
+    static const std::regex pattern("  [1-9]| [1-9][0-9]|[1-9][0-9]{2,3}");
+    return std::regex_match(Printable(text), pattern);
+}
+
+bool IsWord(TextView text)
+{
+    return text.size() == 4 && std::all_of(text.begin(), text.end(), [](char16_t c) { return c >= u'A' && c <= u'Z'; });
+}
+
+TEST(CreateNumber, MakesAThousandNumberTextsAndListsOtherDraws)
+{
+    FormState form = LoadedForm();
+    CmdCreateNumber_Click(form);
+    const auto items = Texts(form.colItems);
+    ASSERT_EQ(items.size(), 1000U);
+    ASSERT_EQ(form.List1.Rows().size(), 1000U);
+    EXPECT_TRUE(std::all_of(items.begin(), items.end(), IsNumberText));
+    EXPECT_TRUE(std::all_of(form.List1.Rows().begin(), form.List1.Rows().end(), IsNumberText));
+    EXPECT_NE(form.List1.Rows(), items) << "List1 shows separate draws";
+    EXPECT_GT(std::set<Text>(items.begin(), items.end()).size(), 500U) << "re-seeding must not repeat values";
+    EXPECT_EQ(form.Lbl1.caption, u"unSort Num= 1000");
+    EXPECT_TRUE(IsElapsedTimeText(form.lblSortTime.caption)) << Printable(form.lblSortTime.caption);
+    EXPECT_GE(form.sngElapsed, 0.0F);
+    EXPECT_EQ(form.Lbl2.caption, u"Label1");
+    EXPECT_EQ(form.colAngles->Count(), 21);
+}
+
+TEST(CreateString, MakesAThousandWordsListedInOrder)
+{
+    FormState form = LoadedForm();
+    CmdCreateString_Click(form);
+    const auto items = Texts(form.colItems);
+    ASSERT_EQ(items.size(), 1000U);
+    EXPECT_EQ(form.nStringCount, 1000);
+    EXPECT_EQ(form.List1.Rows(), items);
+    EXPECT_TRUE(std::all_of(items.begin(), items.end(), IsWord));
+    EXPECT_EQ(form.Lbl1.caption, u"Label1");
+    EXPECT_EQ(form.lblSortTime.caption, u"Label1");
+
+    CmdCreateString_Click(form);
+    EXPECT_EQ(form.colItems->Count(), 1000) << "a second run replaces, nothing accumulates";
+}
+
+TEST(CreateString, EveryLetterTurnsUpInEveryPosition)
+{
+    FormState form = LoadedForm();
+    std::map<std::pair<int, char16_t>, int> counts;
+    for (int run = 0; run < 4; ++run) {
+        CmdCreateString_Click(form);
+        for (const Text& word : Texts(form.colItems))
+            for (int position = 0; position < 4; ++position)
+                ++counts[{position, word[static_cast<std::size_t>(position)]}];
+    }
+    ASSERT_EQ(counts.size(), 4U * 26U);
+    for (const auto& [key, count] : counts)
+        EXPECT_NEAR(count, 4000 / 26, 70) << "position " << key.first << " letter " << char(key.second);
+}
+
+}  // namespace
+}  // namespace sentinel

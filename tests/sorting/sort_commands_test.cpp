@@ -1,0 +1,198 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+#include "runtime/conversions.h"
+#include "runtime/runtime_error.h"
+#include "sorting/sort_commands.h"
+#include "support/form.h"
+
+namespace sentinel {
+namespace {
+
+using Rows = std::vector<Text>;
+
+const Rows kByFirstField = {
+    u"-120,20,31", u"-120,20,30", u"-120,20,30", u"-30,40,32", u"-30,40,30", u"-30,40,30", u"-20,20,30",
+    u"-20,20,30",  u"20,20,30",   u"20,20,30",   u"20,20,30",  u"20,20,30",  u"30,40,30",  u"30,40,30",
+    u"30,40,30",   u"30,40,30",   u"30,40,30",   u"120,20,30", u"120,20,30", u"120,20,30", u"120,20,30",
+};
+const Rows kFirstOfEachX = {u"-120,20,30", u"-30,40,30", u"-20,20,30", u"20,20,30", u"30,40,30", u"120,20,30"};
+
+Rows Numbered(const Rows& entries)
+{
+    Rows rows;
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        rows.push_back(u"i= " + WholeNumberText(static_cast<std::int64_t>(i + 1)) + u" ;str= " + entries[i]);
+    return rows;
+}
+
+Rows Repeated(const Text& text, int times)
+{
+    return Rows(static_cast<std::size_t>(times), text);
+}
+
+Rows Joined(std::initializer_list<Rows> parts)
+{
+    Rows all;
+    for (const Rows& part : parts)
+        all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+struct WorkingListRow {
+    const char* name;
+    Handler command;
+    ListBox FormState::*list;
+    Label FormState::*countLabel;
+    Rows rows;
+    Text caption;
+};
+
+TEST(WorkingListCommands, OnTheStartUpData)
+{
+    const WorkingListRow rows[] = {
+        {"SortNum", CmdSortNum_Click, &FormState::List2, &FormState::Lbl2, kByFirstField, u"unSort Num= 21"},
+        {"SortStr", CmdSortStr_Click, &FormState::List2, &FormState::Lbl2,
+         Joined({Repeated(u"120,20,30", 4), Repeated(u"20,20,30", 4), Repeated(u"30,40,30", 5)}),
+         u"unSort Num= 13"},
+        {"DuplicateNum", cmdDuplicate_Click, &FormState::List3, &FormState::Lbl3, kFirstOfEachX,
+         u"dulpictate Num= 6"},
+        {"SortStr_Duplicate", CmdSortStr_Duplicate_Click, &FormState::List3, &FormState::Lbl3,
+         {u"120,20,30", u"20,20,30", u"30,40,30"}, u"Duplicate Str Num= 3"},
+    };
+    for (const auto& row : rows) {
+        FormState form = LoadedForm();
+        row.command(form);
+        EXPECT_EQ((form.*row.list).Rows(), row.rows) << row.name;
+        EXPECT_EQ(Texts(form.colItems), row.rows) << row.name << ": the result is the new working list";
+        EXPECT_EQ((form.*row.countLabel).caption, row.caption) << row.name;
+        EXPECT_TRUE(IsElapsedTimeText(form.lblSortTime.caption)) << row.name;
+        EXPECT_EQ(form.List1.Rows(), kStartUpTexts) << row.name;
+        EXPECT_EQ(form.Lbl1.caption, u"Label1") << row.name;
+    }
+}
+
+TEST(WorkingListCommands, ClearTheirListAndRecountTheThinnedList)
+{
+    FormState form = LoadedForm();
+    CmdSortNum_Click(form);
+    CmdSortNum_Click(form);
+    EXPECT_EQ(form.List2.Rows().size(), 21U) << "cleared, not appended";
+    EXPECT_EQ(form.List2.Rows()[0], u"-120,20,30") << "equal keys reversed again";
+    EXPECT_EQ(form.List2.Rows()[2], u"-120,20,31");
+    cmdDuplicate_Click(form);
+    CmdSortNum_Click(form);
+    EXPECT_EQ(form.List2.Rows().size(), 6U);
+    EXPECT_EQ(form.Lbl2.caption, u"unSort Num= 6");
+
+    form.colItems = std::make_shared<Collection>();
+    CmdSortNum_Click(form);
+    EXPECT_TRUE(form.List2.Rows().empty());
+    EXPECT_EQ(form.Lbl2.caption, u"unSort Num= 0");
+
+    form.colItems = nullptr;
+    CmdSortStr_Duplicate_Click(form);
+    EXPECT_EQ(form.Lbl3.caption, u"Duplicate Str Num= 0");
+}
+
+TEST(WorkingListCommands, MoreThan32767RowsOverflowAfterTheTimeIsShown)
+{
+    FormState form = LoadedForm();
+    std::vector<Value> ascending;
+    for (int i = 1; i <= 32768; ++i)
+        ascending.emplace_back(WholeNumberText(i));
+    form.colItems = std::make_shared<Collection>(std::move(ascending));
+    form.List2.AddItem(u"old row");
+    try {
+        CmdSortNum_Click(form);
+        FAIL() << "no overflow";
+    } catch (const RuntimeError& error) {
+        EXPECT_EQ(error.Kind(), ErrorKind::Overflow);
+    }
+    EXPECT_TRUE(form.List2.Rows().empty()) << "cleared, and no row listed";
+    EXPECT_TRUE(IsElapsedTimeText(form.lblSortTime.caption));
+    EXPECT_EQ(form.Lbl2.caption, u"Label1");
+    EXPECT_EQ(form.colItems->Count(), 32768) << "the sort itself completed";
+}
+
+TEST(VectorCommands, SortAppendsNumberedRowsAndReversesEqualKeysAgain)
+{
+    FormState form = LoadedForm();
+    CmdSort_Click(form);
+    EXPECT_EQ(form.List2.Rows(), Numbered(kByFirstField));
+    CmdSort_Click(form);
+    const Rows& rows = form.List2.Rows();
+    ASSERT_EQ(rows.size(), 42U);
+    EXPECT_EQ(Rows(rows.begin() + 21, rows.begin() + 27),
+              (Rows{u"i= 1 ;str= -120,20,30", u"i= 2 ;str= -120,20,30", u"i= 3 ;str= -120,20,31",
+                    u"i= 4 ;str= -30,40,30", u"i= 5 ;str= -30,40,30", u"i= 6 ;str= -30,40,32"}));
+    for (const Label* label : {&form.lblSortTime, &form.Lbl1, &form.Lbl2, &form.Lbl3})
+        EXPECT_EQ(label->caption, u"Label1");
+}
+
+TEST(VectorCommands, RemoveDuplicateKeepsTheFirstOfEachX)
+{
+    FormState form = LoadedForm();
+    CmdRemoveDuplicate_Click(form);
+    EXPECT_EQ(form.List3.Rows(), Numbered(kFirstOfEachX));
+    EXPECT_EQ(Texts(form.colItems), kFirstOfEachX);
+}
+
+TEST(VectorCommands, SortAngOrdersTheNumbersAloneBesideTheUnmovedTexts)
+{
+    FormState form = LoadedForm();
+    std::vector<Single> angles;
+    for (const Value& angle : Entries(form.colAngles))
+        angles.push_back(std::get<Single>(angle));
+    std::sort(angles.begin(), angles.end());
+    CmdSortAng_Click(form);
+    Rows expected;
+    for (std::size_t i = 0; i < angles.size(); ++i)
+        expected.push_back(SingleText(angles[i]) + u";" + kStartUpTexts[i]);
+    EXPECT_EQ(form.List2.Rows(), expected);
+    EXPECT_EQ(Texts(form.colItems), kStartUpTexts);
+}
+
+TEST(VectorCommands, SortAngDuplicatePairsEachNumberWithItsFirstText)
+{
+    FormState form = LoadedForm();
+    const std::vector<Value> angles = Entries(form.colAngles);
+    std::map<Single, Text> firstText;
+    for (std::size_t i = 0; i < angles.size(); ++i)
+        firstText.emplace(std::get<Single>(angles[i]), kStartUpTexts[i]);
+    Rows expected;
+    for (const auto& [angle, text] : firstText)
+        expected.push_back(SingleText(angle) + u";" + text);
+
+    Command1_Click(form);
+    EXPECT_EQ(form.List3.Rows(), expected);
+    EXPECT_EQ(form.colItems->Count(), static_cast<std::int32_t>(firstText.size()));
+    Command1_Click(form);
+    EXPECT_EQ(form.List3.Rows(), Joined({expected, expected})) << "nothing more dropped";
+}
+
+TEST(VectorCommands, ShortWorkingListsFailAtTheStatedStep)
+{
+    FormState form = LoadedForm();
+    form.colItems = TextsCollection({u"a", u"b", u"c"});
+    form.List2.AddItem(u"earlier");
+    EXPECT_THROW(CmdSortAng_Click(form), RuntimeError);
+    ASSERT_EQ(form.List2.Rows().size(), 4U) << "rows before the failing one stay";
+    EXPECT_EQ(form.List2.Rows()[3].substr(form.List2.Rows()[3].find(u';')), u";c");
+
+    FormState paired = LoadedForm();
+    const CollectionRef items = paired.colItems = TextsCollection({u"a", u"b"});
+    const CollectionRef angles = paired.colAngles;
+    const Rows anglesBefore = Texts(angles);
+    EXPECT_THROW(Command1_Click(paired), RuntimeError);
+    EXPECT_TRUE(paired.List3.Rows().empty());
+    EXPECT_EQ(paired.colItems, items);
+    EXPECT_EQ(paired.colAngles, angles);
+    EXPECT_EQ(Texts(paired.colAngles), anglesBefore);
+    EXPECT_EQ(Texts(paired.colItems), (Rows{u"a", u"b"}));
+}
+
+}  // namespace
+}  // namespace sentinel
