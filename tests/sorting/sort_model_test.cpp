@@ -11,6 +11,7 @@
 #include "runtime/runtime_error.h"
 #include "sorting/sort_family.h"
 #include "sorting/sort_keys.h"
+#include "support/reference_sort.h"
 #include "support/text.h"
 
 namespace sentinel {
@@ -25,37 +26,19 @@ struct Model {
     bool strict;
 };
 
-// Inclusive: the entries whose key lies within the sentinels' range, equal keys
-// in reverse input order. Strict: the first entry of each key strictly inside.
 std::vector<std::int32_t> ModelOrder(const std::vector<Value>& entries, const Model& model)
 {
-    std::vector<std::pair<Key, std::int32_t>> kept;
-    for (std::int32_t i = 0; i < static_cast<std::int32_t>(entries.size()); ++i) {
-        const Key key = model.key(entries[i]);
-        const bool inside = model.strict ? (model.low < key && key < model.high)
-                                         : (model.low <= key && key <= model.high);
-        if (inside)
-            kept.emplace_back(key, i);
-    }
-    if (model.strict) {
-        std::stable_sort(kept.begin(), kept.end(), [](auto& a, auto& b) { return a.first < b.first; });
-        kept.erase(std::unique(kept.begin(), kept.end(), [](auto& a, auto& b) { return a.first == b.first; }),
-                   kept.end());
-    } else {
-        std::reverse(kept.begin(), kept.end());
-        std::stable_sort(kept.begin(), kept.end(), [](auto& a, auto& b) { return a.first < b.first; });
-    }
-    std::vector<std::int32_t> order;
-    for (const auto& entry : kept)
-        order.push_back(entry.second);
-    return order;
+    return ReferenceOrder(
+        static_cast<std::int32_t>(entries.size()),
+        [&](std::int32_t i) { return model.key(entries[static_cast<std::size_t>(i - 1)]); }, model.low, model.high,
+        model.strict);
 }
 
 std::vector<Value> Pick(const std::vector<Value>& entries, const std::vector<std::int32_t>& order)
 {
     std::vector<Value> picked;
     for (const std::int32_t i : order)
-        picked.push_back(entries[static_cast<std::size_t>(i)]);
+        picked.push_back(entries[static_cast<std::size_t>(i - 1)]);
     return picked;
 }
 

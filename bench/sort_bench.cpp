@@ -1,0 +1,273 @@
+// The eight sentinel insertion routines against the floor (a standard stable
+// sort giving the identical result), a size sweep with fitted growth, and the
+// commands end to end through the form.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "data/sample_data.h"
+#include "data/start_up_data.h"
+#include "inputs.h"
+#include "sorting/sort_commands.h"
+#include "sorting/sort_family.h"
+#include "sorting/sort_keys.h"
+#include "summary_reporter.h"
+#include "support/reference_sort.h"
+#include "support/text.h"
+
+namespace sentinel::bench {
+namespace {
+
+// Sorts keys, and the companion where the routine takes one.
+using PairSort = std::function<void(CollectionRef& keys, CollectionRef& companion)>;
+
+struct Routine {
+    std::string name;
+    PairSort sentinel;
+    PairSort floor;
+    std::function<std::vector<Value>()> input;
+    bool paired = false;
+};
+
+constexpr double kLowNumber = -99999999999999.0;
+constexpr double kHighNumber = 99999999999999.0;
+
+CollectionRef Gather(const Collection& source, const std::vector<std::int32_t>& order)
+{
+    std::vector<Value> entries;
+    entries.reserve(order.size());
+    for (const std::int32_t position : order)
+        entries.push_back(source.Item(position));
+    return std::make_shared<Collection>(std::move(entries));
+}
+
+// The floor: keys computed once, a stable sort, and the new collection built.
+template <class KeyOf, class Key>
+PairSort Floor(KeyOf keyOf, Key low, Key high, bool strict)
+{
+    return [=](CollectionRef& keys, CollectionRef& companion) {
+        KeyOf keyFunction = keyOf;
+        const Collection& source = *keys;
+        const auto order = ReferenceOrder<Key>(
+            source.Count(), [&](std::int32_t i) { return Key(keyFunction(source.Item(i))); }, low, high, strict);
+        CollectionRef sorted = Gather(source, order);
+        if (companion)
+            companion = Gather(*companion, order);
+        keys = std::move(sorted);
+    };
+}
+
+PairSort Single(void (*sort)(CollectionRef&))
+{
+    return [sort](CollectionRef& keys, CollectionRef&) { sort(keys); };
+}
+
+std::vector<Routine> Routines()
+{
+    const auto field = [](const Value& entry) { return FieldKey(entry, 0); };
+    InputMaker maker(20261208);
+    const auto numbers = maker.NumberTexts(1000);
+    const auto words = maker.Words(1000);
+    const auto vectors = maker.VectorTexts(1000);
+    const auto whole = maker.WholeNumbers(21);
+    const auto numberTexts = [numbers] { return numbers; };
+    const auto wordTexts = [words] { return words; };
+    const auto vectorTexts = [vectors] { return vectors; };
+    const auto wholeNumbers = [whole] { return whole; };
+    const TextView lowText = u"0";
+    const TextView highText = u"ZZZZZZZZZZZZZ";
+    return {
+        {"SortNumbers", Single(SortNumbers), Floor(NumericKey, kLowNumber, kHighNumber, false), numberTexts},
+        {"SortNumbersUnique", Single(SortNumbersUnique), Floor(NumericKey, kLowNumber, kHighNumber, true),
+         numberTexts},
+        {"SortStrings", Single(SortStrings), Floor(TextKeys{}, lowText, highText, false), wordTexts},
+        {"SortStringsUnique", Single(SortStringsUnique), Floor(TextKeys{}, lowText, highText, true), wordTexts},
+        {"SortByField", [](CollectionRef& k, CollectionRef&) { SortByField(k, 0); },
+         Floor(field, kLowNumber, kHighNumber, false), vectorTexts},
+        {"SortByFieldUnique", [](CollectionRef& k, CollectionRef&) { SortByFieldUnique(k, 0); },
+         Floor(field, kLowNumber, kHighNumber, true), vectorTexts},
+        {"SortPairsByNumber", SortPairsByNumber, Floor(NumericKey, kLowNumber, kHighNumber, false), wholeNumbers,
+         true},
+        {"SortPairsByNumberUnique", SortPairsByNumberUnique, Floor(NumericKey, kLowNumber, kHighNumber, true),
+         wholeNumbers, true},
+    };
+}
+
+const char* const kShapes[] = {"random", "ascending", "descending"};
+
+// The input in key order (ascending) or its reverse, by the routine's own sort
+// with no entry dropped: the inclusive floor on the input places them all.
+std::vector<Value> Shaped(const Routine& routine, const std::string& shape)
+{
+    std::vector<Value> entries = routine.input();
+    if (shape == "random")
+        return entries;
+    CollectionRef keys = std::make_shared<Collection>(entries);
+    CollectionRef none;
+    routine.floor(keys, none);
+    entries = Entries(keys);
+    if (shape == "descending")
+        std::reverse(entries.begin(), entries.end());
+    return entries;
+}
+
+CollectionRef CompanionFor(std::size_t count)
+{
+    return std::make_shared<Collection>(InputMaker(7).VectorTexts(static_cast<std::int32_t>(count)));
+}
+
+// Before anything is timed: both give the identical result, or the run stops.
+void CheckSameResult(const std::string& name, const Routine& routine, const std::vector<Value>& input)
+{
+    CollectionRef sentinelKeys = std::make_shared<Collection>(input);
+    CollectionRef floorKeys = sentinelKeys;
+    CollectionRef sentinelCompanion = routine.paired ? CompanionFor(input.size()) : nullptr;
+    CollectionRef floorCompanion = sentinelCompanion;
+    routine.sentinel(sentinelKeys, sentinelCompanion);
+    routine.floor(floorKeys, floorCompanion);
+    if (Entries(sentinelKeys) != Entries(floorKeys) || Entries(sentinelCompanion) != Entries(floorCompanion)) {
+        std::fprintf(stderr, "FAILED: %s gives another result than the floor\n", name.c_str());
+        std::exit(EXIT_FAILURE);
+    }
+}
+
+void RegisterRoutine(const Routine& routine)
+{
+    for (const char* shape : kShapes) {
+        const std::vector<Value> input = Shaped(routine, shape);
+        const std::string suffix = routine.name + "/" + shape;
+        CheckSameResult(suffix, routine, input);
+        for (const auto& [kind, sort] : {std::pair{"sentinel", routine.sentinel}, std::pair{"floor", routine.floor}}) {
+            const CollectionRef keys = std::make_shared<Collection>(input);
+            const CollectionRef companion = routine.paired ? CompanionFor(input.size()) : nullptr;
+            benchmark::RegisterBenchmark((std::string(kind) + "/" + suffix).c_str(),
+                                         [keys, companion, sort = sort](benchmark::State& state) {
+                                             for (auto _ : state) {
+                                                 CollectionRef k = keys;
+                                                 CollectionRef c = companion;
+                                                 sort(k, c);
+                                                 benchmark::DoNotOptimize(k.get());
+                                             }
+                                         })
+                ->Unit(benchmark::kMicrosecond);
+        }
+    }
+}
+
+// SortNumbers and SortNumbersUnique from 250 to 16,000 entries. The numbers
+// reach 999,999 so that duplicates are rare and the unique sort keeps growing.
+void RegisterSweep(const std::string& name, void (*sort)(CollectionRef&), const std::string& shape)
+{
+    benchmark::RegisterBenchmark(("sweep/" + name + "/" + shape).c_str(),
+                                 [sort, shape](benchmark::State& state) {
+                                     const auto count = static_cast<std::int32_t>(state.range(0));
+                                     std::vector<Value> entries = InputMaker(1).NumberTexts(count, 999999);
+                                     if (shape != "random") {
+                                         std::stable_sort(entries.begin(), entries.end(), [](auto& a, auto& b) {
+                                             return NumericKey(a) < NumericKey(b);
+                                         });
+                                     }
+                                     if (shape == "descending")
+                                         std::reverse(entries.begin(), entries.end());
+                                     const CollectionRef input = std::make_shared<Collection>(std::move(entries));
+                                     for (auto _ : state) {
+                                         CollectionRef items = input;
+                                         sort(items);
+                                         benchmark::DoNotOptimize(items.get());
+                                     }
+                                     state.SetComplexityN(count);
+                                 })
+        ->Arg(250)->Arg(500)->Arg(1000)->Arg(2000)->Arg(4000)->Arg(8000)->Arg(16000)
+        ->Complexity(benchmark::oNSquared)
+        ->Unit(benchmark::kMillisecond);
+}
+
+void RegisterCommands()
+{
+    benchmark::RegisterBenchmark("command/CmdCreateNumber_Click", [](benchmark::State& state) {
+        FormState form;
+        Form_Load(form);
+        for (auto _ : state)
+            CmdCreateNumber_Click(form);
+    })->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("command/CmdSortNum_Click", [](benchmark::State& state) {
+        FormState form;
+        Form_Load(form);
+        const CollectionRef numbers = std::make_shared<Collection>(InputMaker(3).NumberTexts(1000));
+        for (auto _ : state) {
+            form.colItems = numbers;
+            CmdSortNum_Click(form);
+        }
+    })->Unit(benchmark::kMicrosecond);
+}
+
+// Least-squares slope of log(time) over log(n): the growth exponent.
+double FittedExponent(const SummaryReporter& reporter, const std::string& name)
+{
+    double sumX = 0, sumY = 0, sumXX = 0, sumXY = 0;
+    int points = 0;
+    for (int n = 250; n <= 16000; n *= 2) {
+        const double micros = reporter.Micros(name + "/" + std::to_string(n));
+        if (micros <= 0)
+            continue;
+        const double x = std::log(n);
+        const double y = std::log(micros);
+        sumX += x, sumY += y, sumXX += x * x, sumXY += x * y, ++points;
+    }
+    return points < 2 ? 0.0 : (points * sumXY - sumX * sumY) / (points * sumXX - sumX * sumX);
+}
+
+void PrintSummary(const SummaryReporter& reporter)
+{
+    std::printf("\n| routine | shape | sentinel (us) | floor (us) | ratio |\n|---|---|---:|---:|---:|\n");
+    for (const Routine& routine : Routines()) {
+        for (const char* shape : kShapes) {
+            const std::string suffix = routine.name + "/" + shape;
+            const double sentinel = reporter.Micros("sentinel/" + suffix);
+            const double floor = reporter.Micros("floor/" + suffix);
+            if (sentinel > 0 && floor > 0)
+                std::printf("| %s | %s | %.1f | %.1f | %.2f |\n", routine.name.c_str(), shape, sentinel, floor,
+                            sentinel / floor);
+        }
+    }
+    std::printf("\n| sweep | fitted exponent |\n|---|---:|\n");
+    for (const char* name : {"SortNumbers/random", "SortNumbersUnique/random", "SortNumbers/ascending",
+                             "SortNumbersUnique/ascending", "SortNumbers/descending"}) {
+        const double exponent = FittedExponent(reporter, std::string("sweep/") + name);
+        if (exponent > 0)
+            std::printf("| %s | %.2f |\n", name, exponent);
+    }
+    const double ascending = reporter.Micros("sweep/SortNumbers/ascending/4000");
+    const double descending = reporter.Micros("sweep/SortNumbers/descending/4000");
+    if (ascending > 0 && descending > 0)
+        std::printf("\nSortNumbers at n = 4000: ascending %.0f us, descending %.0f us, %.0f times faster\n",
+                    ascending, descending, ascending / descending);
+    std::printf("\n| command | time (us) |\n|---|---:|\n");
+    for (const char* name : {"command/CmdCreateNumber_Click", "command/CmdSortNum_Click"})
+        std::printf("| %s | %.1f |\n", name, reporter.Micros(name));
+}
+
+}  // namespace
+}  // namespace sentinel::bench
+
+int main(int argc, char** argv)
+{
+    using namespace sentinel::bench;
+    for (const Routine& routine : Routines())
+        RegisterRoutine(routine);
+    for (const char* shape : kShapes) {
+        RegisterSweep("SortNumbers", sentinel::SortNumbers, shape);
+        RegisterSweep("SortNumbersUnique", sentinel::SortNumbersUnique, shape);
+    }
+    RegisterCommands();
+    benchmark::Initialize(&argc, argv);
+    SummaryReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    PrintSummary(reporter);
+    benchmark::Shutdown();
+    return 0;
+}

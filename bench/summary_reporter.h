@@ -1,0 +1,52 @@
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace sentinel::bench {
+
+// Passes every run to the console and keeps its times per iteration, in
+// microseconds, for the summary printed after the last run.
+class SummaryReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& run : runs) {
+            if (run.run_type == Run::RT_Iteration && run.iterations > 0)
+                micros_[run.benchmark_name()].push_back(run.GetAdjustedRealTime() * Scale(run.time_unit));
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    // Median time per iteration over the repetitions of the benchmark with
+    // this name; 0 when it did not run.
+    double Micros(const std::string& name) const
+    {
+        const auto found = micros_.find(name);
+        if (found == micros_.end())
+            return 0.0;
+        std::vector<double> times = found->second;
+        std::nth_element(times.begin(), times.begin() + times.size() / 2, times.end());
+        return times[times.size() / 2];
+    }
+
+private:
+    static double Scale(benchmark::TimeUnit unit)
+    {
+        switch (unit) {
+        case benchmark::kNanosecond: return 1e-3;
+        case benchmark::kMicrosecond: return 1.0;
+        case benchmark::kMillisecond: return 1e3;
+        case benchmark::kSecond: return 1e6;
+        }
+        return 1.0;
+    }
+
+    std::map<std::string, std::vector<double>> micros_;
+};
+
+}  // namespace sentinel::bench

@@ -1,0 +1,249 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+#include "app/frm_demo.h"
+#include "runtime/conversions.h"
+#include "support/form.h"
+
+namespace sentinel {
+namespace {
+
+QString Name(const ControlSpec& spec)
+{
+    return QString::fromUtf8(spec.name.data(), static_cast<qsizetype>(spec.name.size()));
+}
+
+QString ToQ(TextView text)
+{
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+int Twips(int pixels, qreal dotsPerInch)
+{
+    return qRound(pixels * 1440.0 / dotsPerInch);
+}
+
+QStringList RowsOf(const QListWidget& list)
+{
+    QStringList rows;
+    for (int row = 0; row < list.count(); ++row)
+        rows.append(list.item(row)->text());
+    return rows;
+}
+
+QStringList ToQ(const std::vector<Text>& rows)
+{
+    QStringList list;
+    for (const Text& row : rows)
+        list.append(ToQ(row));
+    return list;
+}
+
+class FrmDemoTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        window = std::make_unique<FrmDemo>([this](const RuntimeError& error) { errors.push_back(error); });
+        window->show();
+    }
+
+    template <class Widget>
+    Widget& Control(const ControlSpec& spec)
+    {
+        auto* widget = window->findChild<Widget*>(Name(spec));
+        if (!widget)
+            throw std::runtime_error("no control " + std::string(spec.name));
+        return *widget;
+    }
+
+    QPushButton& Button(std::string_view name)
+    {
+        for (const ControlSpec& spec : kControls)
+            if (spec.name == name)
+                return Control<QPushButton>(spec);
+        throw std::runtime_error("no button " + std::string(name));
+    }
+
+    // Every list and label shows what the form state holds.
+    void ExpectWidgetsShowTheForm()
+    {
+        for (const ControlSpec& spec : kControls) {
+            if (spec.list)
+                EXPECT_EQ(RowsOf(Control<QListWidget>(spec)), ToQ((window->Form().*spec.list).Rows())) << spec.name;
+            if (spec.label)
+                EXPECT_EQ(Control<QLabel>(spec).text(), ToQ((window->Form().*spec.label).caption)) << spec.name;
+        }
+    }
+
+    std::unique_ptr<FrmDemo> window;
+    std::vector<RuntimeError> errors;
+};
+
+TEST_F(FrmDemoTest, BuildsTheEighteenControlsAsTheTableSays)
+{
+    const qreal dpiX = window->screen()->logicalDotsPerInchX();
+    const qreal dpiY = window->screen()->logicalDotsPerInchY();
+    EXPECT_EQ(window->windowTitle(), "FrmDemo");
+    EXPECT_NEAR(Twips(window->width(), dpiX), kClientWidthTwips, 15);
+    EXPECT_NEAR(Twips(window->height(), dpiY), kClientHeightTwips, 15);
+    EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "fixed size";
+    EXPECT_EQ(window->children().size(), static_cast<int>(kControls.size()));
+
+    for (const ControlSpec& spec : kControls) {
+        QWidget& widget = Control<QWidget>(spec);
+        EXPECT_NEAR(Twips(widget.x(), dpiX), spec.place.left, 15) << spec.name;
+        EXPECT_NEAR(Twips(widget.y(), dpiY), spec.place.top, 15) << spec.name;
+        EXPECT_EQ(widget.accessibleDescription(), Name(spec)) << spec.name;
+        switch (spec.kind) {
+        case ControlKind::Button:
+            EXPECT_EQ(Control<QPushButton>(spec).text(), ToQ(spec.caption)) << spec.name;
+            EXPECT_EQ(widget.isEnabled(), spec.available) << spec.name;
+            EXPECT_TRUE(widget.accessibleName().isEmpty()) << spec.name << ": the caption is the name";
+            EXPECT_NEAR(Twips(widget.width(), dpiX), spec.place.width, 15) << spec.name;
+            EXPECT_NEAR(Twips(widget.height(), dpiY), spec.place.height, 15) << spec.name;
+            break;
+        case ControlKind::ListBox: {
+            auto& list = Control<QListWidget>(spec);
+            EXPECT_EQ(list.selectionMode(), QAbstractItemView::SingleSelection) << spec.name;
+            EXPECT_FALSE(list.isSortingEnabled()) << spec.name;
+            EXPECT_EQ(list.accessibleName(), Name(spec)) << spec.name;
+            EXPECT_NEAR(Twips(widget.width(), dpiX), spec.place.width, 15) << spec.name;
+            EXPECT_NEAR(Twips(widget.height(), dpiY), spec.place.height, 15) << spec.name;
+            break;
+        }
+        case ControlKind::Label:
+            EXPECT_EQ(Control<QLabel>(spec).text(), "Label1") << spec.name;
+            EXPECT_TRUE(widget.accessibleName().isEmpty()) << spec.name << ": the text is the name";
+            break;
+        }
+    }
+    EXPECT_EQ(RowsOf(Control<QListWidget>(kControls[0])), ToQ(kStartUpTexts));
+    ExpectWidgetsShowTheForm();
+}
+
+TEST_F(FrmDemoTest, TabOrderFollowsTheTable)
+{
+    QStringList expected;
+    for (const ControlSpec& spec : kControls)
+        expected.append(Name(spec));
+    QStringList chain;  // the window's own controls, not the parts of a list box
+    QWidget* first = &Control<QWidget>(kControls.front());
+    QWidget* widget = first;
+    do {
+        if (widget->parentWidget() == window.get())
+            chain.append(widget->objectName());
+        widget = widget->nextInFocusChain();
+    } while (widget != first);
+    EXPECT_EQ(chain, expected);
+}
+
+TEST_F(FrmDemoTest, LabelsAreNeverClipped)
+{
+    for (const ControlSpec& spec : kControls) {
+        if (spec.kind == ControlKind::Label) {
+            const QLabel& label = Control<QLabel>(spec);
+            EXPECT_GE(label.width(), label.sizeHint().width()) << spec.name;
+        }
+    }
+    QTest::mouseClick(&Button("CmdSortNum"), Qt::LeftButton);
+    const QLabel& time = *window->findChild<QLabel*>("lblSortTime");
+    EXPECT_TRUE(time.text().startsWith("Elapsed time:  "));
+    EXPECT_GE(time.width(), time.sizeHint().width());
+    EXPECT_GT(time.width(), time.fontMetrics().horizontalAdvance("Elapsed time:  0.000000") );
+}
+
+TEST_F(FrmDemoTest, EveryAvailableButtonShowsWhatItsHandlerChanged)
+{
+    const char* buttons[] = {"CmdSortNum",   "cmdDuplicate", "CmdSortStr", "CmdSortStr_Duplicate",
+                             "CmdHiLo",      "CmdCreateNumber", "CmdSortNum", "CmdSortStr_Duplicate",
+                             "CmdCreateString", "CmdSortStr", "cmdDuplicate"};
+    for (const char* name : buttons) {
+        const FormState before = window->Form();
+        QTest::mouseClick(&Button(name), Qt::LeftButton);
+        const FormState& after = window->Form();
+        const bool changed = after.List1.Rows() != before.List1.Rows() || after.List2.Rows() != before.List2.Rows()
+            || after.List3.Rows() != before.List3.Rows() || after.lblSortTime.caption != before.lblSortTime.caption;
+        EXPECT_TRUE(changed) << name << " ran no handler";
+        ExpectWidgetsShowTheForm();
+    }
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(FrmDemoTest, UnavailableButtonsCannotBeClicked)
+{
+    for (const char* name : {"CmdSort", "CmdRemoveDuplicate", "CmdSortAng", "Command1"}) {
+        QTest::mouseClick(&Button(name), Qt::LeftButton);
+        Button(name).click();
+    }
+    EXPECT_TRUE(window->Form().List2.Rows().empty());
+    EXPECT_TRUE(window->Form().List3.Rows().empty());
+    EXPECT_EQ(Texts(window->Form().colItems), kStartUpTexts);
+}
+
+TEST_F(FrmDemoTest, AnErrorIsReportedAfterTheWindowShowsWhatTheHandlerLeft)
+{
+    std::vector<Value> many;
+    for (int i = 1; i <= 32768; ++i)
+        many.emplace_back(RightAlign(WholeNumberText(i), 3));
+    window->Form().colItems = std::make_shared<Collection>(std::move(many));
+    QTest::mouseClick(&Button("CmdSortNum"), Qt::LeftButton);
+    ASSERT_EQ(errors.size(), 1U);
+    EXPECT_EQ(errors[0].Kind(), ErrorKind::Overflow);
+    const QLabel& time = *window->findChild<QLabel*>("lblSortTime");
+    EXPECT_TRUE(time.text().startsWith("Elapsed time:  ")) << "the time was shown before the error";
+    EXPECT_EQ(window->findChild<QListWidget*>("List2")->count(), 0);
+    EXPECT_EQ(window->findChild<QLabel*>("Lbl2")->text(), "Label1");
+}
+
+TEST(ErrorMessage, ShowsNumberAndDescriptionThenEndsTheProgram)
+{
+    QString shownTitle;
+    QString shownText;
+    QTimer dismiss;
+    QObject::connect(&dismiss, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shownTitle = box->windowTitle();
+            shownText = box->text();
+            box->accept();
+        }
+    });
+    dismiss.start(10);
+    const RuntimeError error(ErrorKind::Overflow, "32768 does not fit");
+    FrmDemo::ShowErrorAndQuit(error);
+    dismiss.stop();
+    EXPECT_EQ(shownTitle, "FrmDemo");
+    EXPECT_TRUE(shownText.contains(QString::number(error.Number()))) << shownText.toStdString();
+    EXPECT_TRUE(shownText.contains(QString::fromStdString(error.Description()))) << shownText.toStdString();
+    EXPECT_EQ(QApplication::exec(), EXIT_FAILURE);
+}
+
+}  // namespace
+}  // namespace sentinel
+
+// Lets GoogleTest print Qt texts in failure messages.
+void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+void PrintTo(const QStringList& texts, std::ostream* out)
+{
+    *out << '{' << texts.join(", ").toStdString() << '}';
+}
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+namespace sentinel {
+
+// What sentinel insertion yields, by a standard stable sort. Inclusive: the
+// entries whose key lies within [low, high], equal keys in reverse input
+// order. Strict: the first entry of each key strictly inside (low, high).
+// keyOf(i) gives the key of input entry i (from 1); returns the positions of
+// the kept entries in result order.
+template <class Key, class KeyOf>
+std::vector<std::int32_t> ReferenceOrder(std::int32_t count, KeyOf keyOf, const Key& low, const Key& high,
+                                         bool strict)
+{
+    std::vector<std::pair<Key, std::int32_t>> kept;
+    kept.reserve(static_cast<std::size_t>(count));
+    for (std::int32_t i = 1; i <= count; ++i) {
+        Key key = keyOf(i);
+        if (strict ? (low < key && key < high) : (low <= key && key <= high))
+            kept.emplace_back(std::move(key), i);
+    }
+    const auto byKey = [](const auto& a, const auto& b) { return a.first < b.first; };
+    if (strict) {
+        std::stable_sort(kept.begin(), kept.end(), byKey);
+        kept.erase(std::unique(kept.begin(), kept.end(), [](const auto& a, const auto& b) { return a.first == b.first; }),
+                   kept.end());
+    } else {
+        std::reverse(kept.begin(), kept.end());
+        std::stable_sort(kept.begin(), kept.end(), byKey);
+    }
+    std::vector<std::int32_t> order;
+    order.reserve(kept.size());
+    for (const auto& entry : kept)
+        order.push_back(entry.second);
+    return order;
+}
+
+}  // namespace sentinel
