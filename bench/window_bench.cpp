@@ -1,0 +1,75 @@
+// The window on Qt's offscreen platform: one "SortNum" click on 1,000 items
+// until the list shows the rows, and process start to window shown.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <cstdio>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include "app/frm_demo.h"
+#include "inputs.h"
+#include "summary_reporter.h"
+
+extern char** environ;
+
+namespace sentinel::bench {
+namespace {
+
+void SortNumClick(benchmark::State& state)
+{
+    FrmDemo window([](const RuntimeError& error) { std::fprintf(stderr, "error: %s\n", error.what()); });
+    window.show();
+    QTest::qWaitForWindowExposed(&window);
+    auto* button = window.findChild<QPushButton*>("CmdSortNum");
+    auto* list = window.findChild<QListWidget*>("List2");
+    const CollectionRef numbers = std::make_shared<Collection>(InputMaker(3).NumberTexts(1000));
+    for (auto _ : state) {
+        window.Form().colItems = numbers;
+        QTest::mouseClick(button, Qt::LeftButton);
+        QApplication::processEvents();  // lay out and paint the new rows
+        if (list->count() != 1000)
+            state.SkipWithError("List2 does not show 1000 rows");
+    }
+}
+
+void StartToShown(benchmark::State& state)
+{
+    const QByteArray probe = (QCoreApplication::applicationDirPath() + "/window_startup_probe").toLocal8Bit();
+    char* const arguments[] = {const_cast<char*>(probe.constData()), nullptr};
+    for (auto _ : state) {
+        pid_t child = 0;
+        int status = 0;
+        if (posix_spawn(&child, probe.constData(), nullptr, nullptr, arguments, environ) != 0
+            || waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+            state.SkipWithError("the probe did not show the window");
+        }
+    }
+}
+
+}  // namespace
+}  // namespace sentinel::bench
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    using namespace sentinel::bench;
+    benchmark::RegisterBenchmark("window/SortNum click, 1000 rows", SortNumClick)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("window/process start to shown", StartToShown)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(20);
+    benchmark::Initialize(&argc, argv);
+    SummaryReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    std::printf("\n| window, offscreen | time (ms) |\n|---|---:|\n");
+    for (const char* name : {"window/SortNum click, 1000 rows", "window/process start to shown/iterations:20"})
+        std::printf("| %s | %.1f |\n", name, reporter.Micros(name) / 1000.0);
+    benchmark::Shutdown();
+    return 0;
+}
