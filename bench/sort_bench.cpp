@@ -212,7 +212,7 @@ double FittedExponent(const SummaryReporter& reporter, const std::string& name, 
     double sumX = 0, sumY = 0, sumXX = 0, sumXY = 0;
     int points = 0;
     for (int n = 250; n <= 16000; n *= 2) {
-        const std::string size = "/" + std::to_string(n);
+        const std::string size = std::string("/").append(std::to_string(n));
         const double micros =
             reporter.Micros(name + size) - (baseline.empty() ? 0.0 : reporter.Micros(baseline + size));
         if (micros <= 0)

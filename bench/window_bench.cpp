@@ -24,7 +24,10 @@ void SortNumClick(benchmark::State& state)
 {
     FrmDemo window([](const RuntimeError& error) { std::fprintf(stderr, "error: %s\n", error.what()); });
     window.show();
-    QTest::qWaitForWindowExposed(&window);
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        state.SkipWithError("the window was not shown");
+        return;
+    }
     auto* button = window.findChild<QPushButton*>("CmdSortNum");
     auto* list = window.findChild<QListWidget*>("List2");
     const CollectionRef numbers = std::make_shared<Collection>(InputMaker(3).NumberTexts(1000));

@@ -76,10 +76,12 @@ protected:
     void ExpectWidgetsShowTheForm()
     {
         for (const ControlSpec& spec : kControls) {
-            if (spec.list)
+            if (spec.list) {
                 EXPECT_EQ(RowsOf(Control<QListWidget>(spec)), ToQ((window->Form().*spec.list).Rows())) << spec.name;
-            if (spec.label)
+            }
+            if (spec.label) {
                 EXPECT_EQ(Control<QLabel>(spec).text(), ToQ((window->Form().*spec.label).caption)) << spec.name;
+            }
         }
     }
 
