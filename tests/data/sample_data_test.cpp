@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <regex>
 
 #include "data/sample_data.h"
 #include "support/form.h"
@@ -9,11 +8,12 @@
 namespace sentinel {
 namespace {
 
+// 1 to 9999 with no leading zero, right-aligned to at least three characters.
 bool IsNumberText(TextView text)
 {
-    // 1 to 9999, right-aligned to at least three characters.
-    static const std::regex pattern("  [1-9]| [1-9][0-9]|[1-9][0-9]{2,3}");
-    return std::regex_match(Printable(text), pattern);
+    const TextView digits = text.substr(std::min(text.find_first_not_of(u' '), text.size()));
+    return text.size() == std::max<std::size_t>(digits.size(), 3) && digits.size() <= 4 && AllDigits(digits)
+        && digits.front() != u'0';
 }
 
 bool IsWord(TextView text)

@@ -5,42 +5,12 @@
 #include <algorithm>
 #include <functional>
 #include <random>
-#include <variant>
 
 #include "runtime/conversions.h"
-#include "runtime/runtime_error.h"
-#include "sorting/sort_family.h"
-#include "sorting/sort_keys.h"
-#include "support/reference_sort.h"
-#include "support/text.h"
+#include "support/sort_model.h"
 
 namespace sentinel {
 namespace {
-
-using Key = std::variant<double, Text>;
-
-struct Model {
-    std::function<Key(const Value&)> key;
-    Key low;
-    Key high;
-    bool strict;
-};
-
-std::vector<std::int32_t> ModelOrder(const std::vector<Value>& entries, const Model& model)
-{
-    return ReferenceOrder(
-        static_cast<std::int32_t>(entries.size()),
-        [&](std::int32_t i) { return model.key(entries[static_cast<std::size_t>(i - 1)]); }, model.low, model.high,
-        model.strict);
-}
-
-std::vector<Value> Pick(const std::vector<Value>& entries, const std::vector<std::int32_t>& order)
-{
-    std::vector<Value> picked;
-    for (const std::int32_t i : order)
-        picked.push_back(entries[static_cast<std::size_t>(i - 1)]);
-    return picked;
-}
 
 class InputMaker {
 public:
@@ -93,12 +63,12 @@ public:
     }
 
     // Random, ascending, descending, all equal or few distinct.
-    std::vector<Value> Input(bool records, const Model& model)
+    std::vector<Value> Input(bool records, const std::function<model::Key(const Value&)>& keyOf)
     {
         std::vector<Value> entries(static_cast<std::size_t>(Uniform(0, Uniform(0, 1) ? 8 : 300)));
         for (Value& entry : entries)
             entry = Entry(records);
-        const auto byKey = [&](const Value& a, const Value& b) { return SafeKey(model, a) < SafeKey(model, b); };
+        const auto byKey = [&](const Value& a, const Value& b) { return SafeKey(keyOf, a) < SafeKey(keyOf, b); };
         switch (Uniform(0, 4)) {
         case 1: std::stable_sort(entries.begin(), entries.end(), byKey); break;
         case 2: std::stable_sort(entries.rbegin(), entries.rend(), byKey); break;
@@ -114,10 +84,10 @@ public:
 
 private:
     // Shapes by key; an entry without the field sorts first.
-    static Key SafeKey(const Model& model, const Value& entry)
+    static model::Key SafeKey(const std::function<model::Key(const Value&)>& keyOf, const Value& entry)
     {
         try {
-            return model.key(entry);
+            return keyOf(entry);
         } catch (const RuntimeError&) {
             return -1e300;
         }
@@ -126,103 +96,20 @@ private:
     std::mt19937 engine_;
 };
 
-Model NumberModel(bool strict)
-{
-    return {[](const Value& v) { return Key(NumericKey(v)); }, -99999999999999.0, 99999999999999.0, strict};
-}
-
-Model TextModel(bool strict)
-{
-    return {[](const Value& v) { return Key(TextOf(v)); }, Text(u"0"), Text(u"ZZZZZZZZZZZZZ"), strict};
-}
-
-Model FieldModel(std::int16_t index, bool strict)
-{
-    return {[index](const Value& v) { return Key(FieldKey(v, index)); }, -99999999999999.0, 99999999999999.0,
-            strict};
-}
-
 constexpr int kInputsPerRoutine = 1500;
 
-void CheckSingleListRoutine(const char* name, const std::function<void(CollectionRef&)>& sort,
-                            const Model& model, bool records, unsigned seed)
+TEST(SortModel, EveryRoutineOnInputsOfEveryShape)
 {
-    InputMaker maker(seed);
-    for (int run = 0; run < kInputsPerRoutine; ++run) {
-        const std::vector<Value> entries = maker.Input(records, model);
-        CollectionRef items = std::make_shared<Collection>(entries);
-        sort(items);
-        ASSERT_EQ(Entries(items), Pick(entries, ModelOrder(entries, model))) << name << " run " << run;
-    }
-}
-
-TEST(SortModel, NumbersAndStrings)
-{
-    CheckSingleListRoutine("SortNumbers", SortNumbers, NumberModel(false), false, 1);
-    CheckSingleListRoutine("SortNumbersUnique", SortNumbersUnique, NumberModel(true), false, 2);
-    CheckSingleListRoutine("SortStrings", SortStrings, TextModel(false), false, 3);
-    CheckSingleListRoutine("SortStringsUnique", SortStringsUnique, TextModel(true), false, 4);
-}
-
-// A field routine fails, changing nothing, when any entry lacks the field or,
-// with at least one entry, when the index is outside the sentinels' 0 to 2.
-TEST(SortModel, ByFieldIncludingMissingFields)
-{
-    for (const bool strict : {false, true}) {
-        InputMaker maker(strict ? 5 : 6);
+    for (const Routine routine : kRoutines) {
+        InputMaker maker(static_cast<unsigned>(routine) + 1);
+        const bool records = routine == Routine::ByField || routine == Routine::ByFieldUnique;
         for (int run = 0; run < kInputsPerRoutine; ++run) {
-            const auto index = static_cast<std::int16_t>(maker.Uniform(-1, 4));
-            const Model model = FieldModel(index, strict);
-            const std::vector<Value> entries = maker.Input(true, model);
-            CollectionRef items = std::make_shared<Collection>(entries);
-            const CollectionRef before = items;
-            const bool fails = !entries.empty()
-                && (index < 0 || index > 2 || std::any_of(entries.begin(), entries.end(), [&](const Value& v) {
-                        return std::get<Text>(v).empty()
-                            || std::count(std::get<Text>(v).begin(), std::get<Text>(v).end(), u',') < index;
-                    }));
-            try {
-                strict ? SortByFieldUnique(items, index) : SortByField(items, index);
-                ASSERT_FALSE(fails) << "run " << run;
-                ASSERT_EQ(Entries(items), Pick(entries, ModelOrder(entries, model))) << "run " << run;
-            } catch (const RuntimeError& error) {
-                ASSERT_TRUE(fails) << "run " << run << ": " << error.what();
-                ASSERT_EQ(error.Kind(), ErrorKind::PositionOutOfRange);
-                ASSERT_EQ(items, before);
-                ASSERT_EQ(Entries(items), entries);
-            }
-        }
-    }
-}
-
-TEST(SortModel, PairsWithLongerAndShorterCompanions)
-{
-    for (const bool strict : {false, true}) {
-        InputMaker maker(strict ? 7 : 8);
-        const Model model = NumberModel(strict);
-        for (int run = 0; run < kInputsPerRoutine; ++run) {
-            const std::vector<Value> keyEntries = maker.Input(false, model);
-            std::vector<Value> companionEntries;
-            const int companionCount = std::max(0, static_cast<int>(keyEntries.size()) + maker.Uniform(-2, 3));
+            SortCall call{routine, {}, {}, static_cast<std::int16_t>(maker.Uniform(-1, 4))};
+            call.entries = maker.Input(records, model::KeyOf(call));
+            const int companionCount = std::max(0, static_cast<int>(call.entries.size()) + maker.Uniform(-2, 3));
             for (int c = 0; c < companionCount; ++c)
-                companionEntries.emplace_back(WholeNumberText(c));
-            CollectionRef keys = std::make_shared<Collection>(keyEntries);
-            CollectionRef companion = std::make_shared<Collection>(companionEntries);
-            const CollectionRef keysBefore = keys;
-            const CollectionRef companionBefore = companion;
-            try {
-                strict ? SortPairsByNumberUnique(keys, companion) : SortPairsByNumber(keys, companion);
-                ASSERT_GE(companionEntries.size(), keyEntries.size()) << "run " << run;
-                const auto order = ModelOrder(keyEntries, model);
-                ASSERT_EQ(Entries(keys), Pick(keyEntries, order)) << "run " << run;
-                ASSERT_EQ(Entries(companion), Pick(companionEntries, order)) << "run " << run;
-            } catch (const RuntimeError& error) {
-                ASSERT_LT(companionEntries.size(), keyEntries.size()) << "run " << run << ": " << error.what();
-                ASSERT_EQ(keys, keysBefore);
-                ASSERT_EQ(companion, companionBefore);
-                ASSERT_EQ(Entries(keys), keyEntries);
-                ASSERT_EQ(Entries(companion), companionEntries);
-            }
+                call.companion.emplace_back(WholeNumberText(c));
+            ASSERT_EQ(ActualOutcome(call), ExpectedOutcome(call)) << NameOf(routine) << " run " << run;
         }
     }
 }

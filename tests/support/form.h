@@ -1,6 +1,6 @@
 #pragma once
 
-#include <regex>
+#include <algorithm>
 #include <string>
 
 #include "app/form_state.h"
@@ -23,10 +23,22 @@ inline const std::vector<Text> kStartUpTexts = {
     u"30,40,30",  u"120,20,30", u"-20,20,30", u"-30,40,30", u"-120,20,30", u"-30,40,32", u"-120,20,31",
 };
 
+inline bool AllDigits(TextView text)
+{
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; });
+}
+
+// "Elapsed time:  " + digits + "." + six digits + " seconds".
 inline bool IsElapsedTimeText(TextView caption)
 {
-    static const std::regex pattern("Elapsed time:  [0-9]+\\.[0-9]{6} seconds");
-    return std::regex_match(Printable(caption), pattern);
+    constexpr TextView prefix = u"Elapsed time:  ";
+    constexpr TextView suffix = u" seconds";
+    if (!caption.starts_with(prefix) || !caption.ends_with(suffix))
+        return false;
+    const TextView number = caption.substr(prefix.size(), caption.size() - prefix.size() - suffix.size());
+    const std::size_t period = number.find(u'.');
+    return period != TextView::npos && AllDigits(number.substr(0, period)) && number.size() - period == 7
+        && AllDigits(number.substr(period + 1));
 }
 
 }  // namespace sentinel
