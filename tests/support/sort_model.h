@@ -4,6 +4,7 @@
 // it fails, for the model-based test and the fuzzer.
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <functional>
 #include <ostream>
@@ -56,7 +57,21 @@ struct SortOutcome {
     std::vector<Value> entries;
     std::vector<Value> companion;
 
-    bool operator==(const SortOutcome&) const = default;
+    bool operator==(const SortOutcome& other) const
+    {
+        return failedKeepingReferences == other.failedKeepingReferences && SameEntries(entries, other.entries)
+            && SameEntries(companion, other.companion);
+    }
+
+    // Entries of the same kind and value, Singles compared bit for bit (a NaN is itself).
+    static bool SameEntries(const std::vector<Value>& a, const std::vector<Value>& b)
+    {
+        return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const Value& x, const Value& y) {
+            if (std::holds_alternative<Single>(x) && std::holds_alternative<Single>(y))
+                return std::bit_cast<std::uint32_t>(std::get<Single>(x)) == std::bit_cast<std::uint32_t>(std::get<Single>(y));
+            return x == y;
+        });
+    }
 };
 
 inline std::string Describe(const std::vector<Value>& entries)
