@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -225,6 +226,26 @@ TEST(ErrorMessage, ShowsNumberAndDescriptionThenEndsTheProgram)
     EXPECT_TRUE(shownText.contains(QString::number(error.Number()))) << shownText.toStdString();
     EXPECT_TRUE(shownText.contains(QString::fromStdString(error.Description()))) << shownText.toStdString();
     EXPECT_EQ(QApplication::exec(), EXIT_FAILURE);
+}
+
+// The program's own error path, in a process of its own: the error box shows
+// the number and description, and the program then ends with a failure status
+// instead of crashing (an exception crossing Qt's event loop would abort it).
+TEST(ErrorMessage, EndsTheRealProgramAfterTheUserDismissesIt)
+{
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    program.setProcessEnvironment(environment);
+    program.start(ERROR_PATH_PROBE, {});
+    ASSERT_TRUE(program.waitForFinished(60000));
+    const QString shown = QString::fromUtf8(program.readAllStandardOutput());
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), EXIT_FAILURE);
+    EXPECT_TRUE(shown.startsWith("FrmDemo\n")) << shown.toStdString();
+    const RuntimeError overflow(ErrorKind::Overflow, "40000 does not fit a 16-bit counter (-32768 to 32767)");
+    EXPECT_TRUE(shown.contains(QString::number(overflow.Number()))) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QString::fromStdString(overflow.Description()))) << shown.toStdString();
 }
 
 }  // namespace

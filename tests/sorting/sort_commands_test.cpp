@@ -4,7 +4,6 @@
 #include <map>
 
 #include "runtime/conversions.h"
-#include "runtime/runtime_error.h"
 #include "sorting/sort_commands.h"
 #include "support/form.h"
 
@@ -97,26 +96,6 @@ TEST(WorkingListCommands, ClearTheirListAndRecountTheThinnedList)
     EXPECT_EQ(form.Lbl3.caption, u"Duplicate Str Num= 0");
 }
 
-TEST(WorkingListCommands, MoreThan32767RowsOverflowAfterTheTimeIsShown)
-{
-    FormState form = LoadedForm();
-    std::vector<Value> ascending;
-    for (int i = 1; i <= 32768; ++i)
-        ascending.emplace_back(WholeNumberText(i));
-    form.colItems = std::make_shared<Collection>(std::move(ascending));
-    form.List2.AddItem(u"old row");
-    try {
-        CmdSortNum_Click(form);
-        FAIL() << "no overflow";
-    } catch (const RuntimeError& error) {
-        EXPECT_EQ(error.Kind(), ErrorKind::Overflow);
-    }
-    EXPECT_TRUE(form.List2.Rows().empty()) << "cleared, and no row listed";
-    EXPECT_TRUE(IsElapsedTimeText(form.lblSortTime.caption));
-    EXPECT_EQ(form.Lbl2.caption, u"Label1");
-    EXPECT_EQ(form.colItems->Count(), 32768) << "the sort itself completed";
-}
-
 TEST(VectorCommands, SortAppendsNumberedRowsAndReversesEqualKeysAgain)
 {
     FormState form = LoadedForm();
@@ -171,27 +150,6 @@ TEST(VectorCommands, SortAngDuplicatePairsEachNumberWithItsFirstText)
     EXPECT_EQ(form.colItems->Count(), static_cast<std::int32_t>(firstText.size()));
     Command1_Click(form);
     EXPECT_EQ(form.List3.Rows(), Joined({expected, expected})) << "nothing more dropped";
-}
-
-TEST(VectorCommands, ShortWorkingListsFailAtTheStatedStep)
-{
-    FormState form = LoadedForm();
-    form.colItems = TextsCollection({u"a", u"b", u"c"});
-    form.List2.AddItem(u"earlier");
-    EXPECT_THROW(CmdSortAng_Click(form), RuntimeError);
-    ASSERT_EQ(form.List2.Rows().size(), 4U) << "rows before the failing one stay";
-    EXPECT_EQ(form.List2.Rows()[3].substr(form.List2.Rows()[3].find(u';')), u";c");
-
-    FormState paired = LoadedForm();
-    const CollectionRef items = paired.colItems = TextsCollection({u"a", u"b"});
-    const CollectionRef angles = paired.colAngles;
-    const Rows anglesBefore = Texts(angles);
-    EXPECT_THROW(Command1_Click(paired), RuntimeError);
-    EXPECT_TRUE(paired.List3.Rows().empty());
-    EXPECT_EQ(paired.colItems, items);
-    EXPECT_EQ(paired.colAngles, angles);
-    EXPECT_EQ(Texts(paired.colAngles), anglesBefore);
-    EXPECT_EQ(Texts(paired.colItems), (Rows{u"a", u"b"}));
 }
 
 }  // namespace
