@@ -7,16 +7,24 @@
 
 namespace {
 
-// Qt aborts when it finds no display; say so plainly, and how to run anyway.
-void ExitWhenNoDisplay(QtMsgType type, const QMessageLogContext&, const QString& message)
+void SayNoDisplay(const QString& reason, const char* program)
 {
-    std::fprintf(stderr, "%s\n", qPrintable(message));
-    if (type == QtFatalMsg) {
-        std::fprintf(stderr,
-                     "frmdemo: no display could be reached. To run it without one: xvfb-run -a %s\n",
-                     qPrintable(QCoreApplication::applicationFilePath()));
-        std::_Exit(EXIT_FAILURE);
+    std::fprintf(stderr, "frmdemo: %s. To run it without a display: xvfb-run -a %s\n", qPrintable(reason), program);
+}
+
+// Qt's messages while it connects to the display: held back, and replaced by
+// one plain line when it cannot (Qt would print several and abort).
+QStringList startUpMessages;
+
+void HoldStartUpMessage(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type != QtFatalMsg) {
+        startUpMessages.append(message);
+        return;
     }
+    SayNoDisplay("no display could be reached at \"" + qEnvironmentVariable("DISPLAY") + "\"",
+                 qPrintable(QCoreApplication::arguments().value(0, "frmdemo")));
+    std::_Exit(EXIT_FAILURE);
 }
 
 }  // namespace
@@ -25,13 +33,14 @@ int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
         && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        std::fprintf(stderr, "frmdemo: no display is set (DISPLAY is empty). To run it without one: xvfb-run -a %s\n",
-                     argv[0]);
+        SayNoDisplay("no display is set (DISPLAY is empty)", argv[0]);
         return EXIT_FAILURE;
     }
-    const QtMessageHandler previousHandler = qInstallMessageHandler(ExitWhenNoDisplay);
+    const QtMessageHandler defaultHandler = qInstallMessageHandler(HoldStartUpMessage);
     QApplication application(argc, argv);
-    qInstallMessageHandler(previousHandler);
+    qInstallMessageHandler(defaultHandler);
+    for (const QString& message : startUpMessages)
+        qWarning("%s", qPrintable(message));
 
     sentinel::FrmDemo window;
     window.show();
