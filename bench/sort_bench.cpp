@@ -36,15 +36,6 @@ struct Routine {
 constexpr double kLowNumber = -99999999999999.0;
 constexpr double kHighNumber = 99999999999999.0;
 
-CollectionRef Gather(const Collection& source, const std::vector<std::int32_t>& order)
-{
-    std::vector<Value> entries;
-    entries.reserve(order.size());
-    for (const std::int32_t position : order)
-        entries.push_back(source.Item(position));
-    return std::make_shared<Collection>(std::move(entries));
-}
-
 // The floor: keys computed once, a stable sort, and the new collection built.
 template <class KeyOf, class Key>
 PairSort Floor(KeyOf keyOf, Key low, Key high, bool strict)

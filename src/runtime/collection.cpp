@@ -40,6 +40,15 @@ void Collection::CheckPosition(std::int32_t position) const
                                + std::to_string(Count()));
 }
 
+CollectionRef Gather(const Collection& source, const std::vector<std::int32_t>& positions)
+{
+    std::vector<Value> entries;
+    entries.reserve(positions.size());
+    for (const std::int32_t position : positions)
+        entries.push_back(source.Item(position));
+    return std::make_shared<Collection>(std::move(entries));
+}
+
 Collection& Ensure(CollectionRef& reference)
 {
     if (!reference)

@@ -34,6 +34,9 @@ private:
 // Collections are held by reference and shared; a reference may point to none.
 using CollectionRef = std::shared_ptr<Collection>;
 
+// A new collection of the entries of `source` at `positions`, in that order.
+CollectionRef Gather(const Collection& source, const std::vector<std::int32_t>& positions);
+
 // Gives a reference that points to no collection a new, empty one, and
 // returns the collection it points to.
 Collection& Ensure(CollectionRef& reference);

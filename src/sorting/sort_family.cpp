@@ -21,15 +21,6 @@ const Value kHighText{Text(u"ZZZZZZZZZZZZZ")};
 const Value kLowRecord{Text(u"-99999999999999,-99999999999999,-99999999999999")};
 const Value kHighRecord{Text(u"99999999999999,99999999999999,99999999999999")};
 
-CollectionRef Gather(const Collection& source, const std::vector<std::int32_t>& positions)
-{
-    std::vector<Value> entries;
-    entries.reserve(positions.size());
-    for (const std::int32_t position : positions)
-        entries.push_back(source.Item(position));
-    return std::make_shared<Collection>(std::move(entries));
-}
-
 template <Placement placement, class KeyOf>
 void SortByKey(CollectionRef& items, KeyOf keyOf, const Value& low, const Value& high)
 {
