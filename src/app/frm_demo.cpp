@@ -22,6 +22,11 @@ QString ToQString(TextView text)
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+QString ControlName(const ControlSpec& spec)
+{
+    return QString::fromUtf8(spec.name.data(), static_cast<qsizetype>(spec.name.size()));
+}
+
 int TwipsToPixels(int twips, qreal dotsPerInch)
 {
     return qRound(twips * dotsPerInch / 1440.0);
@@ -49,7 +54,7 @@ FrmDemo::FrmDemo(ErrorReporter reportError, QWidget* parent)
     QWidget* previous = nullptr;
     for (const ControlSpec& spec : kControls) {
         QWidget* control = CreateControl(spec);
-        control->setObjectName(QString::fromUtf8(spec.name.data(), static_cast<qsizetype>(spec.name.size())));
+        control->setObjectName(ControlName(spec));
         control->setAccessibleDescription(control->objectName());
         control->setGeometry(PixelRect(spec.place, screen));
         if (previous)
@@ -67,7 +72,7 @@ QWidget* FrmDemo::CreateControl(const ControlSpec& spec)
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setSortingEnabled(false);
         list->setUniformItemSizes(true);  // every row is one line: lets long lists lay out at once
-        list->setAccessibleName(QString::fromUtf8(spec.name.data(), static_cast<qsizetype>(spec.name.size())));
+        list->setAccessibleName(ControlName(spec));  // a list has no visible text to name it
         lists_.push_back({list, spec.list, (form_.*spec.list).Clears()});
         return list;
     }
