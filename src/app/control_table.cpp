@@ -7,18 +7,18 @@
 namespace sentinel {
 namespace {
 
-constexpr ControlSpec ListControl(std::string_view name, TwipRect place, ListBox FormState::*list)
+constexpr ControlRow ListControl(std::string_view name, TwipRect place, ListBox FormState::*list)
 {
     return {name, ControlKind::ListBox, u"", place, true, nullptr, list, nullptr};
 }
 
-constexpr ControlSpec ButtonControl(std::string_view name, std::u16string_view caption, TwipRect place,
+constexpr ControlRow ButtonControl(std::string_view name, std::u16string_view caption, TwipRect place,
                                     Handler onClick, bool available = true)
 {
     return {name, ControlKind::Button, caption, place, available, onClick, nullptr, nullptr};
 }
 
-constexpr ControlSpec LabelControl(std::string_view name, TwipRect place, Label FormState::*label)
+constexpr ControlRow LabelControl(std::string_view name, TwipRect place, Label FormState::*label)
 {
     return {name, ControlKind::Label, u"Label1", place, true, nullptr, nullptr, label};
 }
@@ -29,7 +29,7 @@ constexpr bool kUnavailable = false;
 
 }  // namespace
 
-const std::array<ControlSpec, 18> kControls = {
+const std::array<ControlRow, 18> kControls = {
     ListControl("List1", {0, 480, 3255, 3300}, &FormState::List1),
     ListControl("List2", {3360, 480, 3975, 3300}, &FormState::List2),
     ButtonControl("CmdSort", u"Sort", {360, 4440, 975, 375}, CmdSort_Click, kUnavailable),

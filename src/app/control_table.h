@@ -20,7 +20,7 @@ struct TwipRect {
 // One control of the window: what it is, where it stands, and what it is
 // wired to (a button's click handler, or the list box or label of the form
 // state that it shows).
-struct ControlSpec {
+struct ControlRow {
     std::string_view name;
     ControlKind kind;
     std::u16string_view caption;
@@ -36,6 +36,6 @@ inline constexpr int kClientWidthTwips = 12225;
 inline constexpr int kClientHeightTwips = 5505;
 
 // The 18 controls in tab order.
-extern const std::array<ControlSpec, 18> kControls;
+extern const std::array<ControlRow, 18> kControls;
 
 }  // namespace sentinel

@@ -22,9 +22,9 @@ QString ToQString(TextView text)
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString ControlName(const ControlSpec& spec)
+QString ControlName(const ControlRow& row)
 {
-    return QString::fromUtf8(spec.name.data(), static_cast<qsizetype>(spec.name.size()));
+    return QString::fromUtf8(row.name.data(), static_cast<qsizetype>(row.name.size()));
 }
 
 int TwipsToPixels(int twips, qreal dotsPerInch)
@@ -52,11 +52,11 @@ FrmDemo::FrmDemo(ErrorReporter reportError, QWidget* parent)
     form_.decimalSeparator = static_cast<char16_t>(QLocale().decimalPoint().front().unicode());
 
     QWidget* previous = nullptr;
-    for (const ControlSpec& spec : kControls) {
-        QWidget* control = CreateControl(spec);
-        control->setObjectName(ControlName(spec));
+    for (const ControlRow& row : kControls) {
+        QWidget* control = CreateControl(row);
+        control->setObjectName(ControlName(row));
         control->setAccessibleDescription(control->objectName());
-        control->setGeometry(PixelRect(spec.place, screen));
+        control->setGeometry(PixelRect(row.place, screen));
         if (previous)
             setTabOrder(previous, control);
         previous = control;
@@ -64,30 +64,30 @@ FrmDemo::FrmDemo(ErrorReporter reportError, QWidget* parent)
     Run(Form_Load);
 }
 
-QWidget* FrmDemo::CreateControl(const ControlSpec& spec)
+QWidget* FrmDemo::CreateControl(const ControlRow& row)
 {
-    switch (spec.kind) {
+    switch (row.kind) {
     case ControlKind::ListBox: {
         auto* list = new QListWidget(this);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setSortingEnabled(false);
         list->setUniformItemSizes(true);  // every row is one line: lets long lists lay out at once
-        list->setAccessibleName(ControlName(spec));  // a list has no visible text to name it
-        lists_.push_back({list, spec.list, (form_.*spec.list).Clears()});
+        list->setAccessibleName(ControlName(row));  // a list has no visible text to name it
+        lists_.push_back({list, row.list, (form_.*row.list).Clears()});
         return list;
     }
     case ControlKind::Button: {
-        auto* button = new QPushButton(ToQString(spec.caption), this);
-        button->setEnabled(spec.available);
-        const Handler onClick = spec.onClick;
+        auto* button = new QPushButton(ToQString(row.caption), this);
+        button->setEnabled(row.available);
+        const Handler onClick = row.onClick;
         connect(button, &QPushButton::clicked, this, [this, onClick] { Run(onClick); });
         return button;
     }
     case ControlKind::Label:
         break;
     }
-    auto* label = new QLabel(ToQString(spec.caption), this);
-    labels_.push_back({label, spec.label});
+    auto* label = new QLabel(ToQString(row.caption), this);
+    labels_.push_back({label, row.label});
     return label;
 }
 

@@ -43,7 +43,7 @@ private:
         Label FormState::*label;
     };
 
-    QWidget* CreateControl(const ControlSpec& spec);
+    QWidget* CreateControl(const ControlRow& row);
     // The one place that catches: no exception leaves a handler into Qt's event loop.
     void Run(Handler handler);
     void ShowForm();

@@ -17,9 +17,9 @@
 namespace sentinel {
 namespace {
 
-QString Name(const ControlSpec& spec)
+QString Name(const ControlRow& row)
 {
-    return QString::fromUtf8(spec.name.data(), static_cast<qsizetype>(spec.name.size()));
+    return QString::fromUtf8(row.name.data(), static_cast<qsizetype>(row.name.size()));
 }
 
 QString ToQ(TextView text)
@@ -57,31 +57,31 @@ protected:
     }
 
     template <class Widget>
-    Widget& Control(const ControlSpec& spec)
+    Widget& Control(const ControlRow& row)
     {
-        auto* widget = window->findChild<Widget*>(Name(spec));
+        auto* widget = window->findChild<Widget*>(Name(row));
         if (!widget)
-            throw std::runtime_error("no control " + std::string(spec.name));
+            throw std::runtime_error("no control " + std::string(row.name));
         return *widget;
     }
 
     QPushButton& Button(std::string_view name)
     {
-        for (const ControlSpec& spec : kControls)
-            if (spec.name == name)
-                return Control<QPushButton>(spec);
+        for (const ControlRow& row : kControls)
+            if (row.name == name)
+                return Control<QPushButton>(row);
         throw std::runtime_error("no button " + std::string(name));
     }
 
     // Every list and label shows what the form state holds.
     void ExpectWidgetsShowTheForm()
     {
-        for (const ControlSpec& spec : kControls) {
-            if (spec.list) {
-                EXPECT_EQ(RowsOf(Control<QListWidget>(spec)), ToQ((window->Form().*spec.list).Rows())) << spec.name;
+        for (const ControlRow& row : kControls) {
+            if (row.list) {
+                EXPECT_EQ(RowsOf(Control<QListWidget>(row)), ToQ((window->Form().*row.list).Rows())) << row.name;
             }
-            if (spec.label) {
-                EXPECT_EQ(Control<QLabel>(spec).text(), ToQ((window->Form().*spec.label).caption)) << spec.name;
+            if (row.label) {
+                EXPECT_EQ(Control<QLabel>(row).text(), ToQ((window->Form().*row.label).caption)) << row.name;
             }
         }
     }
@@ -100,31 +100,31 @@ TEST_F(FrmDemoTest, BuildsTheEighteenControlsAsTheTableSays)
     EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "fixed size";
     EXPECT_EQ(window->children().size(), static_cast<int>(kControls.size()));
 
-    for (const ControlSpec& spec : kControls) {
-        QWidget& widget = Control<QWidget>(spec);
-        EXPECT_NEAR(Twips(widget.x(), dpiX), spec.place.left, 15) << spec.name;
-        EXPECT_NEAR(Twips(widget.y(), dpiY), spec.place.top, 15) << spec.name;
-        EXPECT_EQ(widget.accessibleDescription(), Name(spec)) << spec.name;
-        switch (spec.kind) {
+    for (const ControlRow& row : kControls) {
+        QWidget& widget = Control<QWidget>(row);
+        EXPECT_NEAR(Twips(widget.x(), dpiX), row.place.left, 15) << row.name;
+        EXPECT_NEAR(Twips(widget.y(), dpiY), row.place.top, 15) << row.name;
+        EXPECT_EQ(widget.accessibleDescription(), Name(row)) << row.name;
+        switch (row.kind) {
         case ControlKind::Button:
-            EXPECT_EQ(Control<QPushButton>(spec).text(), ToQ(spec.caption)) << spec.name;
-            EXPECT_EQ(widget.isEnabled(), spec.available) << spec.name;
-            EXPECT_TRUE(widget.accessibleName().isEmpty()) << spec.name << ": the caption is the name";
-            EXPECT_NEAR(Twips(widget.width(), dpiX), spec.place.width, 15) << spec.name;
-            EXPECT_NEAR(Twips(widget.height(), dpiY), spec.place.height, 15) << spec.name;
+            EXPECT_EQ(Control<QPushButton>(row).text(), ToQ(row.caption)) << row.name;
+            EXPECT_EQ(widget.isEnabled(), row.available) << row.name;
+            EXPECT_TRUE(widget.accessibleName().isEmpty()) << row.name << ": the caption is the name";
+            EXPECT_NEAR(Twips(widget.width(), dpiX), row.place.width, 15) << row.name;
+            EXPECT_NEAR(Twips(widget.height(), dpiY), row.place.height, 15) << row.name;
             break;
         case ControlKind::ListBox: {
-            auto& list = Control<QListWidget>(spec);
-            EXPECT_EQ(list.selectionMode(), QAbstractItemView::SingleSelection) << spec.name;
-            EXPECT_FALSE(list.isSortingEnabled()) << spec.name;
-            EXPECT_EQ(list.accessibleName(), Name(spec)) << spec.name;
-            EXPECT_NEAR(Twips(widget.width(), dpiX), spec.place.width, 15) << spec.name;
-            EXPECT_NEAR(Twips(widget.height(), dpiY), spec.place.height, 15) << spec.name;
+            auto& list = Control<QListWidget>(row);
+            EXPECT_EQ(list.selectionMode(), QAbstractItemView::SingleSelection) << row.name;
+            EXPECT_FALSE(list.isSortingEnabled()) << row.name;
+            EXPECT_EQ(list.accessibleName(), Name(row)) << row.name;
+            EXPECT_NEAR(Twips(widget.width(), dpiX), row.place.width, 15) << row.name;
+            EXPECT_NEAR(Twips(widget.height(), dpiY), row.place.height, 15) << row.name;
             break;
         }
         case ControlKind::Label:
-            EXPECT_EQ(Control<QLabel>(spec).text(), "Label1") << spec.name;
-            EXPECT_TRUE(widget.accessibleName().isEmpty()) << spec.name << ": the text is the name";
+            EXPECT_EQ(Control<QLabel>(row).text(), "Label1") << row.name;
+            EXPECT_TRUE(widget.accessibleName().isEmpty()) << row.name << ": the text is the name";
             break;
         }
     }
@@ -135,8 +135,8 @@ TEST_F(FrmDemoTest, BuildsTheEighteenControlsAsTheTableSays)
 TEST_F(FrmDemoTest, TabOrderFollowsTheTable)
 {
     QStringList expected;
-    for (const ControlSpec& spec : kControls)
-        expected.append(Name(spec));
+    for (const ControlRow& row : kControls)
+        expected.append(Name(row));
     QStringList chain;  // the window's own controls, not the parts of a list box
     QWidget* first = &Control<QWidget>(kControls.front());
     QWidget* widget = first;
@@ -150,10 +150,10 @@ TEST_F(FrmDemoTest, TabOrderFollowsTheTable)
 
 TEST_F(FrmDemoTest, LabelsAreNeverClipped)
 {
-    for (const ControlSpec& spec : kControls) {
-        if (spec.kind == ControlKind::Label) {
-            const QLabel& label = Control<QLabel>(spec);
-            EXPECT_GE(label.width(), label.sizeHint().width()) << spec.name;
+    for (const ControlRow& row : kControls) {
+        if (row.kind == ControlKind::Label) {
+            const QLabel& label = Control<QLabel>(row);
+            EXPECT_GE(label.width(), label.sizeHint().width()) << row.name;
         }
     }
     QTest::mouseClick(&Button("CmdSortNum"), Qt::LeftButton);
