@@ -5,15 +5,6 @@
 #include <cmath>
 
 namespace sentinel {
-namespace {
-
-Text Widen(const char* first, const char* last)
-{
-    return Text(first, last);
-}
-
-}  // namespace
-
 Text SingleText(Single value)
 {
     std::array<char, 64> buffer{};
@@ -25,7 +16,7 @@ Text SingleText(Single value)
         ? std::to_chars(buffer.data(), buffer.data() + buffer.size(), static_cast<double>(value),
                         std::chars_format::fixed, 0)
         : std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return Widen(buffer.data(), result.ptr);
+    return Text(buffer.data(), result.ptr);
 }
 
 Text TextOf(const Value& value)

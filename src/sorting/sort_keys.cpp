@@ -4,6 +4,8 @@
 
 namespace sentinel {
 
+// A text entry is read in place; only a number entry's text is made.
+
 double NumericKey(const Value& entry)
 {
     if (const auto* text = std::get_if<Text>(&entry))
