@@ -5,6 +5,7 @@
 #include <cmath>
 
 namespace sentinel {
+
 Text SingleText(Single value)
 {
     std::array<char, 64> buffer{};
