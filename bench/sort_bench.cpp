@@ -52,7 +52,7 @@ PairSort Floor(KeyOf keyOf, Key low, Key high, bool strict)
     };
 }
 
-PairSort Single(void (*sort)(CollectionRef&))
+PairSort OneList(void (*sort)(CollectionRef&))
 {
     return [sort](CollectionRef& keys, CollectionRef&) { sort(keys); };
 }
@@ -72,11 +72,11 @@ std::vector<Routine> Routines()
     const TextView lowText = u"0";
     const TextView highText = u"ZZZZZZZZZZZZZ";
     return {
-        {"SortNumbers", Single(SortNumbers), Floor(NumericKey, kLowNumber, kHighNumber, false), numberTexts},
-        {"SortNumbersUnique", Single(SortNumbersUnique), Floor(NumericKey, kLowNumber, kHighNumber, true),
+        {"SortNumbers", OneList(SortNumbers), Floor(NumericKey, kLowNumber, kHighNumber, false), numberTexts},
+        {"SortNumbersUnique", OneList(SortNumbersUnique), Floor(NumericKey, kLowNumber, kHighNumber, true),
          numberTexts},
-        {"SortStrings", Single(SortStrings), Floor(TextKeys{}, lowText, highText, false), wordTexts},
-        {"SortStringsUnique", Single(SortStringsUnique), Floor(TextKeys{}, lowText, highText, true), wordTexts},
+        {"SortStrings", OneList(SortStrings), Floor(TextKeys{}, lowText, highText, false), wordTexts},
+        {"SortStringsUnique", OneList(SortStringsUnique), Floor(TextKeys{}, lowText, highText, true), wordTexts},
         {"SortByField", [](CollectionRef& k, CollectionRef&) { SortByField(k, 0); },
          Floor(field, kLowNumber, kHighNumber, false), vectorTexts},
         {"SortByFieldUnique", [](CollectionRef& k, CollectionRef&) { SortByFieldUnique(k, 0); },

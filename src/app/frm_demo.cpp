@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <new>
+#include <optional>
 
 #include "data/start_up_data.h"
 
@@ -93,16 +94,17 @@ QWidget* FrmDemo::CreateControl(const ControlRow& row)
 
 void FrmDemo::Run(Handler handler)
 {
+    std::optional<RuntimeError> error;
     try {
         handler(form_);
-        ShowForm();
-    } catch (const RuntimeError& error) {
-        ShowForm();
-        reportError_(error);
+    } catch (const RuntimeError& raised) {
+        error = raised;
     } catch (const std::bad_alloc&) {
-        ShowForm();
-        reportError_(RuntimeError(ErrorKind::OutOfMemory, "the data does not fit in memory"));
+        error = RuntimeError(ErrorKind::OutOfMemory, "the data does not fit in memory");
     }
+    ShowForm();  // what the handler changed stays, error or not
+    if (error)
+        reportError_(*error);
 }
 
 void FrmDemo::ShowForm()
