@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "data/sample_data.h"
-#include "data/start_up_data.h"
+#include "commands/sample_data.h"
+#include "commands/start_up_data.h"
 #include "inputs.h"
-#include "sorting/sort_commands.h"
+#include "commands/sort_commands.h"
 #include "sorting/sort_family.h"
 #include "sorting/sort_keys.h"
 #include "summary_reporter.h"

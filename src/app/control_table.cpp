@@ -1,8 +1,8 @@
 #include "app/control_table.h"
 
-#include "data/sample_data.h"
-#include "demo/string_ordering_test.h"
-#include "sorting/sort_commands.h"
+#include "commands/sample_data.h"
+#include "commands/string_ordering.h"
+#include "commands/sort_commands.h"
 
 namespace sentinel {
 namespace {

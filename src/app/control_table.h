@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "app/form_state.h"
+#include "form/form_state.h"
 
 namespace sentinel {
 

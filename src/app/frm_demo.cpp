@@ -13,7 +13,7 @@
 #include <new>
 #include <optional>
 
-#include "data/start_up_data.h"
+#include "commands/start_up_data.h"
 
 namespace sentinel {
 namespace {

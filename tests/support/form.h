@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string>
 
-#include "app/form_state.h"
-#include "data/start_up_data.h"
+#include "form/form_state.h"
+#include "commands/start_up_data.h"
 #include "support/text.h"
 
 namespace sentinel {

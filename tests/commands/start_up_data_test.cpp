@@ -3,7 +3,7 @@
 #include <cmath>
 #include <set>
 
-#include "data/vector3.h"
+#include "form/vector3.h"
 #include "runtime/conversions.h"
 #include "support/form.h"
 

@@ -1,4 +1,4 @@
-#include "app/form_state.h"
+#include "form/form_state.h"
 
 #include "runtime/conversions.h"
 

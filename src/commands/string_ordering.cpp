@@ -1,4 +1,4 @@
-#include "demo/string_ordering_test.h"
+#include "commands/string_ordering.h"
 
 #include <array>
 

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/controls.h"
-#include "data/vector3.h"
+#include "form/list_box.h"
+#include "form/vector3.h"
 #include "runtime/collection.h"
 #include "runtime/random.h"
 

@@ -4,7 +4,7 @@
 #include <map>
 
 #include "runtime/conversions.h"
-#include "sorting/sort_commands.h"
+#include "commands/sort_commands.h"
 #include "support/form.h"
 
 namespace sentinel {

@@ -7,7 +7,7 @@
 
 #include "runtime/conversions.h"
 #include "runtime/runtime_error.h"
-#include "sorting/sort_commands.h"
+#include "commands/sort_commands.h"
 #include "support/form.h"
 
 namespace sentinel {

@@ -1,4 +1,4 @@
-#include "app/stopwatch.h"
+#include "form/stopwatch.h"
 
 #include "runtime/conversions.h"
 

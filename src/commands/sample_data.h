@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form_state.h"
+#include "form/form_state.h"
 
 namespace sentinel {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/stopwatch.h"
-#include "support/form.h"
+#include "form/stopwatch.h"
+#include "form/form_state.h"
 
 namespace sentinel {
 namespace {

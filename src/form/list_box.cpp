@@ -1,4 +1,4 @@
-#include "app/controls.h"
+#include "form/list_box.h"
 
 #include <utility>
 

@@ -1,6 +1,6 @@
-#include "sorting/sort_commands.h"
+#include "commands/sort_commands.h"
 
-#include "app/stopwatch.h"
+#include "form/stopwatch.h"
 #include "runtime/conversions.h"
 #include "sorting/sort_family.h"
 

@@ -1,4 +1,4 @@
-#include "data/vector3.h"
+#include "form/vector3.h"
 
 #include "runtime/conversions.h"
 

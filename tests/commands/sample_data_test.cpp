@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "data/sample_data.h"
+#include "commands/sample_data.h"
 #include "support/form.h"
 
 namespace sentinel {

@@ -1,8 +1,8 @@
-#include "data/sample_data.h"
+#include "commands/sample_data.h"
 
 #include <cmath>
 
-#include "app/stopwatch.h"
+#include "form/stopwatch.h"
 #include "runtime/clock.h"
 #include "runtime/conversions.h"
 

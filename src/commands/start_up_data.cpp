@@ -1,4 +1,4 @@
-#include "data/start_up_data.h"
+#include "commands/start_up_data.h"
 
 #include "runtime/conversions.h"
 

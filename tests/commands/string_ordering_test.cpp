@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "demo/string_ordering_test.h"
+#include "commands/string_ordering.h"
 #include "support/form.h"
 
 namespace sentinel {
