@@ -8,8 +8,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTimer>
 
+#include <algorithm>
 #include <new>
 #include <optional>
 
@@ -41,6 +43,27 @@ QRect PixelRect(const TwipRect& place, const QScreen& screen)
             TwipsToPixels(place.height, dpiY)};
 }
 
+// The width a push button needs for `caption` in `font`: the text, the
+// style's margin and frame, and the frame of a button that Enter can click.
+int ButtonWidthFor(const QPushButton& button, const QString& caption, const QFont& font)
+{
+    const QStyle& style = *button.style();
+    int width = QFontMetrics(font).size(Qt::TextShowMnemonic, caption).width()
+        + style.pixelMetric(QStyle::PM_ButtonMargin, nullptr, &button)
+        + 2 * style.pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &button);
+    if (button.autoDefault())
+        width += 2 * style.pixelMetric(QStyle::PM_ButtonDefaultIndicator, nullptr, &button);
+    return width;
+}
+
+bool EveryCaptionFits(const QWidget& window, const QFont& font)
+{
+    const auto buttons = window.findChildren<QPushButton*>(Qt::FindDirectChildrenOnly);
+    return std::all_of(buttons.begin(), buttons.end(), [&font](const QPushButton* button) {
+        return ButtonWidthFor(*button, button->text(), font) <= button->width();
+    });
+}
+
 }  // namespace
 
 FrmDemo::FrmDemo(ErrorReporter reportError, QWidget* parent)
@@ -62,7 +85,22 @@ FrmDemo::FrmDemo(ErrorReporter reportError, QWidget* parent)
             setTabOrder(previous, control);
         previous = control;
     }
+    QFont font = QApplication::font();
+    font.setPointSizeF(CaptionPointSize(font, *this));
+    setFont(font);
+    for (QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        label->adjustSize();  // a label sizes itself to its text in the form's font
     Run(Form_Load);
+}
+
+qreal FrmDemo::CaptionPointSize(const QFont& system, const QWidget& window)
+{
+    constexpr qreal kSmallest = 7;
+    constexpr qreal kStep = 0.5;
+    QFont font = system;
+    while (font.pointSizeF() > kSmallest && !EveryCaptionFits(window, font))
+        font.setPointSizeF(std::max(kSmallest, font.pointSizeF() - kStep));
+    return font.pointSizeF();
 }
 
 QWidget* FrmDemo::CreateControl(const ControlRow& row)
@@ -74,12 +112,14 @@ QWidget* FrmDemo::CreateControl(const ControlRow& row)
         list->setSortingEnabled(false);
         list->setUniformItemSizes(true);  // every row is one line: lets long lists lay out at once
         list->setAccessibleName(ControlName(row));  // a list has no visible text to name it
-        lists_.push_back({list, row.list, (form_.*row.list).Clears()});
+        (form_.*row.list).Follow([list] { list->clear(); },
+                                 [list](const Text& added) { list->addItem(ToQString(added)); });
         return list;
     }
     case ControlKind::Button: {
         auto* button = new QPushButton(ToQString(row.caption), this);
         button->setEnabled(row.available);
+        button->setAutoDefault(true);  // Return and Enter click a focused button, as Space does
         const Handler onClick = row.onClick;
         connect(button, &QPushButton::clicked, this, [this, onClick] { Run(onClick); });
         return button;
@@ -88,7 +128,11 @@ QWidget* FrmDemo::CreateControl(const ControlRow& row)
         break;
     }
     auto* label = new QLabel(ToQString(row.caption), this);
-    labels_.push_back({label, row.label});
+    label->lower();  // a label that grows with its text stays under the buttons
+    (form_.*row.label).Follow([label](const Text& caption) {
+        label->setText(ToQString(caption));
+        label->adjustSize();  // a label always fits its text
+    });
     return label;
 }
 
@@ -102,31 +146,8 @@ void FrmDemo::Run(Handler handler)
     } catch (const std::bad_alloc&) {
         error = RuntimeError(ErrorKind::OutOfMemory, "the data does not fit in memory");
     }
-    ShowForm();  // what the handler changed stays, error or not
     if (error)
         reportError_(*error);
-}
-
-void FrmDemo::ShowForm()
-{
-    for (ShownList& shown : lists_) {
-        const ListBox& list = form_.*shown.list;
-        if (shown.clears != list.Clears()) {
-            shown.widget->clear();
-            shown.clears = list.Clears();
-        }
-        QStringList added;
-        for (auto row = list.Rows().begin() + shown.widget->count(); row != list.Rows().end(); ++row)
-            added.append(ToQString(*row));
-        if (!added.isEmpty())
-            shown.widget->addItems(added);
-    }
-    for (const ShownLabel& shown : labels_) {
-        const QString caption = ToQString((form_.*shown.label).caption);
-        if (shown.widget->text() != caption)
-            shown.widget->setText(caption);
-        shown.widget->adjustSize();  // a label always fits its text
-    }
 }
 
 void FrmDemo::ShowErrorAndQuit(const RuntimeError& error)

@@ -2,25 +2,20 @@
 
 #include <QWidget>
 
-#include <cstdint>
 #include <functional>
-#include <vector>
 
 #include "app/control_table.h"
 #include "runtime/runtime_error.h"
 
-class QLabel;
-class QListWidget;
-
 namespace sentinel {
 
 // The program's one window: builds its controls from the control table, runs
-// Form_Load, and wires each button's click to its handler. After every
-// handler it shows what the handler changed in the form state.
+// Form_Load, and wires each button's click to its handler. Every list and
+// label follows the form state as it changes, so what the screen shows is
+// always what the form holds, also while an error is being reported.
 class FrmDemo : public QWidget {
 public:
-    // Told of an error that ended a handler, after the window shows the state
-    // the handler left behind.
+    // Told of an error that ended a handler.
     using ErrorReporter = std::function<void(const RuntimeError&)>;
 
     explicit FrmDemo(ErrorReporter reportError = ShowErrorAndQuit, QWidget* parent = nullptr);
@@ -32,26 +27,18 @@ public:
     // once the user dismisses it, ends the program with a failure status.
     static void ShowErrorAndQuit(const RuntimeError& error);
 
-private:
-    struct ShownList {
-        QListWidget* widget;
-        ListBox FormState::*list;
-        std::uint64_t clears;  // the clears the widget has caught up with
-    };
-    struct ShownLabel {
-        QLabel* widget;
-        Label FormState::*label;
-    };
+    // The point size the form takes when the system font is `system`: its own
+    // size, stepped down only as far as the widest caption needs to fit its
+    // button, and never below 7 points.
+    static qreal CaptionPointSize(const QFont& system, const QWidget& window);
 
+private:
     QWidget* CreateControl(const ControlRow& row);
     // The one place that catches: no exception leaves a handler into Qt's event loop.
     void Run(Handler handler);
-    void ShowForm();
 
     FormState form_;
     ErrorReporter reportError_;
-    std::vector<ShownList> lists_;
-    std::vector<ShownLabel> labels_;
 };
 
 }  // namespace sentinel

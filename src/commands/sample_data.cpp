@@ -38,7 +38,7 @@ void CmdCreateNumber_Click(FormState& form)
         form.colItems->Add(RandomNumberText(form));
         form.List1.AddItem(RandomNumberText(form));  // a separate draw, not the item just added
     }
-    form.Lbl1.caption = CountCaption(u"unSort Num= ", form.colItems->Count());
+    form.Lbl1.SetCaption(CountCaption(u"unSort Num= ", form.colItems->Count()));
     StopStopwatch(form);
 }
 

@@ -20,7 +20,7 @@ void SortWorkingList(FormState& form, void (*sort)(CollectionRef&), ListBox& res
     const std::int16_t count = ToInt16(form.colItems->Count());
     for (std::int32_t i = 1; i <= count; ++i)
         results.AddItem(TextOf(form.colItems->Item(i)));
-    countLabel.caption = CountCaption(countPrefix, form.colItems->Count());
+    countLabel.SetCaption(CountCaption(countPrefix, form.colItems->Count()));
 }
 
 // Rows "i= <position> ;str= <entry>", with a 32-bit position.

@@ -13,7 +13,7 @@ void StopStopwatch(FormState& form)
 {
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - form.sngStart;
     form.sngElapsed = ToSingle(elapsed.count());
-    form.lblSortTime.caption = ElapsedTimeText(form.sngElapsed, form.decimalSeparator);
+    form.lblSortTime.SetCaption(ElapsedTimeText(form.sngElapsed, form.decimalSeparator));
 }
 
 Text ElapsedTimeText(Single seconds, char16_t decimalSeparator)

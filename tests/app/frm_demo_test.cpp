@@ -7,8 +7,13 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
+
+#include <chrono>
+#include <cstdio>
 
 #include "app/frm_demo.h"
 #include "runtime/conversions.h"
@@ -81,7 +86,7 @@ protected:
                 EXPECT_EQ(RowsOf(Control<QListWidget>(row)), ToQ((window->Form().*row.list).Rows())) << row.name;
             }
             if (row.label) {
-                EXPECT_EQ(Control<QLabel>(row).text(), ToQ((window->Form().*row.label).caption)) << row.name;
+                EXPECT_EQ(Control<QLabel>(row).text(), ToQ((window->Form().*row.label).Caption())) << row.name;
             }
         }
     }
@@ -163,21 +168,122 @@ TEST_F(FrmDemoTest, LabelsAreNeverClipped)
     EXPECT_GT(time.width(), time.fontMetrics().horizontalAdvance("Elapsed time:  0.000000") );
 }
 
-TEST_F(FrmDemoTest, EveryAvailableButtonShowsWhatItsHandlerChanged)
+// Each available button on the start-up data, with an effect that only its
+// own handler has: a miswired button shows another count or another list.
+TEST_F(FrmDemoTest, EachButtonRunsItsOwnHandler)
 {
-    const char* buttons[] = {"CmdSortNum",   "cmdDuplicate", "CmdSortStr", "CmdSortStr_Duplicate",
-                             "CmdHiLo",      "CmdCreateNumber", "CmdSortNum", "CmdSortStr_Duplicate",
-                             "CmdCreateString", "CmdSortStr", "cmdDuplicate"};
-    for (const char* name : buttons) {
-        const FormState before = window->Form();
-        QTest::mouseClick(&Button(name), Qt::LeftButton);
-        const FormState& after = window->Form();
-        const bool changed = after.List1.Rows() != before.List1.Rows() || after.List2.Rows() != before.List2.Rows()
-            || after.List3.Rows() != before.List3.Rows() || after.lblSortTime.caption != before.lblSortTime.caption;
-        EXPECT_TRUE(changed) << name << " ran no handler";
+    struct Effect {
+        const char* button;
+        const char* list;
+        int rows;
+        const char* label;
+        QString caption;
+    };
+    const Effect effects[] = {
+        {"CmdSortNum", "List2", 21, "Lbl2", "unSort Num= 21"},
+        {"cmdDuplicate", "List3", 6, "Lbl3", "dulpictate Num= 6"},
+        {"CmdSortStr", "List2", 13, "Lbl2", "unSort Num= 13"},
+        {"CmdSortStr_Duplicate", "List3", 3, "Lbl3", "Duplicate Str Num= 3"},
+        {"CmdHiLo", "List1", 11, "Lbl1", "Label1"},
+        {"CmdCreateNumber", "List1", 1000, "Lbl1", "unSort Num= 1000"},
+        {"CmdCreateString", "List1", 1000, "Lbl1", "Label1"},
+    };
+    for (const Effect& effect : effects) {
+        SetUp();  // a new window with the start-up data
+        QTest::mouseClick(&Button(effect.button), Qt::LeftButton);
+        EXPECT_EQ(window->findChild<QListWidget*>(effect.list)->count(), effect.rows) << effect.button;
+        EXPECT_EQ(window->findChild<QLabel*>(effect.label)->text(), effect.caption) << effect.button;
         ExpectWidgetsShowTheForm();
     }
+    EXPECT_EQ(window->findChild<QListWidget*>("List1")->item(0)->text().size(), 4) << "CreateString lists words";
     EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(FrmDemoTest, LabelsStayUnderTheButtons)
+{
+    const QObjectList stack = window->children();  // bottom first
+    for (const QLabel* label : window->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        for (const QPushButton* button : window->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly))
+            EXPECT_LT(stack.indexOf(label), stack.indexOf(button)) << label->objectName().toStdString();
+}
+
+TEST_F(FrmDemoTest, ReturnAndEnterClickTheFocusedButton)
+{
+    QPushButton& hiLo = Button("CmdHiLo");
+    hiLo.setFocus();
+    QTest::keyClick(&hiLo, Qt::Key_Return);
+    EXPECT_EQ(window->findChild<QListWidget*>("List1")->count(), 11);
+    QPushButton& sortNum = Button("CmdSortNum");
+    sortNum.setFocus();
+    QTest::keyClick(&sortNum, Qt::Key_Enter);
+    EXPECT_EQ(window->findChild<QLabel*>("Lbl2")->text(), "unSort Num= 21");
+}
+
+// The measured span of CreateNumber holds every row the list box on the
+// screen receives, not only the form's own list.
+TEST_F(FrmDemoTest, CreateNumberTimesTheListTheUserSees)
+{
+    using Clock = std::chrono::steady_clock;
+    QListWidget& list = *window->findChild<QListWidget*>("List1");
+    std::vector<Clock::time_point> arrivals;
+    QObject::connect(list.model(), &QAbstractItemModel::rowsInserted, [&] { arrivals.push_back(Clock::now()); });
+    QTest::mouseClick(&Button("CmdCreateNumber"), Qt::LeftButton);
+    ASSERT_EQ(list.count(), 1000);
+    ASSERT_FALSE(arrivals.empty());
+    const FormState& form = window->Form();
+    const auto spanEnd = form.sngStart + std::chrono::duration<double>(form.sngElapsed + 1e-6);
+    EXPECT_LE(form.sngStart, arrivals.front());
+    EXPECT_LE(arrivals.back(), spanEnd) << "rows reached the screen after the clock stopped";
+}
+
+TEST(FrmDemoFont, EveryCaptionFitsItsButtonAtCommonSystemSizes)
+{
+    const QFont system = QApplication::font();
+    for (const int points : {9, 10, 11, 12}) {
+        QFont font = system;
+        font.setPointSize(points);
+        QApplication::setFont(font);
+        const FrmDemo window([](const RuntimeError&) {});
+        for (QPushButton* button : window.findChildren<QPushButton*>()) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.features = QStyleOptionButton::AutoDefaultButton;
+            const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+            const int needed = button->fontMetrics().horizontalAdvance(button->text())
+                + button->style()->pixelMetric(QStyle::PM_ButtonMargin, &option, button);
+            EXPECT_LE(needed, contents.width()) << points << " pt: " << button->objectName().toStdString();
+        }
+        EXPECT_GE(window.font().pointSizeF(), 7.0);
+        EXPECT_LE(window.font().pointSizeF(), points);
+        std::printf("system font %d pt: the form takes %.1f pt\n", points, window.font().pointSizeF());
+    }
+    QApplication::setFont(system);
+}
+
+// Started as a user starts it: on any platform Qt knows, and with one plain
+// line when there is no display at all.
+TEST(FrmDemoProgram, StartsOnTheOffscreenPlatformAndSaysSoWhenThereIsNoDisplay)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(name);
+
+    QProcess offscreen;
+    offscreen.setProcessEnvironment(environment);
+    offscreen.start(FRMDEMO_PROGRAM, {"-platform", "offscreen"});
+    ASSERT_TRUE(offscreen.waitForStarted());
+    EXPECT_FALSE(offscreen.waitForFinished(1500)) << offscreen.readAllStandardError().toStdString();
+    offscreen.kill();
+    offscreen.waitForFinished();
+
+    QProcess noDisplay;
+    noDisplay.setProcessEnvironment(environment);
+    noDisplay.start(FRMDEMO_PROGRAM, {});
+    ASSERT_TRUE(noDisplay.waitForFinished(60000));
+    const QString said = QString::fromUtf8(noDisplay.readAllStandardError());
+    EXPECT_EQ(noDisplay.exitCode(), EXIT_FAILURE);
+    EXPECT_EQ(said.count('\n'), 1) << said.toStdString();
+    EXPECT_TRUE(said.contains("no display is set") && said.contains("xvfb-run -a")) << said.toStdString();
 }
 
 TEST_F(FrmDemoTest, UnavailableButtonsCannotBeClicked)
@@ -191,8 +297,16 @@ TEST_F(FrmDemoTest, UnavailableButtonsCannotBeClicked)
     EXPECT_EQ(Texts(window->Form().colItems), kStartUpTexts);
 }
 
-TEST_F(FrmDemoTest, AnErrorIsReportedAfterTheWindowShowsWhatTheHandlerLeft)
+TEST_F(FrmDemoTest, WhileAnErrorIsReportedTheWindowShowsWhatTheHandlerLeft)
 {
+    QString timeShown;
+    int rowsShown = -1;
+    window = std::make_unique<FrmDemo>([&](const RuntimeError& error) {
+        errors.push_back(error);
+        timeShown = window->findChild<QLabel*>("lblSortTime")->text();
+        rowsShown = window->findChild<QListWidget*>("List2")->count();
+    });
+    QTest::mouseClick(&Button("CmdSortNum"), Qt::LeftButton);  // 21 rows in List2 to be cleared
     std::vector<Value> many;
     for (int i = 1; i <= 32768; ++i)
         many.emplace_back(RightAlign(WholeNumberText(i), 3));
@@ -200,10 +314,9 @@ TEST_F(FrmDemoTest, AnErrorIsReportedAfterTheWindowShowsWhatTheHandlerLeft)
     QTest::mouseClick(&Button("CmdSortNum"), Qt::LeftButton);
     ASSERT_EQ(errors.size(), 1U);
     EXPECT_EQ(errors[0].Kind(), ErrorKind::Overflow);
-    const QLabel& time = *window->findChild<QLabel*>("lblSortTime");
-    EXPECT_TRUE(time.text().startsWith("Elapsed time:  ")) << "the time was shown before the error";
-    EXPECT_EQ(window->findChild<QListWidget*>("List2")->count(), 0);
-    EXPECT_EQ(window->findChild<QLabel*>("Lbl2")->text(), "Label1");
+    EXPECT_TRUE(IsElapsedTimeText(timeShown.toStdU16String())) << "the time is shown before the error";
+    EXPECT_EQ(rowsShown, 0) << "List2 is cleared before the error";
+    EXPECT_EQ(window->findChild<QLabel*>("Lbl2")->text(), "unSort Num= 21");
 }
 
 TEST(ErrorMessage, ShowsNumberAndDescriptionThenEndsTheProgram)

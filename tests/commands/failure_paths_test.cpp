@@ -23,8 +23,8 @@ struct Snapshot {
 
     explicit Snapshot(const FormState& form)
         : list1(form.List1.Rows()), list2(form.List2.Rows()), list3(form.List3.Rows()),
-          lblSortTime(form.lblSortTime.caption), lbl1(form.Lbl1.caption), lbl2(form.Lbl2.caption),
-          lbl3(form.Lbl3.caption), items(form.colItems), angles(form.colAngles), itemTexts(Texts(form.colItems)),
+          lblSortTime(form.lblSortTime.Caption()), lbl1(form.Lbl1.Caption()), lbl2(form.Lbl2.Caption()),
+          lbl3(form.Lbl3.Caption()), items(form.colItems), angles(form.colAngles), itemTexts(Texts(form.colItems)),
           angleTexts(Texts(form.colAngles))
     {
     }
@@ -125,8 +125,8 @@ TEST(FailurePaths, EachLeavesExactlyTheStatedState)
         FormState form = LoadedForm();
         form.List2.AddItem(u"earlier row");
         form.List3.AddItem(u"earlier row");
-        form.Lbl2.caption = u"earlier count";
-        form.Lbl3.caption = u"earlier count";
+        form.Lbl2.SetCaption(u"earlier count");
+        form.Lbl3.SetCaption(u"earlier count");
         row.arrange(form);
         Snapshot expected(form);
         row.expect(expected);

@@ -32,10 +32,10 @@ TEST(CreateNumber, MakesAThousandNumberTextsAndListsOtherDraws)
     EXPECT_TRUE(std::all_of(form.List1.Rows().begin(), form.List1.Rows().end(), IsNumberText));
     EXPECT_NE(form.List1.Rows(), items) << "List1 shows separate draws";
     EXPECT_GT(std::set<Text>(items.begin(), items.end()).size(), 500U) << "re-seeding must not repeat values";
-    EXPECT_EQ(form.Lbl1.caption, u"unSort Num= 1000");
-    EXPECT_TRUE(IsElapsedTimeText(form.lblSortTime.caption)) << Printable(form.lblSortTime.caption);
+    EXPECT_EQ(form.Lbl1.Caption(), u"unSort Num= 1000");
+    EXPECT_TRUE(IsElapsedTimeText(form.lblSortTime.Caption())) << Printable(form.lblSortTime.Caption());
     EXPECT_GE(form.sngElapsed, 0.0F);
-    EXPECT_EQ(form.Lbl2.caption, u"Label1");
+    EXPECT_EQ(form.Lbl2.Caption(), u"Label1");
     EXPECT_EQ(form.colAngles->Count(), 21);
 }
 
@@ -48,8 +48,8 @@ TEST(CreateString, MakesAThousandWordsListedInOrder)
     EXPECT_EQ(form.nStringCount, 1000);
     EXPECT_EQ(form.List1.Rows(), items);
     EXPECT_TRUE(std::all_of(items.begin(), items.end(), IsWord));
-    EXPECT_EQ(form.Lbl1.caption, u"Label1");
-    EXPECT_EQ(form.lblSortTime.caption, u"Label1");
+    EXPECT_EQ(form.Lbl1.Caption(), u"Label1");
+    EXPECT_EQ(form.lblSortTime.Caption(), u"Label1");
 
     CmdCreateString_Click(form);
     EXPECT_EQ(form.colItems->Count(), 1000) << "a second run replaces, nothing accumulates";

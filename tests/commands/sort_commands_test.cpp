@@ -66,10 +66,10 @@ TEST(WorkingListCommands, OnTheStartUpData)
         row.command(form);
         EXPECT_EQ((form.*row.list).Rows(), row.rows) << row.name;
         EXPECT_EQ(Texts(form.colItems), row.rows) << row.name << ": the result is the new working list";
-        EXPECT_EQ((form.*row.countLabel).caption, row.caption) << row.name;
-        EXPECT_TRUE(IsElapsedTimeText(form.lblSortTime.caption)) << row.name;
+        EXPECT_EQ((form.*row.countLabel).Caption(), row.caption) << row.name;
+        EXPECT_TRUE(IsElapsedTimeText(form.lblSortTime.Caption())) << row.name;
         EXPECT_EQ(form.List1.Rows(), kStartUpTexts) << row.name;
-        EXPECT_EQ(form.Lbl1.caption, u"Label1") << row.name;
+        EXPECT_EQ(form.Lbl1.Caption(), u"Label1") << row.name;
     }
 }
 
@@ -84,16 +84,16 @@ TEST(WorkingListCommands, ClearTheirListAndRecountTheThinnedList)
     cmdDuplicate_Click(form);
     CmdSortNum_Click(form);
     EXPECT_EQ(form.List2.Rows().size(), 6U);
-    EXPECT_EQ(form.Lbl2.caption, u"unSort Num= 6");
+    EXPECT_EQ(form.Lbl2.Caption(), u"unSort Num= 6");
 
     form.colItems = std::make_shared<Collection>();
     CmdSortNum_Click(form);
     EXPECT_TRUE(form.List2.Rows().empty());
-    EXPECT_EQ(form.Lbl2.caption, u"unSort Num= 0");
+    EXPECT_EQ(form.Lbl2.Caption(), u"unSort Num= 0");
 
     form.colItems = nullptr;
     CmdSortStr_Duplicate_Click(form);
-    EXPECT_EQ(form.Lbl3.caption, u"Duplicate Str Num= 0");
+    EXPECT_EQ(form.Lbl3.Caption(), u"Duplicate Str Num= 0");
 }
 
 TEST(VectorCommands, SortAppendsNumberedRowsAndReversesEqualKeysAgain)
@@ -108,7 +108,7 @@ TEST(VectorCommands, SortAppendsNumberedRowsAndReversesEqualKeysAgain)
               (Rows{u"i= 1 ;str= -120,20,30", u"i= 2 ;str= -120,20,30", u"i= 3 ;str= -120,20,31",
                     u"i= 4 ;str= -30,40,30", u"i= 5 ;str= -30,40,30", u"i= 6 ;str= -30,40,32"}));
     for (const Label* label : {&form.lblSortTime, &form.Lbl1, &form.Lbl2, &form.Lbl3})
-        EXPECT_EQ(label->caption, u"Label1");
+        EXPECT_EQ(label->Caption(), u"Label1");
 }
 
 TEST(VectorCommands, RemoveDuplicateKeepsTheFirstOfEachX)

@@ -18,7 +18,7 @@ TEST(FormLoad, ListsTheTwentyOneVectorTextsAsTheWorkingList)
     EXPECT_TRUE(form.List2.Rows().empty());
     EXPECT_TRUE(form.List3.Rows().empty());
     for (const Label* label : {&form.lblSortTime, &form.Lbl1, &form.Lbl2, &form.Lbl3})
-        EXPECT_EQ(label->caption, u"Label1");
+        EXPECT_EQ(label->Caption(), u"Label1");
 }
 
 TEST(FormLoad, DrawsTheSameWholeNumbersOnEveryStart)

@@ -20,7 +20,7 @@ TEST(HiLoTest, ListsTheSixTextsAndFiveComparisons)
     EXPECT_EQ(form.List1.Rows(), expected) << "cleared first, not appended";
     EXPECT_EQ(form.colItems, items);
     EXPECT_EQ(Texts(form.colItems), kStartUpTexts);
-    EXPECT_EQ(form.Lbl1.caption, u"Label1");
+    EXPECT_EQ(form.Lbl1.Caption(), u"Label1");
 }
 
 }  // namespace

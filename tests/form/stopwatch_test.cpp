@@ -17,7 +17,7 @@ TEST(Stopwatch, ShowsTheElapsedTimeInSixDecimals)
     StopStopwatch(form);
     EXPECT_GE(form.sngElapsed, 0.0F);
     EXPECT_LT(form.sngElapsed, 60.0F);
-    EXPECT_EQ(form.lblSortTime.caption, ElapsedTimeText(form.sngElapsed, u'.'));
+    EXPECT_EQ(form.lblSortTime.Caption(), ElapsedTimeText(form.sngElapsed, u'.'));
 }
 
 }  // namespace
