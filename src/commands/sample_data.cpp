@@ -22,11 +22,15 @@ Text RandomWord(FormState& form)
     return word;
 }
 
+std::int32_t WholeNumberFromDraw(Single draw)
+{
+    return static_cast<std::int32_t>(std::floor(static_cast<double>(draw) * 9999 + 1));
+}
+
 Text RandomNumberText(FormState& form)
 {
     form.generator.Reseed(SecondsSinceMidnight());
-    const double number = std::floor(static_cast<double>(form.generator.Draw()) * 9999 + 1);
-    return RightAlign(SingleText(static_cast<Single>(number)), 3);
+    return RightAlign(WholeNumberText(WholeNumberFromDraw(form.generator.Draw())), 3);
 }
 
 void CmdCreateNumber_Click(FormState& form)

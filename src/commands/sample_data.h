@@ -8,6 +8,9 @@ namespace sentinel {
 // from the clock on every call.
 Text RandomWord(FormState& form);
 
+// The whole number 1 to 9999 that one draw r, 0 <= r < 1, stands for.
+std::int32_t WholeNumberFromDraw(Single draw);
+
 // A random whole number from 1 to 9999 as text, right-aligned to at least 3
 // characters. Re-seeds the generator from the clock on every call.
 Text RandomNumberText(FormState& form);

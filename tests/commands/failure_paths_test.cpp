@@ -87,17 +87,10 @@ TEST(FailurePaths, EachLeavesExactlyTheStatedState)
          [](FormState& form) { form.colItems = TextsCollection({u"a", u"b", u"c"}); }, CmdSortAng_Click,
          ErrorKind::PositionOutOfRange,
          [](Snapshot& s) {
-             std::vector<Single> angles;
-             for (const Text& text : s.angleTexts)
-                 angles.push_back(static_cast<Single>(LeadingNumber(text)));
-             std::sort(angles.begin(), angles.end());
-             s.angleTexts.clear();
-             for (const Single angle : angles)
-                 s.angleTexts.push_back(SingleText(angle));
+             s.angleTexts = {u"0",  u"0",  u"2",  u"2",  u"3",  u"3",  u"4",  u"4",  u"8",  u"11", u"11",
+                             u"12", u"12", u"13", u"14", u"14", u"16", u"16", u"17", u"17", u"19"};
              s.angles = nullptr;
-             const Text items[] = {u"a", u"b", u"c"};  // the rows before the missing fourth item
-             for (std::size_t i = 0; i < 3; ++i)
-                 s.list2.push_back(s.angleTexts[i] + u";" + items[i]);
+             s.list2.insert(s.list2.end(), {u"0;a", u"0;b", u"2;c"});  // the rows before the missing fourth item
          }},
         {"SortAng_Duplicate, fewer items than angles",
          [](FormState& form) { form.colItems = TextsCollection({u"a", u"b", u"c"}); }, Command1_Click,

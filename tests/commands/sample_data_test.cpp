@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <map>
 
 #include "commands/sample_data.h"
@@ -37,6 +38,13 @@ TEST(CreateNumber, MakesAThousandNumberTextsAndListsOtherDraws)
     EXPECT_GE(form.sngElapsed, 0.0F);
     EXPECT_EQ(form.Lbl2.Caption(), u"Label1");
     EXPECT_EQ(form.colAngles->Count(), 21);
+}
+
+TEST(CreateNumber, OneDrawStandsForOneToNineThousandNineHundredNinetyNine)
+{
+    EXPECT_EQ(WholeNumberFromDraw(0.0F), 1);
+    EXPECT_EQ(WholeNumberFromDraw(0.5F), 5000);
+    EXPECT_EQ(WholeNumberFromDraw(std::nextafter(1.0F, 0.0F)), 9999);
 }
 
 TEST(CreateString, MakesAThousandWordsListedInOrder)

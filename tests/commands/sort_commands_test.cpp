@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <map>
+#include <string>
 
-#include "runtime/conversions.h"
 #include "commands/sort_commands.h"
 #include "support/form.h"
 
@@ -23,7 +21,10 @@ Rows Numbered(const Rows& entries)
 {
     Rows rows;
     for (std::size_t i = 0; i < entries.size(); ++i)
-        rows.push_back(u"i= " + WholeNumberText(static_cast<std::int64_t>(i + 1)) + u" ;str= " + entries[i]);
+    {
+        const std::string position = std::to_string(i + 1);
+        rows.push_back(u"i= " + Text(position.begin(), position.end()) + u" ;str= " + entries[i]);
+    }
     return rows;
 }
 
@@ -122,32 +123,25 @@ TEST(VectorCommands, RemoveDuplicateKeepsTheFirstOfEachX)
 TEST(VectorCommands, SortAngOrdersTheNumbersAloneBesideTheUnmovedTexts)
 {
     FormState form = LoadedForm();
-    std::vector<Single> angles;
-    for (const Value& angle : Entries(form.colAngles))
-        angles.push_back(std::get<Single>(angle));
-    std::sort(angles.begin(), angles.end());
     CmdSortAng_Click(form);
-    Rows expected;
-    for (std::size_t i = 0; i < angles.size(); ++i)
-        expected.push_back(SingleText(angles[i]) + u";" + kStartUpTexts[i]);
-    EXPECT_EQ(form.List2.Rows(), expected);
+    EXPECT_EQ(form.List2.Rows(),
+              (Rows{u"0;20,20,30",   u"0;30,40,30",   u"2;120,20,30",   u"2;20,20,30",   u"3;30,40,30",
+                    u"3;120,20,30",  u"4;-20,20,30",  u"4;-30,40,30",   u"8;-120,20,30", u"11;20,20,30",
+                    u"11;30,40,30",  u"12;30,40,30",  u"12;120,20,30",  u"13;20,20,30",  u"14;30,40,30",
+                    u"14;120,20,30", u"16;-20,20,30", u"16;-30,40,30",  u"17;-120,20,30", u"17;-30,40,32",
+                    u"19;-120,20,31"}));
     EXPECT_EQ(Texts(form.colItems), kStartUpTexts);
 }
 
 TEST(VectorCommands, SortAngDuplicatePairsEachNumberWithItsFirstText)
 {
     FormState form = LoadedForm();
-    const std::vector<Value> angles = Entries(form.colAngles);
-    std::map<Single, Text> firstText;
-    for (std::size_t i = 0; i < angles.size(); ++i)
-        firstText.emplace(std::get<Single>(angles[i]), kStartUpTexts[i]);
-    Rows expected;
-    for (const auto& [angle, text] : firstText)
-        expected.push_back(SingleText(angle) + u";" + text);
-
+    const Rows expected = {u"0;120,20,30",  u"2;30,40,30",  u"3;30,40,30",  u"4;20,20,30",
+                           u"8;120,20,30",  u"11;-120,20,30", u"12;30,40,30", u"13;30,40,30",
+                           u"14;20,20,30",  u"16;30,40,30", u"17;120,20,30", u"19;20,20,30"};
     Command1_Click(form);
     EXPECT_EQ(form.List3.Rows(), expected);
-    EXPECT_EQ(form.colItems->Count(), static_cast<std::int32_t>(firstText.size()));
+    EXPECT_EQ(form.colItems->Count(), 12);
     Command1_Click(form);
     EXPECT_EQ(form.List3.Rows(), Joined({expected, expected})) << "nothing more dropped";
 }

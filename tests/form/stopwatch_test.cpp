@@ -18,6 +18,11 @@ TEST(Stopwatch, ShowsTheElapsedTimeInSixDecimals)
     EXPECT_GE(form.sngElapsed, 0.0F);
     EXPECT_LT(form.sngElapsed, 60.0F);
     EXPECT_EQ(form.lblSortTime.Caption(), ElapsedTimeText(form.sngElapsed, u'.'));
+
+    form.decimalSeparator = u',';
+    StartStopwatch(form);
+    StopStopwatch(form);
+    EXPECT_EQ(form.lblSortTime.Caption().substr(0, 17), u"Elapsed time:  0,") << "the form's separator";
 }
 
 }  // namespace

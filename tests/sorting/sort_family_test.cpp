@@ -66,6 +66,30 @@ TEST(SortFamily, OrdersAndDropsAsDescribed)
     }
 }
 
+// Every field of the record sentinels: a key at a sentinel is kept by the
+// inclusive routine only, one just inside by both, one just beyond by neither.
+TEST(SortByField, EachFieldKeepsWhatLiesWithinTheRecordSentinels)
+{
+    const Texts_ values = {u"100000000000000", u"99999999999999", u"99999999999998",
+                           u"-99999999999998", u"-99999999999999", u"-100000000000000"};
+    for (std::int16_t field = 0; field <= 2; ++field) {
+        const auto record = [field](const Text& value) {
+            Text fields[3] = {u"7", u"7", u"7"};
+            fields[field] = value;
+            return fields[0] + u"," + fields[1] + u"," + fields[2];
+        };
+        Texts_ input;
+        for (const Text& value : values)
+            input.push_back(record(value));
+        CollectionRef all = TextsCollection(input);
+        SortByField(all, field);
+        EXPECT_EQ(Texts(all), (Texts_{input[4], input[3], input[2], input[1]})) << "field " << field;
+        CollectionRef unique = TextsCollection(input);
+        SortByFieldUnique(unique, field);
+        EXPECT_EQ(Texts(unique), (Texts_{input[3], input[2]})) << "field " << field;
+    }
+}
+
 TEST(SortFamily, ReplacesTheReferenceAndLeavesTheOldCollectionAsItWas)
 {
     CollectionRef items = TextsCollection({u"3", u"1", u"2"});

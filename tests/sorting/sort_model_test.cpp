@@ -40,7 +40,14 @@ public:
         }
     }
 
-    // Comma texts of 0 to 4 fields, some of them empty or not numbers.
+    // At, just inside or just beyond a number sentinel.
+    Text NearSentinel()
+    {
+        const Text magnitudes[] = {u"99999999999998", u"99999999999999", u"100000000000000"};
+        return Text(Uniform(0, 1) ? u"-" : u"") + magnitudes[Uniform(0, 2)];
+    }
+
+    // Comma texts of 0 to 4 fields, some of them empty, not numbers or near a sentinel.
     Text Record()
     {
         const int fields = Uniform(0, 10) == 0 ? Uniform(0, 2) : Uniform(3, 4);
@@ -49,7 +56,7 @@ public:
             if (f > 0)
                 text += u',';
             if (Uniform(0, 8) > 0)
-                text += Digits(-3, 3);
+                text += Uniform(0, 6) > 0 ? Digits(-3, 3) : NearSentinel();
         }
         return text;
     }

@@ -14,7 +14,7 @@
 
 #include "runtime/runtime_error.h"
 #include "sorting/sort_family.h"
-#include "sorting/sort_keys.h"
+#include "support/reference_reading.h"
 #include "support/reference_sort.h"
 #include "support/text.h"
 
@@ -109,8 +109,12 @@ inline std::function<Key(const Value&)> KeyOf(const SortCall& call)
     case Routine::StringsUnique: return [](const Value& v) { return Key(TextOf(v)); };
     case Routine::ByField:
     case Routine::ByFieldUnique:
-        return [index = call.fieldIndex](const Value& v) { return Key(FieldKey(v, index)); };
-    default: return [](const Value& v) { return Key(NumericKey(v)); };
+        return [index = call.fieldIndex](const Value& v) {
+            if (!HasField(v, index))
+                throw RuntimeError(ErrorKind::PositionOutOfRange, "no such field");
+            return Key(ReferenceLeadingNumber(ReferenceField(TextOf(v), index)));
+        };
+    default: return [](const Value& v) { return Key(ReferenceLeadingNumber(TextOf(v))); };
     }
 }
 
