@@ -2,6 +2,7 @@
 // entries (texts or Singles), the field index and the companion's length.
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "fuzz_input.h"
 #include "support/sort_model.h"
@@ -26,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const SortOutcome actual = ActualOutcome(call);
     const SortOutcome expected = ExpectedOutcome(call);
     if (!(actual == expected)) {
-        std::fprintf(stderr, "%s: field index %d\nactual:   %s%s\nexpected: %s%s\n", NameOf(call.routine),
+        std::fprintf(stderr, "%s: field index %d\nactual:   %s%s\nexpected: %s%s\n", std::string(NameOf(call.routine)).c_str(),
                      call.fieldIndex, actual.failedKeepingReferences ? "failed " : "", Describe(actual.entries).c_str(),
                      expected.failedKeepingReferences ? "failed " : "", Describe(expected.entries).c_str());
         std::abort();

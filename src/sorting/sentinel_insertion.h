@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "sorting/scan_counts.h"
 #include "sorting/sentinel_list.h"
 
 namespace sentinel {
@@ -89,11 +90,12 @@ std::size_t ScanFor(const Key* keys, std::size_t last, const Key& key)
 // and is called only when there is an entry to place, so an empty input
 // computes no key at all. Each entry's key is computed once, then its scan
 // starts at j = 1 and stops at the first pair of neighbours that encloses it;
-// an entry that fits nowhere is left out.
+// an entry that fits nowhere is left out. `observer` is told of the work
+// done (see scan_counts.h).
 // Returns the input positions of the placed entries, in ascending key order.
-template <Placement placement, class KeyOfEntry, class SentinelKeys>
+template <Placement placement, class KeyOfEntry, class SentinelKeys, class Observer>
 std::vector<std::int32_t> SentinelInsertionOrder(std::int32_t count, KeyOfEntry keyOfEntry,
-                                                 SentinelKeys sentinelKeys)
+                                                 SentinelKeys sentinelKeys, Observer& observer)
 {
     if (count <= 0)
         return {};
@@ -103,9 +105,14 @@ std::vector<std::int32_t> SentinelInsertionOrder(std::int32_t count, KeyOfEntry 
     for (std::int32_t i = 1; i <= count; ++i) {
         Key key = keyOfEntry(i);
         const std::size_t after = ScanFor<placement>(list.Keys(), list.Size() - 1, key);
-        if (after != 0)
+        if (after != 0) {
+            observer.Placed(after, list.Size());
             list.InsertAfter(after, std::move(key), i);
+        } else {
+            observer.Dropped(list.Size());
+        }
     }
+    observer.KeysComputed(count + std::int64_t{2});
     return list.PlacedPositions();
 }
 

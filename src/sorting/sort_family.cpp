@@ -21,18 +21,18 @@ const Value kHighText{Text(u"ZZZZZZZZZZZZZ")};
 const Value kLowRecord{Text(u"-99999999999999,-99999999999999,-99999999999999")};
 const Value kHighRecord{Text(u"99999999999999,99999999999999,99999999999999")};
 
-template <Placement placement, class KeyOf>
-void SortByKey(CollectionRef& items, KeyOf keyOf, const Value& low, const Value& high)
+template <Placement placement, class KeyOf, class Observer>
+void SortByKey(CollectionRef& items, KeyOf keyOf, const Value& low, const Value& high, Observer& observer)
 {
     const Collection& source = ContentsOf(items);
     const auto order = SentinelInsertionOrder<placement>(
         source.Count(), [&](std::int32_t i) { return keyOf(source.Item(i)); },
-        [&] { return std::pair{keyOf(low), keyOf(high)}; });
+        [&] { return std::pair{keyOf(low), keyOf(high)}; }, observer);
     items = Gather(source, order);
 }
 
-template <Placement placement>
-void SortPairs(CollectionRef& keys, CollectionRef& companion)
+template <Placement placement, class Observer>
+void SortPairs(CollectionRef& keys, CollectionRef& companion, Observer& observer)
 {
     const Collection& keySource = ContentsOf(keys);
     const Collection& companionSource = ContentsOf(companion);
@@ -43,55 +43,103 @@ void SortPairs(CollectionRef& keys, CollectionRef& companion)
             (void)companionSource.Item(i);  // a missing companion fails here, placed or not
             return key;
         },
-        [] { return std::pair{NumericKey(kLowNumber), NumericKey(kHighNumber)}; });
+        [] { return std::pair{NumericKey(kLowNumber), NumericKey(kHighNumber)}; }, observer);
     CollectionRef sortedKeys = Gather(keySource, order);
     CollectionRef sortedCompanion = Gather(companionSource, order);
     keys = std::move(sortedKeys);
     companion = std::move(sortedCompanion);
 }
 
+// Each routine of the family as one key, one pair of sentinels and one test.
+template <class Observer>
+void RunRoutine(Routine routine, CollectionRef& items, CollectionRef& companion, std::int16_t fieldIndex,
+                Observer& observer)
+{
+    constexpr auto inclusive = Placement::Inclusive;
+    constexpr auto strict = Placement::Strict;
+    const auto fieldKey = [fieldIndex](const Value& entry) { return FieldKey(entry, fieldIndex); };
+    switch (routine) {
+    case Routine::Numbers: return SortByKey<inclusive>(items, NumericKey, kLowNumber, kHighNumber, observer);
+    case Routine::NumbersUnique: return SortByKey<strict>(items, NumericKey, kLowNumber, kHighNumber, observer);
+    case Routine::Strings: return SortByKey<inclusive>(items, TextKeys{}, kLowText, kHighText, observer);
+    case Routine::StringsUnique: return SortByKey<strict>(items, TextKeys{}, kLowText, kHighText, observer);
+    case Routine::ByField: return SortByKey<inclusive>(items, fieldKey, kLowRecord, kHighRecord, observer);
+    case Routine::ByFieldUnique: return SortByKey<strict>(items, fieldKey, kLowRecord, kHighRecord, observer);
+    case Routine::Pairs: return SortPairs<inclusive>(items, companion, observer);
+    case Routine::PairsUnique: return SortPairs<strict>(items, companion, observer);
+    }
+}
+
+void RunUncounted(Routine routine, CollectionRef& items, CollectionRef& companion, std::int16_t fieldIndex = 0)
+{
+    NoScanCounting none;
+    RunRoutine(routine, items, companion, fieldIndex, none);
+}
+
+void RunUncounted(Routine routine, CollectionRef& items)
+{
+    CollectionRef noCompanion;
+    RunUncounted(routine, items, noCompanion);
+}
+
 }  // namespace
 
 void SortNumbers(CollectionRef& items)
 {
-    SortByKey<Placement::Inclusive>(items, NumericKey, kLowNumber, kHighNumber);
+    RunUncounted(Routine::Numbers, items);
 }
 
 void SortNumbersUnique(CollectionRef& items)
 {
-    SortByKey<Placement::Strict>(items, NumericKey, kLowNumber, kHighNumber);
+    RunUncounted(Routine::NumbersUnique, items);
 }
 
 void SortStrings(CollectionRef& items)
 {
-    SortByKey<Placement::Inclusive>(items, TextKeys{}, kLowText, kHighText);
+    RunUncounted(Routine::Strings, items);
 }
 
 void SortStringsUnique(CollectionRef& items)
 {
-    SortByKey<Placement::Strict>(items, TextKeys{}, kLowText, kHighText);
+    RunUncounted(Routine::StringsUnique, items);
 }
 
 void SortByField(CollectionRef& items, std::int16_t fieldIndex)
 {
-    const auto fieldKey = [fieldIndex](const Value& entry) { return FieldKey(entry, fieldIndex); };
-    SortByKey<Placement::Inclusive>(items, fieldKey, kLowRecord, kHighRecord);
+    CollectionRef noCompanion;
+    RunUncounted(Routine::ByField, items, noCompanion, fieldIndex);
 }
 
 void SortByFieldUnique(CollectionRef& items, std::int16_t fieldIndex)
 {
-    const auto fieldKey = [fieldIndex](const Value& entry) { return FieldKey(entry, fieldIndex); };
-    SortByKey<Placement::Strict>(items, fieldKey, kLowRecord, kHighRecord);
+    CollectionRef noCompanion;
+    RunUncounted(Routine::ByFieldUnique, items, noCompanion, fieldIndex);
 }
 
 void SortPairsByNumber(CollectionRef& keys, CollectionRef& companion)
 {
-    SortPairs<Placement::Inclusive>(keys, companion);
+    RunUncounted(Routine::Pairs, keys, companion);
 }
 
 void SortPairsByNumberUnique(CollectionRef& keys, CollectionRef& companion)
 {
-    SortPairs<Placement::Strict>(keys, companion);
+    RunUncounted(Routine::PairsUnique, keys, companion);
+}
+
+std::pair<Value, Value> SentinelsOf(Routine routine)
+{
+    if (routine == Routine::Strings || routine == Routine::StringsUnique)
+        return {kLowText, kHighText};
+    if (TakesField(routine))
+        return {kLowRecord, kHighRecord};
+    return {kLowNumber, kHighNumber};
+}
+
+ScanCounts SortCounted(Routine routine, CollectionRef& items, CollectionRef& companion, std::int16_t fieldIndex)
+{
+    ScanCounter counter;
+    RunRoutine(routine, items, companion, fieldIndex, counter);
+    return counter.counts;
 }
 
 }  // namespace sentinel

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 
 #include "runtime/collection.h"
+#include "sorting/routines.h"
+#include "sorting/scan_counts.h"
 
 namespace sentinel {
 
@@ -36,5 +39,13 @@ void SortByFieldUnique(CollectionRef& items, std::int16_t fieldIndex);
 // than the keys raises the position-out-of-range error.
 void SortPairsByNumber(CollectionRef& keys, CollectionRef& companion);
 void SortPairsByNumberUnique(CollectionRef& keys, CollectionRef& companion);
+
+// The routine's low and high sentinel entries.
+std::pair<Value, Value> SentinelsOf(Routine routine);
+
+// Any routine of the family, its work counted, with the same result and the
+// same errors as the routine's own function. `companion` serves the paired
+// routines and `fieldIndex` the field routines; the others leave both alone.
+ScanCounts SortCounted(Routine routine, CollectionRef& items, CollectionRef& companion, std::int16_t fieldIndex);
 
 }  // namespace sentinel

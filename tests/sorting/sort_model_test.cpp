@@ -116,7 +116,18 @@ TEST(SortModel, EveryRoutineOnInputsOfEveryShape)
             const int companionCount = std::max(0, static_cast<int>(call.entries.size()) + maker.Uniform(-2, 3));
             for (int c = 0; c < companionCount; ++c)
                 call.companion.emplace_back(WholeNumberText(c));
-            ASSERT_EQ(ActualOutcome(call), ExpectedOutcome(call)) << NameOf(routine) << " run " << run;
+            const SortOutcome actual = ActualOutcome(call);
+            ASSERT_EQ(actual, ExpectedOutcome(call)) << NameOf(routine) << " run " << run;
+
+            ScanCounts counts;
+            ASSERT_EQ(ActualOutcome(call, &counts), actual) << NameOf(routine) << " counted, run " << run;
+            if (!actual.failedKeepingReferences && !call.entries.empty()) {
+                const auto n = static_cast<std::int64_t>(call.entries.size());
+                EXPECT_EQ(counts.placed, static_cast<std::int64_t>(actual.entries.size()));
+                EXPECT_EQ(counts.placed + counts.dropped, n);
+                EXPECT_EQ(counts.keys, n + 2);
+                EXPECT_GE(counts.steps, n);
+            }
         }
     }
 }

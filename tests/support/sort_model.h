@@ -13,33 +13,13 @@
 #include <vector>
 
 #include "runtime/runtime_error.h"
+#include "sorting/routines.h"
 #include "sorting/sort_family.h"
 #include "support/reference_reading.h"
 #include "support/reference_sort.h"
 #include "support/text.h"
 
 namespace sentinel {
-
-enum class Routine {
-    Numbers, NumbersUnique, Strings, StringsUnique, ByField, ByFieldUnique, Pairs, PairsUnique
-};
-inline constexpr Routine kRoutines[] = {Routine::Numbers, Routine::NumbersUnique, Routine::Strings,
-                                        Routine::StringsUnique, Routine::ByField, Routine::ByFieldUnique,
-                                        Routine::Pairs, Routine::PairsUnique};
-
-inline const char* NameOf(Routine routine)
-{
-    constexpr const char* kNames[] = {"SortNumbers", "SortNumbersUnique", "SortStrings", "SortStringsUnique",
-                                      "SortByField", "SortByFieldUnique", "SortPairsByNumber",
-                                      "SortPairsByNumberUnique"};
-    return kNames[static_cast<int>(routine)];
-}
-
-inline bool IsStrict(Routine routine)
-{
-    return routine == Routine::NumbersUnique || routine == Routine::StringsUnique
-        || routine == Routine::ByFieldUnique || routine == Routine::PairsUnique;
-}
 
 // The input of one call: the entries, the companion (paired routines) and the field index.
 struct SortCall {
@@ -155,8 +135,9 @@ inline SortOutcome ExpectedOutcome(const SortCall& call)
     return {false, model::Pick(call.entries, order), paired ? model::Pick(call.companion, order) : call.companion};
 }
 
-// Runs the routine; only the position-out-of-range error is expected.
-inline SortOutcome ActualOutcome(const SortCall& call)
+// Runs the routine by its own function, or counted when `counts` is given;
+// only the position-out-of-range error is expected.
+inline SortOutcome ActualOutcome(const SortCall& call, ScanCounts* counts = nullptr)
 {
     CollectionRef entries = std::make_shared<Collection>(call.entries);
     CollectionRef companion = std::make_shared<Collection>(call.companion);
@@ -164,15 +145,19 @@ inline SortOutcome ActualOutcome(const SortCall& call)
     const CollectionRef companionBefore = companion;
     bool failed = false;
     try {
-        switch (call.routine) {
-        case Routine::Numbers: SortNumbers(entries); break;
-        case Routine::NumbersUnique: SortNumbersUnique(entries); break;
-        case Routine::Strings: SortStrings(entries); break;
-        case Routine::StringsUnique: SortStringsUnique(entries); break;
-        case Routine::ByField: SortByField(entries, call.fieldIndex); break;
-        case Routine::ByFieldUnique: SortByFieldUnique(entries, call.fieldIndex); break;
-        case Routine::Pairs: SortPairsByNumber(entries, companion); break;
-        case Routine::PairsUnique: SortPairsByNumberUnique(entries, companion); break;
+        if (counts) {
+            *counts = SortCounted(call.routine, entries, companion, call.fieldIndex);
+        } else {
+            switch (call.routine) {
+            case Routine::Numbers: SortNumbers(entries); break;
+            case Routine::NumbersUnique: SortNumbersUnique(entries); break;
+            case Routine::Strings: SortStrings(entries); break;
+            case Routine::StringsUnique: SortStringsUnique(entries); break;
+            case Routine::ByField: SortByField(entries, call.fieldIndex); break;
+            case Routine::ByFieldUnique: SortByFieldUnique(entries, call.fieldIndex); break;
+            case Routine::Pairs: SortPairsByNumber(entries, companion); break;
+            case Routine::PairsUnique: SortPairsByNumberUnique(entries, companion); break;
+            }
         }
     } catch (const RuntimeError& error) {
         if (error.Kind() != ErrorKind::PositionOutOfRange)

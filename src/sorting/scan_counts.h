@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace sentinel {
+
+// The work of one run of sentinel insertion, as the algorithm states it.
+// A step is one position tested by the scan: a placed entry costs the
+// position of its first fit, a dropped entry every position of the list. A
+// move is one entry shifted up by an insertion: those after the insertion
+// point, the high sentinel included.
+struct ScanCounts {
+    std::int64_t keys = 0;  // keys computed, the two sentinels' included
+    std::int64_t steps = 0;
+    std::int64_t placed = 0;
+    std::int64_t dropped = 0;
+    std::int64_t moves = 0;
+
+    bool operator==(const ScanCounts&) const = default;
+};
+
+// Observers of the scan, chosen at compile time. `listSize` is the size of
+// the list being built, both sentinels included, before the entry goes in.
+
+// Observes nothing, and compiles away.
+struct NoScanCounting {
+    void KeysComputed(std::int64_t) {}
+    void Placed(std::size_t /*after*/, std::size_t /*listSize*/) {}
+    void Dropped(std::size_t /*listSize*/) {}
+};
+
+// Adds up the counts.
+struct ScanCounter {
+    ScanCounts counts;
+
+    void KeysComputed(std::int64_t keys) { counts.keys += keys; }
+    void Placed(std::size_t after, std::size_t listSize)
+    {
+        counts.steps += static_cast<std::int64_t>(after);
+        counts.moves += static_cast<std::int64_t>(listSize - after);
+        ++counts.placed;
+    }
+    void Dropped(std::size_t listSize)
+    {
+        counts.steps += static_cast<std::int64_t>(listSize - 1);
+        ++counts.dropped;
+    }
+};
+
+}  // namespace sentinel
