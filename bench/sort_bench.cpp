@@ -16,7 +16,7 @@
 #include "sorting/sort_family.h"
 #include "sorting/sort_keys.h"
 #include "summary_reporter.h"
-#include "support/reference_sort.h"
+#include "cost/stable_floor.h"
 #include "support/text.h"
 
 namespace sentinel::bench {
@@ -25,66 +25,45 @@ namespace {
 // Sorts keys, and the companion where the routine takes one.
 using PairSort = std::function<void(CollectionRef& keys, CollectionRef& companion)>;
 
-struct Routine {
+struct Benched {
     std::string name;
-    PairSort sentinel;
+    PairSort sentinel;  // the routine as the demo calls it
+    PairSort counted;  // the same, its work counted
     PairSort floor;
     std::function<std::vector<Value>()> input;
     bool paired = false;
 };
-
-constexpr double kLowNumber = -99999999999999.0;
-constexpr double kHighNumber = 99999999999999.0;
-
-// The floor: keys computed once, a stable sort, and the new collection built.
-template <class KeyOf, class Key>
-PairSort Floor(KeyOf keyOf, Key low, Key high, bool strict)
-{
-    return [=](CollectionRef& keys, CollectionRef& companion) {
-        KeyOf keyFunction = keyOf;
-        const Collection& source = *keys;
-        const auto order = ReferenceOrder<Key>(
-            source.Count(), [&](std::int32_t i) { return Key(keyFunction(source.Item(i))); }, low, high, strict);
-        CollectionRef sorted = Gather(source, order);
-        if (companion)
-            companion = Gather(*companion, order);
-        keys = std::move(sorted);
-    };
-}
 
 PairSort OneList(void (*sort)(CollectionRef&))
 {
     return [sort](CollectionRef& keys, CollectionRef&) { sort(keys); };
 }
 
-std::vector<Routine> Routines()
+Benched Measured(sentinel::Routine routine, PairSort sentinel, std::vector<Value> input)
 {
-    const auto field = [](const Value& entry) { return FieldKey(entry, 0); };
+    return {std::string(NameOf(routine)), std::move(sentinel),
+            [routine](CollectionRef& k, CollectionRef& c) { SortCounted(routine, k, c, 0); },
+            [routine](CollectionRef& k, CollectionRef& c) { FloorSort(routine, k, c, 0); },
+            [input = std::move(input)] { return input; }, IsPaired(routine)};
+}
+
+std::vector<Benched> Routines()
+{
+    using enum sentinel::Routine;
     InputMaker maker(20261208);
     const auto numbers = maker.NumberTexts(1000);
     const auto words = maker.Words(1000);
     const auto vectors = maker.VectorTexts(1000);
     const auto whole = maker.WholeNumbers(21);
-    const auto numberTexts = [numbers] { return numbers; };
-    const auto wordTexts = [words] { return words; };
-    const auto vectorTexts = [vectors] { return vectors; };
-    const auto wholeNumbers = [whole] { return whole; };
-    const TextView lowText = u"0";
-    const TextView highText = u"ZZZZZZZZZZZZZ";
     return {
-        {"SortNumbers", OneList(SortNumbers), Floor(NumericKey, kLowNumber, kHighNumber, false), numberTexts},
-        {"SortNumbersUnique", OneList(SortNumbersUnique), Floor(NumericKey, kLowNumber, kHighNumber, true),
-         numberTexts},
-        {"SortStrings", OneList(SortStrings), Floor(TextKeys{}, lowText, highText, false), wordTexts},
-        {"SortStringsUnique", OneList(SortStringsUnique), Floor(TextKeys{}, lowText, highText, true), wordTexts},
-        {"SortByField", [](CollectionRef& k, CollectionRef&) { SortByField(k, 0); },
-         Floor(field, kLowNumber, kHighNumber, false), vectorTexts},
-        {"SortByFieldUnique", [](CollectionRef& k, CollectionRef&) { SortByFieldUnique(k, 0); },
-         Floor(field, kLowNumber, kHighNumber, true), vectorTexts},
-        {"SortPairsByNumber", SortPairsByNumber, Floor(NumericKey, kLowNumber, kHighNumber, false), wholeNumbers,
-         true},
-        {"SortPairsByNumberUnique", SortPairsByNumberUnique, Floor(NumericKey, kLowNumber, kHighNumber, true),
-         wholeNumbers, true},
+        Measured(Numbers, OneList(SortNumbers), numbers),
+        Measured(NumbersUnique, OneList(SortNumbersUnique), numbers),
+        Measured(Strings, OneList(SortStrings), words),
+        Measured(StringsUnique, OneList(SortStringsUnique), words),
+        Measured(ByField, [](CollectionRef& k, CollectionRef&) { SortByField(k, 0); }, vectors),
+        Measured(ByFieldUnique, [](CollectionRef& k, CollectionRef&) { SortByFieldUnique(k, 0); }, vectors),
+        Measured(Pairs, SortPairsByNumber, whole),
+        Measured(PairsUnique, SortPairsByNumberUnique, whole),
     };
 }
 
@@ -92,7 +71,7 @@ const char* const kShapes[] = {"random", "ascending", "descending"};
 
 // The input in key order (ascending) or its reverse, by the routine's own sort
 // with no entry dropped: the inclusive floor on the input places them all.
-std::vector<Value> Shaped(const Routine& routine, const std::string& shape)
+std::vector<Value> Shaped(const Benched& routine, const std::string& shape)
 {
     std::vector<Value> entries = routine.input();
     if (shape == "random")
@@ -112,7 +91,7 @@ CollectionRef CompanionFor(std::size_t count)
 }
 
 // Before anything is timed: both give the identical result, or the run stops.
-void CheckSameResult(const std::string& name, const Routine& routine, const std::vector<Value>& input)
+void CheckSameResult(const std::string& name, const Benched& routine, const std::vector<Value>& input)
 {
     CollectionRef sentinelKeys = std::make_shared<Collection>(input);
     CollectionRef floorKeys = sentinelKeys;
@@ -126,13 +105,14 @@ void CheckSameResult(const std::string& name, const Routine& routine, const std:
     }
 }
 
-void RegisterRoutine(const Routine& routine)
+void RegisterRoutine(const Benched& routine)
 {
     for (const char* shape : kShapes) {
         const std::vector<Value> input = Shaped(routine, shape);
         const std::string suffix = routine.name + "/" + shape;
         CheckSameResult(suffix, routine, input);
-        for (const auto& [kind, sort] : {std::pair{"sentinel", routine.sentinel}, std::pair{"floor", routine.floor}}) {
+        for (const auto& [kind, sort] : {std::pair{"sentinel", routine.sentinel}, std::pair{"counted", routine.counted},
+                                         std::pair{"floor", routine.floor}}) {
             const CollectionRef keys = std::make_shared<Collection>(input);
             const CollectionRef companion = routine.paired ? CompanionFor(input.size()) : nullptr;
             benchmark::RegisterBenchmark((std::string(kind) + "/" + suffix).c_str(),
@@ -218,7 +198,7 @@ double FittedExponent(const SummaryReporter& reporter, const std::string& name, 
 void PrintSummary(const SummaryReporter& reporter)
 {
     std::printf("\n| routine | shape | sentinel (us) | floor (us) | ratio |\n|---|---|---:|---:|---:|\n");
-    for (const Routine& routine : Routines()) {
+    for (const Benched& routine : Routines()) {
         for (const char* shape : kShapes) {
             const std::string suffix = routine.name + "/" + shape;
             const double sentinel = reporter.Micros("sentinel/" + suffix);
@@ -261,7 +241,7 @@ void PrintSummary(const SummaryReporter& reporter)
 int main(int argc, char** argv)
 {
     using namespace sentinel::bench;
-    for (const Routine& routine : Routines())
+    for (const Benched& routine : Routines())
         RegisterRoutine(routine);
     for (const char* shape : kShapes) {
         RegisterSweep("SortNumbers", sentinel::SortNumbers, shape);

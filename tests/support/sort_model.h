@@ -16,7 +16,7 @@
 #include "sorting/routines.h"
 #include "sorting/sort_family.h"
 #include "support/reference_reading.h"
-#include "support/reference_sort.h"
+#include "cost/stable_floor.h"
 #include "support/text.h"
 
 namespace sentinel {
@@ -128,7 +128,7 @@ inline SortOutcome ExpectedOutcome(const SortCall& call)
     const model::Key low = text ? model::Key(Text(u"0")) : model::Key(-99999999999999.0);
     const model::Key high = text ? model::Key(Text(u"ZZZZZZZZZZZZZ")) : model::Key(99999999999999.0);
     const auto keyOf = model::KeyOf(call);
-    const auto order = ReferenceOrder(
+    const auto order = StableFloorOrder(
         static_cast<std::int32_t>(call.entries.size()),
         [&](std::int32_t i) { return keyOf(call.entries[static_cast<std::size_t>(i - 1)]); }, low, high,
         IsStrict(call.routine));

@@ -5,16 +5,19 @@
 #include <utility>
 #include <vector>
 
+#include "runtime/collection.h"
+#include "sorting/routines.h"
+
 namespace sentinel {
 
-// What sentinel insertion yields, by a standard stable sort. Inclusive: the
-// entries whose key lies within [low, high], equal keys in reverse input
-// order. Strict: the first entry of each key strictly inside (low, high).
-// keyOf(i) gives the key of input entry i (from 1); returns the positions of
-// the kept entries in result order.
+// What sentinel insertion yields, by a standard stable sort: the floor that
+// its cost is measured against. Inclusive: the entries whose key lies within
+// [low, high], equal keys in reverse input order. Strict: the first entry of
+// each key strictly inside (low, high). keyOf(i) gives the key of input entry
+// i (from 1); returns the positions of the kept entries in result order.
 template <class Key, class KeyOf>
-std::vector<std::int32_t> ReferenceOrder(std::int32_t count, KeyOf keyOf, const Key& low, const Key& high,
-                                         bool strict)
+std::vector<std::int32_t> StableFloorOrder(std::int32_t count, KeyOf keyOf, const Key& low, const Key& high,
+                                           bool strict)
 {
     std::vector<std::pair<Key, std::int32_t>> kept;
     kept.reserve(static_cast<std::size_t>(count));
@@ -38,5 +41,10 @@ std::vector<std::int32_t> ReferenceOrder(std::int32_t count, KeyOf keyOf, const 
         order.push_back(entry.second);
     return order;
 }
+
+// The floor of a routine of the family: the same keys, each computed once,
+// the same sentinels and the identical result, by a stable sort. Takes and
+// gives the collections as the routine does.
+void FloorSort(Routine routine, CollectionRef& items, CollectionRef& companion, std::int16_t fieldIndex);
 
 }  // namespace sentinel

@@ -1,0 +1,163 @@
+#include "cost/command_line.h"
+
+#include <charconv>
+
+#include "cost/input_error.h"
+#include "cost/text_file.h"
+
+namespace sentinel {
+namespace {
+
+std::vector<std::string_view> SplitAtCommas(std::string_view list)
+{
+    std::vector<std::string_view> items;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = list.find(',', start);
+        items.push_back(list.substr(start, comma == std::string_view::npos ? comma : comma - start));
+        if (comma == std::string_view::npos)
+            return items;
+        start = comma + 1;
+    }
+}
+
+template <class Parse>
+auto ListOf(std::string_view option, std::string_view list, Parse parse)
+{
+    std::vector<typename decltype(parse(std::string_view{}))::value_type> items;
+    for (const std::string_view item : SplitAtCommas(list)) {
+        const auto parsed = parse(item);
+        if (!parsed)
+            throw InputError(std::string(option) + ": unknown value \"" + std::string(item) + "\"");
+        items.push_back(*parsed);
+    }
+    return items;
+}
+
+int WholeNumber(std::string_view option, std::string_view text, int low, int high)
+{
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < low || value > high)
+        throw InputError(std::string(option) + ": \"" + std::string(text) + "\" is not a whole number from "
+                         + std::to_string(low) + " to " + std::to_string(high));
+    return value;
+}
+
+// The default routine of each kind: the one the demo runs on such data.
+Routine DefaultRoutine(InputKind kind)
+{
+    switch (kind) {
+    case InputKind::Words: return Routine::Strings;
+    case InputKind::Vectors: return Routine::ByField;
+    case InputKind::Pairs: return Routine::Pairs;
+    default: return Routine::Numbers;
+    }
+}
+
+}  // namespace
+
+CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments)
+{
+    CommandLine line;
+    bool kindGiven = false;
+    bool shapesGiven = false;
+    bool sizesGiven = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string_view option = arguments[i];
+        if (option == "--help" || option == "-h") {
+            line.help = true;
+            return line;
+        }
+        if (i + 1 == arguments.size() || !option.starts_with("--"))
+            throw InputError(option.starts_with("--") ? std::string(option) + " needs a value"
+                                                      : "unknown argument \"" + std::string(option) + "\"");
+        const std::string_view value = arguments[++i];
+        if (option == "--routines") {
+            line.plan.routines = ListOf(option, value, RoutineNamed);
+        } else if (option == "--kind") {
+            const auto kind = KindNamed(value);
+            if (!kind || kind == InputKind::File)
+                throw InputError("--kind: unknown value \"" + std::string(value) + "\" (numbers, words, vectors or pairs)");
+            line.plan.kind = *kind;
+            kindGiven = true;
+        } else if (option == "--input") {
+            line.inputPath = value;
+        } else if (option == "--shapes") {
+            line.plan.shapes = ListOf(option, value, ShapeNamed);
+            shapesGiven = true;
+        } else if (option == "--sizes") {
+            line.plan.sizes.clear();
+            for (const std::string_view size : SplitAtCommas(value))
+                line.plan.sizes.push_back(WholeNumber(option, size, 1, kLargestSize));
+            sizesGiven = true;
+        } else if (option == "--repeat") {
+            line.plan.repeat = WholeNumber(option, value, 1, 100);
+        } else if (option == "--csv") {
+            line.csvPath = value;
+        } else if (option == "--chart") {
+            line.chartPath = value;
+        } else {
+            throw InputError("unknown option " + std::string(option) + " (see --help)");
+        }
+    }
+    if (kindGiven && !line.inputPath.empty())
+        throw InputError("--kind and --input exclude each other");
+    if (!line.inputPath.empty()) {
+        line.plan.kind = InputKind::File;
+        line.plan.fileEntries = ReadEntries(line.inputPath);
+    }
+    const bool file = line.plan.kind == InputKind::File;
+    if (line.plan.routines.empty())
+        line.plan.routines = {file ? Routine::Strings : DefaultRoutine(line.plan.kind)};
+    if (!shapesGiven)
+        line.plan.shapes = file ? std::vector{Shape::AsGiven}
+                                : std::vector{Shape::Random, Shape::Ascending, Shape::Descending};
+    if (!sizesGiven)
+        line.plan.sizes = file ? std::vector{static_cast<std::int32_t>(line.plan.fileEntries.size())} : DefaultSizes();
+    CheckPlan(line.plan);
+    return line;
+}
+
+std::string_view HelpText()
+{
+    return R"(sentinel-cost: how the cost of sorting by sentinel insertion grows with size and input order.
+
+Without --csv or --chart it opens the explorer window. With either, it runs
+headless (no display needed), prints a summary and writes the files.
+
+Usage:
+  sentinel-cost [--routines LIST] [--kind KIND | --input FILE] [--shapes LIST]
+                [--sizes LIST] [--repeat N] [--csv FILE] [--chart FILE.png]
+
+Options:
+  --routines LIST  routines to measure, comma-separated: SortNumbers,
+                   SortNumbersUnique, SortStrings, SortStringsUnique,
+                   SortByField, SortByFieldUnique (field 0), SortPairsByNumber,
+                   SortPairsByNumberUnique. Default: the kind's own routine.
+  --kind KIND      made input: numbers (number texts 1 to 9999, as CreateNumber
+                   makes them), words (four capitals, as CreateString makes
+                   them), vectors ("x,y,z" texts) or pairs (whole numbers with
+                   a companion list). Default: numbers.
+  --input FILE     measure a UTF-8 text file instead, one entry a line, at most
+                   100000 entries; a size takes its first n entries.
+  --shapes LIST    input orders, comma-separated: random, ascending, descending,
+                   equal, few (about sqrt(n) distinct keys), nearly (ascending,
+                   1 % swapped). Default: random,ascending,descending; a file is
+                   measured as given.
+  --sizes LIST     sizes n, comma-separated, each 1 to 100000.
+                   Default: 250,500,1000,2000,4000,8000,16000; a file: all of it.
+  --repeat N       measurements of each routine, shape and size (1 to 100).
+                   Default: 3.
+  --csv FILE       write every measurement as CSV:
+                   routine,kind,shape,n,repeat,seconds,floor_seconds,identical,
+                   keys,steps,placed,dropped,moves
+  --chart FILE     write the chart of time against n as a PNG image.
+  --help           show this text.
+
+A bad argument or file exits with status 2 and one line on standard error,
+and writes nothing.
+)";
+}
+
+}  // namespace sentinel

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cost/sweep.h"
+
+namespace sentinel {
+
+// The explorer's command line. With --csv or --chart it runs headless.
+struct CommandLine {
+    SweepPlan plan;
+    std::string inputPath;  // --input: the plan's entries are read from it
+    std::string csvPath;
+    std::string chartPath;
+    bool help = false;
+
+    bool Headless() const { return !csvPath.empty() || !chartPath.empty(); }
+};
+
+// Reads the arguments after the program's name, and the file of --input.
+// Raises InputError, with one line for the user, on an unknown option or
+// value, a missing value, a bad number or size, a bad file, or a plan that
+// cannot be measured.
+CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments);
+
+// What --help prints.
+std::string_view HelpText();
+
+}  // namespace sentinel

@@ -1,0 +1,75 @@
+#include "cost/growth.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <map>
+#include <set>
+
+namespace sentinel {
+namespace {
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+// The repetitions of one routine and shape at one n.
+struct AtSize {
+    std::vector<double> seconds;
+    std::vector<double> floorSeconds;
+    std::int64_t steps = 0;
+};
+
+}  // namespace
+
+double FittedExponent(const std::vector<std::pair<double, double>>& points)
+{
+    double count = 0, sumX = 0, sumY = 0, sumXX = 0, sumXY = 0;
+    std::set<double> sizes;
+    for (const auto& [n, y] : points) {
+        if (!(n > 0 && y > 0))
+            continue;
+        const double x = std::log(n);
+        const double logY = std::log(y);
+        count += 1, sumX += x, sumY += logY, sumXX += x * x, sumXY += x * logY;
+        sizes.insert(n);
+    }
+    if (sizes.size() < 2)
+        return std::numeric_limits<double>::quiet_NaN();
+    return (count * sumXY - sumX * sumY) / (count * sumXX - sumX * sumX);
+}
+
+std::vector<GrowthSummary> Summarize(const std::vector<Measurement>& rows)
+{
+    std::vector<std::pair<Routine, Shape>> series;
+    std::map<std::pair<Routine, Shape>, std::map<std::int32_t, AtSize>> bySize;
+    for (const Measurement& row : rows) {
+        const std::pair key{row.routine, row.shape};
+        if (!bySize.contains(key))
+            series.push_back(key);
+        AtSize& at = bySize[key][row.n];
+        at.seconds.push_back(row.seconds);
+        at.floorSeconds.push_back(row.floorSeconds);
+        at.steps = row.counts.steps;
+    }
+    std::vector<GrowthSummary> summaries;
+    for (const auto& key : series) {
+        std::vector<std::pair<double, double>> times;
+        std::vector<std::pair<double, double>> steps;
+        for (const auto& [n, at] : bySize[key]) {
+            times.emplace_back(n, Median(at.seconds));
+            steps.emplace_back(n, static_cast<double>(at.steps));
+        }
+        const auto& [largestN, largest] = *bySize[key].rbegin();
+        const double seconds = Median(largest.seconds);
+        summaries.push_back({key.first, key.second, FittedExponent(times), FittedExponent(steps), largestN,
+                             largest.steps > 0 ? seconds / static_cast<double>(largest.steps) : 0,
+                             seconds / Median(largest.floorSeconds)});
+    }
+    return summaries;
+}
+
+}  // namespace sentinel

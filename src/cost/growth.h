@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+#include "cost/measurement.h"
+
+namespace sentinel {
+
+// The growth exponent b of y = a * n^b, by least squares on log y over
+// log n. Points with n or y not above 0 are left out; NaN when fewer than
+// two distinct n remain.
+double FittedExponent(const std::vector<std::pair<double, double>>& points);
+
+// How one routine's cost grows on one shape, over all the sizes measured.
+// Times are the median of the repetitions at each n.
+struct GrowthSummary {
+    Routine routine;
+    Shape shape;
+    double timeExponent;
+    double stepExponent;
+    std::int32_t largestN;
+    double secondsPerStep;  // at the largest n
+    double floorRatio;  // the routine's time over the floor's, at the largest n
+};
+
+// One summary per routine and shape, in the order they first appear.
+std::vector<GrowthSummary> Summarize(const std::vector<Measurement>& rows);
+
+}  // namespace sentinel

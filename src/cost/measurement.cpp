@@ -1,0 +1,58 @@
+#include "cost/measurement.h"
+
+#include <chrono>
+
+#include "cost/stable_floor.h"
+#include "sorting/sort_family.h"
+
+namespace sentinel {
+namespace {
+
+struct Result {
+    CollectionRef items;
+    CollectionRef companion;
+    double seconds;
+};
+
+template <class Sort>
+Result Timed(const CollectionRef& items, const CollectionRef& companion, Sort sort)
+{
+    Result result{items, companion, 0};
+    const auto start = std::chrono::steady_clock::now();
+    sort(result.items, result.companion);
+    result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return result;
+}
+
+bool SameEntries(const CollectionRef& a, const CollectionRef& b)
+{
+    const Collection& left = ContentsOf(a);
+    const Collection& right = ContentsOf(b);
+    if (left.Count() != right.Count())
+        return false;
+    for (std::int32_t i = 1; i <= left.Count(); ++i)
+        if (!(left.Item(i) == right.Item(i)))
+            return false;
+    return true;
+}
+
+}  // namespace
+
+Measurement Measure(Routine routine, InputKind kind, Shape shape, const Input& input, int repeat)
+{
+    constexpr std::int16_t kFirstField = 0;
+    const CollectionRef items = std::make_shared<Collection>(input.entries);
+    const CollectionRef companion = std::make_shared<Collection>(input.companion);
+    ScanCounts counts;
+    const Result sentinel = Timed(items, companion, [&](CollectionRef& i, CollectionRef& c) {
+        counts = SortCounted(routine, i, c, kFirstField);
+    });
+    const Result floor = Timed(items, companion, [&](CollectionRef& i, CollectionRef& c) {
+        FloorSort(routine, i, c, kFirstField);
+    });
+    const bool identical = SameEntries(sentinel.items, floor.items) && SameEntries(sentinel.companion, floor.companion);
+    return {routine,          kind,          shape,     static_cast<std::int32_t>(input.entries.size()),
+            repeat,           sentinel.seconds, floor.seconds, identical, counts};
+}
+
+}  // namespace sentinel

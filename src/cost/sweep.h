@@ -1,0 +1,75 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "cost/measurement.h"
+
+namespace sentinel {
+
+inline constexpr std::int32_t kLargestSize = 100000;
+
+// What to measure: every routine on every shape at every size, `repeat`
+// times, on one input per shape and size that all routines share.
+struct SweepPlan {
+    std::vector<Routine> routines;
+    InputKind kind = InputKind::Numbers;
+    std::vector<Text> fileEntries;  // the lines of the file, when the kind is File
+    std::vector<Shape> shapes;
+    std::vector<std::int32_t> sizes;
+    int repeat = 3;
+    std::uint64_t seed = 20261208;
+};
+
+// 250, 500, ... doubling up to 16,000.
+std::vector<std::int32_t> DefaultSizes();
+
+// Raises InputError when the plan cannot be measured: no routine, shape or
+// size; a size outside 1 to kLargestSize or beyond the file; a shape other
+// than "as given" for a file, or "as given" for made data.
+void CheckPlan(const SweepPlan& plan);
+
+struct SweepProgress {
+    int done;  // measurements finished
+    int total;
+    std::string current;  // the measurement under way
+    double secondsLeft;  // estimated
+};
+
+struct SweepEvents {
+    std::function<void(const Measurement&)> measured;
+    std::function<void(const SweepProgress&)> progressed;  // before each measurement
+};
+
+enum class SweepEnd { Completed, Cancelled, Failed };
+
+struct SweepOutcome {
+    SweepEnd end = SweepEnd::Completed;
+    std::string error;  // why it failed
+    std::vector<Measurement> rows;
+};
+
+// Runs the plan on this thread. `cancel` is read between measurements, so a
+// cancel takes effect when the measurement under way ends.
+SweepOutcome RunSweep(const SweepPlan& plan, const SweepEvents& events, const std::atomic<bool>& cancel);
+
+// RunSweep on a worker thread of its own. The events and `finished` are
+// called on that thread. Destroying the runner cancels and waits.
+class SweepRunner {
+public:
+    ~SweepRunner();
+
+    void Start(SweepPlan plan, SweepEvents events, std::function<void(const SweepOutcome&)> finished);
+    void Cancel() noexcept { cancel_ = true; }
+    void Wait();
+
+private:
+    std::thread worker_;
+    std::atomic<bool> cancel_{false};
+};
+
+}  // namespace sentinel

@@ -1,0 +1,87 @@
+#include "cost/text_file.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+
+#include "cost/input_error.h"
+
+namespace sentinel {
+namespace {
+
+// Decodes one line of UTF-8 to UTF-16; nothing when it is not well formed
+// (overlong forms, surrogates and code points past U+10FFFF included).
+std::optional<Text> DecodeLine(std::string_view bytes)
+{
+    Text text;
+    text.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size();) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        const int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+        if (length == 0 || i + static_cast<std::size_t>(length) > bytes.size())
+            return std::nullopt;
+        char32_t code = length == 1 ? lead : lead & (0x7F >> length);
+        for (int k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(bytes[i + static_cast<std::size_t>(k)]);
+            if ((next & 0xC0) != 0x80)
+                return std::nullopt;
+            code = (code << 6) | (next & 0x3F);
+        }
+        constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (code < kSmallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return std::nullopt;
+        if (code >= 0x10000) {
+            text.push_back(static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10)));
+            text.push_back(static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF)));
+        } else {
+            text.push_back(static_cast<char16_t>(code));
+        }
+        i += static_cast<std::size_t>(length);
+    }
+    return text;
+}
+
+}  // namespace
+
+std::vector<Text> SplitEntries(const std::string& utf8, const std::string& source)
+{
+    std::vector<Text> entries;
+    std::size_t start = 0;
+    while (start < utf8.size()) {
+        std::size_t end = utf8.find('\n', start);
+        if (end == std::string::npos)
+            end = utf8.size();
+        std::string_view line(utf8.data() + start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (entries.size() == kMostEntries)
+            throw InputError(source + " holds more than " + std::to_string(kMostEntries) + " entries");
+        std::optional<Text> entry = DecodeLine(line);
+        if (!entry)
+            throw InputError(source + ": line " + std::to_string(entries.size() + 1) + " is not UTF-8 text");
+        entries.push_back(std::move(*entry));
+        start = end + 1;
+    }
+    if (entries.empty())
+        throw InputError(source + " holds no entries");
+    return entries;
+}
+
+std::vector<Text> ReadEntries(const std::string& path)
+{
+    std::error_code error;
+    if (!std::filesystem::exists(path, error))
+        throw InputError(path + ": no such file");
+    if (std::filesystem::is_directory(path, error))
+        throw InputError(path + " is a folder, not a text file");
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        throw InputError(path + " cannot be read");
+    const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    if (file.bad())
+        throw InputError(path + " cannot be read");
+    return SplitEntries(bytes, path);
+}
+
+}  // namespace sentinel
