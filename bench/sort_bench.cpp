@@ -197,15 +197,17 @@ double FittedExponent(const SummaryReporter& reporter, const std::string& name, 
 
 void PrintSummary(const SummaryReporter& reporter)
 {
-    std::printf("\n| routine | shape | sentinel (us) | floor (us) | ratio |\n|---|---|---:|---:|---:|\n");
+    std::printf("\n| routine | shape | sentinel (us) | counted (us) | floor (us) | ratio to floor | counted / sentinel |\n"
+                "|---|---|---:|---:|---:|---:|---:|\n");
     for (const Benched& routine : Routines()) {
         for (const char* shape : kShapes) {
             const std::string suffix = routine.name + "/" + shape;
             const double sentinel = reporter.Micros("sentinel/" + suffix);
+            const double counted = reporter.Micros("counted/" + suffix);
             const double floor = reporter.Micros("floor/" + suffix);
             if (sentinel > 0 && floor > 0)
-                std::printf("| %s | %s | %.1f | %.1f | %.2f |\n", routine.name.c_str(), shape, sentinel, floor,
-                            sentinel / floor);
+                std::printf("| %s | %s | %.1f | %.1f | %.1f | %.2f | %.3f |\n", routine.name.c_str(), shape, sentinel,
+                            counted, floor, sentinel / floor, counted / sentinel);
         }
     }
     // Descending input costs the linear work alone (keys, the new collection)
