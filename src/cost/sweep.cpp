@@ -1,5 +1,6 @@
 #include "cost/sweep.h"
 
+#include <algorithm>
 #include <chrono>
 #include <map>
 
@@ -69,9 +70,18 @@ std::string Describe(const Step& step, int repeats)
 
 }  // namespace
 
+std::vector<std::int32_t> DoublingSizes(std::int32_t from, std::int32_t to)
+{
+    std::vector<std::int32_t> sizes;
+    for (std::int64_t n = std::max(from, 1); n < to; n *= 2)
+        sizes.push_back(static_cast<std::int32_t>(n));
+    sizes.push_back(to);
+    return sizes;
+}
+
 std::vector<std::int32_t> DefaultSizes()
 {
-    return {250, 500, 1000, 2000, 4000, 8000, 16000};
+    return DoublingSizes(250, 16000);
 }
 
 void CheckPlan(const SweepPlan& plan)

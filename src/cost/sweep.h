@@ -25,6 +25,8 @@ struct SweepPlan {
     std::uint64_t seed = 20261208;
 };
 
+// from, 2 from, 4 from, ... while below `to`, and `to` itself.
+std::vector<std::int32_t> DoublingSizes(std::int32_t from, std::int32_t to);
 // 250, 500, ... doubling up to 16,000.
 std::vector<std::int32_t> DefaultSizes();
 

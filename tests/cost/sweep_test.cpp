@@ -1,0 +1,159 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <condition_variable>
+#include <mutex>
+
+#include "cost/growth.h"
+#include "cost/input_error.h"
+#include "cost/sweep.h"
+
+namespace sentinel {
+namespace {
+
+SweepPlan SmallPlan(InputKind kind, std::vector<Routine> routines)
+{
+    SweepPlan plan;
+    plan.routines = std::move(routines);
+    plan.kind = kind;
+    plan.shapes = {std::begin(kMadeShapes), std::end(kMadeShapes)};
+    plan.sizes = {1, 2, 37, 300};
+    plan.repeat = 1;
+    return plan;
+}
+
+TEST(Sweep, EveryRoutineOnEveryKindAndShapeGivesTheFloorsResult)
+{
+    for (const InputKind kind : kMadeKinds) {
+        const SweepPlan plan = SmallPlan(kind, {std::begin(kRoutines), std::end(kRoutines)});
+        const SweepOutcome outcome = RunSweep(plan, {}, false);
+        ASSERT_EQ(outcome.end, SweepEnd::Completed) << outcome.error;
+        ASSERT_EQ(outcome.rows.size(), 8U * 6U * 4U);
+        for (const Measurement& row : outcome.rows) {
+            const std::string name = std::string(NameOf(row.routine)) + " on " + std::string(NameOf(kind)) + ", "
+                + std::string(NameOf(row.shape)) + ", n = " + std::to_string(row.n);
+            EXPECT_TRUE(row.identical) << name;
+            EXPECT_EQ(row.counts.placed + row.counts.dropped, row.n) << name;
+        }
+    }
+}
+
+// Made ascending and descending inputs have distinct keys, so the closed
+// forms hold exactly for the routine of each kind.
+TEST(Sweep, MadeOrderedInputsFollowTheClosedForms)
+{
+    const std::pair<InputKind, Routine> kinds[] = {{InputKind::Numbers, Routine::Numbers},
+                                                   {InputKind::Words, Routine::StringsUnique},
+                                                   {InputKind::Vectors, Routine::ByField},
+                                                   {InputKind::Pairs, Routine::PairsUnique}};
+    for (const auto& [kind, routine] : kinds) {
+        SweepPlan plan = SmallPlan(kind, {routine});
+        plan.shapes = {Shape::Ascending, Shape::Descending};
+        plan.sizes = {3000};
+        for (const Measurement& row : RunSweep(plan, {}, false).rows) {
+            const std::int64_t n = row.n;
+            EXPECT_EQ(row.counts.steps, row.shape == Shape::Ascending ? n * (n + 1) / 2 : n) << NameOf(kind);
+            EXPECT_EQ(row.counts.dropped, 0) << NameOf(kind);
+        }
+    }
+}
+
+TEST(Growth, FitsTheExponentOfSyntheticPowerLaws)
+{
+    EXPECT_NEAR(FittedExponent({{100, 3e-4}, {200, 1.2e-3}, {400, 4.8e-3}}), 2.0, 1e-9);
+    EXPECT_NEAR(FittedExponent({{10, 5}, {1000, 500}, {0, 1}, {50, -1}}), 1.0, 1e-9) << "non-positive points left out";
+    EXPECT_TRUE(std::isnan(FittedExponent({{100, 1}, {100, 2}}))) << "one size fits no slope";
+
+    std::vector<Measurement> rows;
+    for (const std::int32_t n : {1000, 2000, 4000})
+        for (const double noise : {0.9, 1.0, 1.3})  // the median is the middle repetition
+            rows.push_back({Routine::Numbers, InputKind::Numbers, Shape::Random, n, 1, noise * 1e-9 * n * n,
+                            0.5 * 1e-9 * n * n, true, {n + 2, std::int64_t{n} * n / 4, n, 0, 0}});
+    const std::vector<GrowthSummary> summaries = Summarize(rows);
+    ASSERT_EQ(summaries.size(), 1U);
+    EXPECT_NEAR(summaries[0].timeExponent, 2.0, 1e-9);
+    EXPECT_NEAR(summaries[0].stepExponent, 2.0, 1e-9);
+    EXPECT_EQ(summaries[0].largestN, 4000);
+    EXPECT_NEAR(summaries[0].floorRatio, 2.0, 1e-9);
+    EXPECT_NEAR(summaries[0].secondsPerStep, 4e-9, 1e-15);
+}
+
+TEST(Sweep, ChecksThePlanBeforeMeasuring)
+{
+    SweepPlan plan = SmallPlan(InputKind::Numbers, {Routine::Numbers});
+    EXPECT_NO_THROW(CheckPlan(plan));
+    for (const auto& spoil : std::vector<std::function<void(SweepPlan&)>>{
+             [](SweepPlan& p) { p.sizes = {0}; }, [](SweepPlan& p) { p.sizes = {100001}; },
+             [](SweepPlan& p) { p.routines.clear(); }, [](SweepPlan& p) { p.shapes = {Shape::AsGiven}; },
+             [](SweepPlan& p) {
+                 p.kind = InputKind::File;
+                 p.fileEntries = {u"1", u"2"};
+                 p.shapes = {Shape::AsGiven};
+                 p.sizes = {3};
+             }}) {
+        SweepPlan spoilt = plan;
+        spoil(spoilt);
+        EXPECT_THROW(CheckPlan(spoilt), InputError);
+    }
+}
+
+TEST(Sweep, ReportsAFieldRoutineThatCannotTakeTheFile)
+{
+    SweepPlan plan;
+    plan.routines = {Routine::ByField};
+    plan.kind = InputKind::File;
+    plan.fileEntries = {u"3,1", u"", u"1,2"};
+    plan.shapes = {Shape::AsGiven};
+    plan.sizes = {3};
+    const SweepOutcome outcome = RunSweep(plan, {}, false);
+    EXPECT_EQ(outcome.end, SweepEnd::Failed);
+    EXPECT_NE(outcome.error.find("SortByField cannot take this input"), std::string::npos) << outcome.error;
+}
+
+// On a worker thread: progress comes before every measurement with a time
+// left, and a cancel ends the run when the measurement under way ends.
+TEST(SweepRunner, ReportsProgressAndStopsOnCancel)
+{
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::vector<SweepProgress> progress;
+    int measured = 0;
+    std::optional<SweepOutcome> outcome;
+
+    SweepPlan plan = SmallPlan(InputKind::Numbers, {Routine::Numbers, Routine::NumbersUnique});
+    plan.sizes = {100, 200, 400, 800, 1600, 3200, 6400, 12800};
+    plan.repeat = 3;
+    SweepRunner runner;
+    runner.Start(
+        plan,
+        {[&](const Measurement&) {
+             std::lock_guard lock(mutex);
+             ++measured;
+             changed.notify_all();
+         },
+         [&](const SweepProgress& p) {
+             std::lock_guard lock(mutex);
+             progress.push_back(p);
+         }},
+        [&](const SweepOutcome& o) {
+            std::lock_guard lock(mutex);
+            outcome = o;
+            changed.notify_all();
+        });
+    {
+        std::unique_lock lock(mutex);
+        changed.wait(lock, [&] { return measured >= 40 || outcome; });
+    }
+    runner.Cancel();
+    runner.Wait();
+    ASSERT_TRUE(outcome);
+    EXPECT_EQ(outcome->end, SweepEnd::Cancelled);
+    EXPECT_EQ(static_cast<int>(outcome->rows.size()), measured);
+    EXPECT_LT(measured, 8 * 6 * 2 * 3);
+    EXPECT_EQ(progress.front().total, 8 * 6 * 2 * 3);
+    EXPECT_GT(progress[static_cast<std::size_t>(measured) - 1].secondsLeft, 0.0);
+    EXPECT_FALSE(progress.back().current.empty());
+}
+
+}  // namespace
+}  // namespace sentinel
