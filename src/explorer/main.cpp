@@ -1,0 +1,36 @@
+#include <QApplication>
+
+#include <cstdio>
+#include <string_view>
+#include <vector>
+
+#include "cost/input_error.h"
+#include "explorer/cost_window.h"
+#include "explorer/headless.h"
+
+int main(int argc, char* argv[])
+{
+    using namespace sentinel;
+    CommandLine line;
+    try {
+        line = ParseCommandLine(std::vector<std::string_view>(argv + 1, argv + argc));
+    } catch (const InputError& error) {
+        std::fprintf(stderr, "sentinel-cost: %s\n", error.what());
+        return 2;
+    }
+    if (line.help) {
+        std::fputs(HelpText().data(), stdout);
+        return 0;
+    }
+    if (line.Headless()) {
+        if (line.chartPath.empty())
+            return RunHeadless(line);
+        qputenv("QT_QPA_PLATFORM", "offscreen");  // draws the chart with no display
+        QApplication application(argc, argv);
+        return RunHeadless(line);
+    }
+    QApplication application(argc, argv);
+    CostWindow window;
+    window.show();
+    return QApplication::exec();
+}
