@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QChart>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QListWidget>
+#include <QProcess>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <fstream>
+
+#include "explorer/cost_window.h"
+#include "explorer/results_model.h"
+
+namespace sentinel {
+namespace {
+
+class CostWindowTest : public ::testing::Test {
+protected:
+    CostWindowTest() : window([this](const QString& problem) { complaints.append(problem); }) {}
+
+    QSpinBox& Spin(const char* name)
+    {
+        for (QSpinBox* box : window.findChildren<QSpinBox*>())
+            if (box->accessibleName() == name)
+                return *box;
+        throw std::runtime_error(name);
+    }
+
+    void Plan(int from, int to, int repeat)
+    {
+        Spin("Smallest size").setValue(from);
+        Spin("Largest size").setValue(to);
+        Spin("Repetitions").setValue(repeat);
+    }
+
+    bool Finishes() { return QTest::qWaitFor([this] { return !window.Running(); }, 60000); }
+
+    QStringList complaints;
+    CostWindow window;
+    QTemporaryDir folder;
+};
+
+TEST_F(CostWindowTest, ARunFillsTheChartsAndTheTableAndExports)
+{
+    Plan(100, 400, 2);  // 100, 200, 400; three shapes
+    window.Run();
+    ASSERT_TRUE(Finishes());
+    EXPECT_EQ(window.Results().rowCount(), 3 * 3 * 2);
+    EXPECT_EQ(window.TimeChart().series().size(), 3 * 2) << "a line and a dashed floor per shape";
+    EXPECT_EQ(window.StepsChart().series().size(), 3 + 2) << "and the two closed forms";
+    for (const Measurement& row : window.Results().Rows())
+        EXPECT_TRUE(row.identical);
+    EXPECT_TRUE(complaints.isEmpty()) << complaints.join('\n').toStdString();
+
+    const QString csv = folder.filePath("rows.csv");
+    const QString png = folder.filePath("chart.png");
+    ASSERT_TRUE(window.ExportCsv(csv));
+    ASSERT_TRUE(window.ExportChart(png));
+    QFile written(csv);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll().count('\n'), 1 + 3 * 3 * 2);
+    EXPECT_FALSE(QImage(png).isNull());
+    EXPECT_FALSE(window.ExportCsv(folder.filePath("no/such/folder/rows.csv")));
+    EXPECT_EQ(complaints.size(), 1);
+}
+
+TEST_F(CostWindowTest, CancelStopsWhenTheMeasurementUnderWayEnds)
+{
+    Plan(1000, 100000, 100);
+    window.Run();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return window.Results().rowCount() > 0; }, 60000));
+    window.Cancel();
+    ASSERT_TRUE(Finishes());
+    EXPECT_LT(window.Results().rowCount(), 8 * 3 * 100);
+    EXPECT_TRUE(complaints.isEmpty());
+}
+
+TEST_F(CostWindowTest, ABadFileOrPlanIsRefusedAndTheResultsStay)
+{
+    Plan(50, 100, 1);
+    window.Run();
+    ASSERT_TRUE(Finishes());
+    const int rows = window.Results().rowCount();
+
+    const std::string bad = folder.filePath("latin1.txt").toStdString();
+    std::ofstream(bad) << "ok\nd\xE9j\xE0\n";
+    EXPECT_FALSE(window.OpenInput(QString::fromStdString(bad)));
+    ASSERT_EQ(complaints.size(), 1);
+    EXPECT_TRUE(complaints[0].contains("line 2 is not UTF-8")) << complaints[0].toStdString();
+
+    for (QListWidget* list : window.findChildren<QListWidget*>())
+        for (int row = 0; row < list->count(); ++row)
+            list->item(row)->setCheckState(Qt::Unchecked);
+    window.Run();
+    EXPECT_FALSE(window.Running());
+    EXPECT_EQ(complaints.size(), 2) << "no routine chosen";
+    EXPECT_EQ(window.Results().rowCount(), rows);
+}
+
+TEST_F(CostWindowTest, AFileIsMeasuredAsGiven)
+{
+    const std::string path = folder.filePath("words.txt").toStdString();
+    std::ofstream(path) << "pear\napple\nfig\n";
+    ASSERT_TRUE(window.OpenInput(QString::fromStdString(path)));
+    window.Run();
+    ASSERT_TRUE(Finishes());
+    ASSERT_EQ(window.Results().rowCount(), 3);  // SortNumbers, n = 3, three repetitions
+    EXPECT_EQ(window.Results().Rows()[0].shape, Shape::AsGiven);
+    EXPECT_EQ(window.Results().Rows()[0].n, 3);
+}
+
+// The program as a script runs it.
+struct Ran {
+    int exitCode;
+    QString out;
+    QString error;
+};
+
+Ran RunProgram(const QStringList& arguments)
+{
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("DISPLAY");
+    environment.remove("QT_QPA_PLATFORM");
+    program.setProcessEnvironment(environment);
+    program.start(SENTINEL_COST_PROGRAM, arguments);
+    program.waitForFinished(120000);
+    return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
+            QString::fromUtf8(program.readAllStandardError())};
+}
+
+TEST(SentinelCostProgram, HeadlessWritesTheCsvAndTheChartWithNoDisplay)
+{
+    QTemporaryDir folder;
+    const QString csv = folder.filePath("rows.csv");
+    const QString png = folder.filePath("chart.png");
+    const Ran ran = RunProgram({"--routines", "SortNumbers,SortStringsUnique", "--sizes", "10,20", "--repeat", "1",
+                                "--csv", csv, "--chart", png});
+    ASSERT_EQ(ran.exitCode, 0) << ran.error.toStdString();
+    EXPECT_TRUE(ran.out.contains("SortStringsUnique")) << ran.out.toStdString();
+    QFile rows(csv);
+    ASSERT_TRUE(rows.open(QIODevice::ReadOnly));
+    EXPECT_EQ(rows.readLine(), "routine,kind,shape,n,repeat,seconds,floor_seconds,identical,keys,steps,placed,"
+                               "dropped,moves\n");
+    EXPECT_EQ(rows.readAll().count('\n'), 2 * 3 * 2);
+    EXPECT_FALSE(QImage(png).isNull());
+    EXPECT_EQ(RunProgram({"--help"}).exitCode, 0);
+}
+
+TEST(SentinelCostProgram, BadInputExitsWithStatusTwoAndOneLineAndWritesNothing)
+{
+    QTemporaryDir folder;
+    const QString csv = folder.filePath("rows.csv");
+    const std::string tooMany = folder.filePath("many.txt").toStdString();
+    {
+        std::ofstream file(tooMany);
+        for (int i = 0; i <= 100000; ++i)
+            file << i << '\n';
+    }
+    const QString fieldless = folder.filePath("fieldless.txt");
+    std::ofstream(fieldless.toStdString()) << "1,2\n\n3,4\n";
+    const QList<QStringList> bad = {
+        {"--routines", "SortSideways"}, {"--shapes", "spiral"}, {"--sizes", "0"},   {"--sizes", "100001"},
+        {"--sizes", "many"},            {"--input", folder.path()},                 {"--input", folder.filePath("none")},
+        {"--input", QString::fromStdString(tooMany)},
+        {"--input", fieldless, "--routines", "SortByField"},
+    };
+    for (QStringList arguments : bad) {
+        arguments << "--csv" << csv;
+        const Ran ran = RunProgram(arguments);
+        EXPECT_EQ(ran.exitCode, 2) << arguments.join(' ').toStdString();
+        EXPECT_EQ(ran.error.count('\n'), 1) << ran.error.toStdString();
+        EXPECT_FALSE(QFile::exists(csv)) << arguments.join(' ').toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace sentinel
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
