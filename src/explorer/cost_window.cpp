@@ -109,6 +109,7 @@ CostWindow::CostWindow(Complaint complain, QWidget* parent)
     table_->sortByColumn(-1, Qt::AscendingOrder);  // measurement order until a header is clicked
     table_->setAlternatingRowColors(true);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     table_->setAccessibleName(QStringLiteral("Results table"));
 
     tabs_ = new QTabWidget;
@@ -126,6 +127,7 @@ CostWindow::CostWindow(Complaint complain, QWidget* parent)
     setMinimumSize(900, 560);
     resize(1280, 760);
     SetRunning(false);
+    KindChanged();
     status_->setText(QStringLiteral("Choose what to measure, then Run (F5)."));
 }
 
@@ -162,6 +164,7 @@ QWidget* CostWindow::CreateSettings()
         box->setRange(1, kLargestSize);
         box->setValue(value);
         box->setGroupSeparatorShown(true);
+        box->setStepType(QAbstractSpinBox::AdaptiveDecimalStepType);
         box->setAccessibleName(QString::fromUtf8(name));
     }
     repeat_ = new QSpinBox;
@@ -177,6 +180,7 @@ QWidget* CostWindow::CreateSettings()
     connect(run_, &QPushButton::clicked, this, &CostWindow::Run);
     connect(cancel_, &QPushButton::clicked, this, &CostWindow::Cancel);
     progress_ = new QProgressBar;
+    progress_->setValue(0);
     progress_->setAccessibleName(QStringLiteral("Progress"));
     status_ = new QLabel;
     status_->setWordWrap(true);
@@ -355,6 +359,7 @@ void CostWindow::Finished(const SweepOutcome& outcome)
     const auto differing = std::count_if(shown_.begin(), shown_.end(), [](const Measurement& m) { return !m.identical; });
     switch (outcome.end) {
     case SweepEnd::Completed:
+        progress_->setValue(progress_->maximum());
         status_->setText(QStringLiteral("Done: %1 measurements; %2.")
                              .arg(shown_.size())
                              .arg(differing == 0 ? QStringLiteral("every result is identical to the floor's")
@@ -380,8 +385,8 @@ void CostWindow::SetRunning(bool running)
                              static_cast<QWidget*>(sizeFrom_), static_cast<QWidget*>(sizeTo_),
                              static_cast<QWidget*>(repeat_)})
         setting->setEnabled(!running);
-    if (!running)
-        progress_->setValue(progress_->maximum());
+    if (running)
+        progress_->setValue(0);
 }
 
 bool CostWindow::ExportCsv(const QString& path)
