@@ -77,8 +77,8 @@ std::vector<Value> Shaped(const Benched& routine, const std::string& shape)
     if (shape == "random")
         return entries;
     CollectionRef keys = std::make_shared<Collection>(entries);
-    CollectionRef none;
-    routine.floor(keys, none);
+    CollectionRef companion = keys;  // the paired routines carry one along
+    routine.floor(keys, companion);
     entries = Entries(keys);
     if (shape == "descending")
         std::reverse(entries.begin(), entries.end());
@@ -129,24 +129,34 @@ void RegisterRoutine(const Benched& routine)
     }
 }
 
-// SortNumbers and SortNumbersUnique from 250 to 16,000 entries. The numbers
-// reach 999,999 so that duplicates are rare and the unique sort keeps growing.
-void RegisterSweep(const std::string& name, void (*sort)(CollectionRef&), const std::string& shape)
+// Entries of one kind for the size sweep, and the order of their keys.
+struct SweepInput {
+    std::function<std::vector<Value>(std::int32_t count)> make;
+    std::function<bool(const Value&, const Value&)> keyLess;
+};
+
+// Number texts to 999,999, so that repeats are rare and the unique sort keeps
+// growing; and four-capital words, 456,976 of them possible.
+const SweepInput kSweepNumbers{[](std::int32_t count) { return InputMaker(1).NumberTexts(count, 999999); },
+                               [](const Value& a, const Value& b) { return NumericKey(a) < NumericKey(b); }};
+const SweepInput kSweepWords{[](std::int32_t count) { return InputMaker(1).Words(count); },
+                             [](const Value& a, const Value& b) { return TextOf(a) < TextOf(b); }};
+
+// One routine from 250 to 16,000 entries in one shape.
+void RegisterSweep(const std::string& name, void (*sort)(CollectionRef&), const SweepInput& input,
+                   const std::string& shape)
 {
     benchmark::RegisterBenchmark(("sweep/" + name + "/" + shape).c_str(),
-                                 [sort, shape](benchmark::State& state) {
+                                 [sort, input, shape](benchmark::State& state) {
                                      const auto count = static_cast<std::int32_t>(state.range(0));
-                                     std::vector<Value> entries = InputMaker(1).NumberTexts(count, 999999);
-                                     if (shape != "random") {
-                                         std::stable_sort(entries.begin(), entries.end(), [](auto& a, auto& b) {
-                                             return NumericKey(a) < NumericKey(b);
-                                         });
-                                     }
+                                     std::vector<Value> entries = input.make(count);
+                                     if (shape != "random")
+                                         std::stable_sort(entries.begin(), entries.end(), input.keyLess);
                                      if (shape == "descending")
                                          std::reverse(entries.begin(), entries.end());
-                                     const CollectionRef input = std::make_shared<Collection>(std::move(entries));
+                                     const CollectionRef collection = std::make_shared<Collection>(std::move(entries));
                                      for (auto _ : state) {
-                                         CollectionRef items = input;
+                                         CollectionRef items = collection;
                                          sort(items);
                                          benchmark::DoNotOptimize(items.get());
                                      }
@@ -213,7 +223,7 @@ void PrintSummary(const SummaryReporter& reporter)
     // Descending input costs the linear work alone (keys, the new collection)
     // and a one-step scan, so the time beyond it is the scans and insertions.
     std::printf("\n| sweep, n = 250 to 16000 | fitted exponent | beyond descending |\n|---|---:|---:|\n");
-    for (const char* routine : {"SortNumbers", "SortNumbersUnique"}) {
+    for (const char* routine : {"SortNumbers", "SortNumbersUnique", "SortStrings", "SortStringsUnique"}) {
         const std::string descending = std::string("sweep/") + routine + "/descending";
         for (const char* shape : {"random", "ascending", "descending"}) {
             const std::string name = std::string("sweep/") + routine + "/" + shape;
@@ -232,6 +242,11 @@ void PrintSummary(const SummaryReporter& reporter)
     if (ascending > 0 && descending > 0)
         std::printf("\nSortNumbers at n = 4000: ascending %.0f us, descending %.0f us, %.0f times faster\n",
                     ascending, descending, ascending / descending);
+    const double numbers = reporter.Micros("sentinel/SortNumbers/ascending");
+    const double words = reporter.Micros("sentinel/SortStrings/ascending");
+    if (numbers > 0 && words > 0)
+        std::printf("SortStrings on 1,000 ascending words takes %.2f times as long as SortNumbers on 1,000 "
+                    "ascending number texts\n", words / numbers);
     std::printf("\n| command | time (us) |\n|---|---:|\n");
     for (const char* name : {"command/CmdCreateNumber_Click", "command/CmdSortNum_Click"})
         std::printf("| %s | %.1f |\n", name, reporter.Micros(name));
@@ -246,8 +261,10 @@ int main(int argc, char** argv)
     for (const Benched& routine : Routines())
         RegisterRoutine(routine);
     for (const char* shape : kShapes) {
-        RegisterSweep("SortNumbers", sentinel::SortNumbers, shape);
-        RegisterSweep("SortNumbersUnique", sentinel::SortNumbersUnique, shape);
+        RegisterSweep("SortNumbers", sentinel::SortNumbers, kSweepNumbers, shape);
+        RegisterSweep("SortNumbersUnique", sentinel::SortNumbersUnique, kSweepNumbers, shape);
+        RegisterSweep("SortStrings", sentinel::SortStrings, kSweepWords, shape);
+        RegisterSweep("SortStringsUnique", sentinel::SortStringsUnique, kSweepWords, shape);
     }
     RegisterCommands();
     benchmark::Initialize(&argc, argv);

@@ -9,6 +9,7 @@
 
 #include "sorting/scan_counts.h"
 #include "sorting/sentinel_list.h"
+#include "sorting/sort_keys.h"
 
 namespace sentinel {
 
@@ -64,20 +65,16 @@ std::size_t FirstBlockWithFit(const double* keys, std::size_t last, double key)
     return j;
 }
 
-// Scans j = 1 to `last` for the first j whose neighbours keys[j-1] and
-// keys[j] enclose `key`; returns that j, or 0 when none does. Number keys are
-// tested a block at a time first, which finds the same first fit. Then the key
-// is compared once with each position, each result serving as the upper half
+// The first j from `j` to `last` whose neighbours j-1 and j enclose the key,
+// or 0 when none does. compareAt(at) compares the key with the list's entry
+// at index `at` (three-way, as an int); each result serves as the upper half
 // of one test and the lower half of the next.
-template <Placement placement, class Key>
-std::size_t ScanFor(const Key* keys, std::size_t last, const Key& key)
+template <Placement placement, class CompareAt>
+std::size_t FirstFitFrom(std::size_t j, std::size_t last, CompareAt compareAt)
 {
-    std::size_t j = 1;
-    if constexpr (std::is_same_v<Key, double>)
-        j = FirstBlockWithFit<placement>(keys, last, key);
-    auto keyToLow = key <=> keys[j - 1];
+    int keyToLow = compareAt(j - 1);
     for (; j <= last; ++j) {
-        const auto keyToHigh = key <=> keys[j];
+        const int keyToHigh = compareAt(j);
         if (FitsBetween<placement>(keyToLow, keyToHigh))
             return j;
         keyToLow = keyToHigh;
@@ -85,26 +82,46 @@ std::size_t ScanFor(const Key* keys, std::size_t last, const Key& key)
     return 0;
 }
 
-// Sentinel insertion of `count` input entries. keyOfEntry(i) gives the key of
-// input entry i (from 1); sentinelKeys() gives the {low, high} sentinel keys
-// and is called only when there is an entry to place, so an empty input
-// computes no key at all. Each entry's key is computed once, then its scan
-// starts at j = 1 and stops at the first pair of neighbours that encloses it;
-// an entry that fits nowhere is left out. `observer` is told of the work
-// done (see scan_counts.h).
-// Returns the input positions of the placed entries, in ascending key order.
-template <Placement placement, class KeyOfEntry, class SentinelKeys, class Observer>
-std::vector<std::int32_t> SentinelInsertionOrder(std::int32_t count, KeyOfEntry keyOfEntry,
-                                                 SentinelKeys sentinelKeys, Observer& observer)
+inline int ThreeWay(std::partial_ordering order)
 {
-    if (count <= 0)
-        return {};
-    using Key = decltype(keyOfEntry(1));
-    auto [low, high] = sentinelKeys();
-    SentinelList<Key> list(count, std::move(low), std::move(high));
+    return order < 0 ? -1 : order > 0 ? 1 : 0;
+}
+
+// Scans j = 1 to `last` for the first j whose neighbours keys[j-1] and
+// keys[j] enclose the number `key`; returns that j, or 0 when none does. The
+// positions are tested a block at a time first, which finds the same first fit.
+template <Placement placement>
+std::size_t ScanFor(const double* keys, std::size_t last, double key)
+{
+    return FirstFitFrom<placement>(FirstBlockWithFit<placement>(keys, last, key), last,
+                                   [&](std::size_t at) { return ThreeWay(key <=> keys[at]); });
+}
+
+// The same scan for a text key, by the abbreviations of the list's texts
+// (see Abbreviation): the blocks whose abbreviations cannot enclose the key's
+// are passed over, and then a text is compared only where its abbreviation
+// equals the key's. texts[positions[at]] is the text of the list's entry at
+// index `at`.
+template <Placement placement>
+std::size_t ScanForText(const double* abbreviations, const std::int32_t* positions, const TextView* texts,
+                        std::size_t last, double abbreviation, TextView key)
+{
+    // Abbreviations keep the order only weakly, so the blocks are tested inclusively.
+    const std::size_t firstBlock = FirstBlockWithFit<Placement::Inclusive>(abbreviations, last, abbreviation);
+    return FirstFitFrom<placement>(firstBlock, last, [&](std::size_t at) {
+        const int order = ThreeWay(abbreviation <=> abbreviations[at]);
+        return order != 0 ? order : ThreeWay(key <=> texts[positions[at]]);
+    });
+}
+
+// Places input entries 1 to `count` in turn: scanEntry(i) gives entry i's
+// scan key and the j to insert it after, 0 when it fits nowhere and is left out.
+template <class ScanKey, class ScanEntry, class Observer>
+std::vector<std::int32_t> InsertEach(std::int32_t count, SentinelList<ScanKey>& list, ScanEntry scanEntry,
+                                     Observer& observer)
+{
     for (std::int32_t i = 1; i <= count; ++i) {
-        Key key = keyOfEntry(i);
-        const std::size_t after = ScanFor<placement>(list.Keys(), list.Size() - 1, key);
+        auto [key, after] = scanEntry(i);
         if (after != 0) {
             observer.Placed(after, list.Size());
             list.InsertAfter(after, std::move(key), i);
@@ -114,6 +131,42 @@ std::vector<std::int32_t> SentinelInsertionOrder(std::int32_t count, KeyOfEntry 
     }
     observer.KeysComputed(count + std::int64_t{2});
     return list.PlacedPositions();
+}
+
+// Sentinel insertion of `count` input entries. keyOfEntry(i) gives the key of
+// input entry i (from 1), a number or a text; sentinelKeys() gives the {low,
+// high} sentinel keys and is called only when there is an entry to place, so
+// an empty input computes no key at all. Each entry's key is computed once,
+// then its scan starts at j = 1 and stops at the first pair of neighbours
+// that encloses it; an entry that fits nowhere is left out. `observer` is
+// told of the work done (see scan_counts.h).
+// Returns the input positions of the placed entries, in ascending key order.
+template <Placement placement, class KeyOfEntry, class SentinelKeys, class Observer>
+std::vector<std::int32_t> SentinelInsertionOrder(std::int32_t count, KeyOfEntry keyOfEntry,
+                                                 SentinelKeys sentinelKeys, Observer& observer)
+{
+    if (count <= 0)
+        return {};
+    const auto [low, high] = sentinelKeys();
+    if constexpr (std::is_same_v<decltype(keyOfEntry(1)), TextView>) {
+        // The texts by input position, the sentinels at 0 and count + 1.
+        std::vector<TextView> texts(static_cast<std::size_t>(count) + 2);
+        texts.front() = low;
+        texts.back() = high;
+        SentinelList<double> list(count, Abbreviation(low), Abbreviation(high), 0, count + 1);
+        return InsertEach(count, list, [&](std::int32_t i) {
+            const TextView key = texts[static_cast<std::size_t>(i)] = keyOfEntry(i);
+            const double abbreviation = Abbreviation(key);
+            return std::pair{abbreviation, ScanForText<placement>(list.Keys(), list.Positions(), texts.data(),
+                                                                  list.Size() - 1, abbreviation, key)};
+        }, observer);
+    } else {
+        SentinelList<double> list(count, low, high);
+        return InsertEach(count, list, [&](std::int32_t i) {
+            const double key = keyOfEntry(i);
+            return std::pair{key, ScanFor<placement>(list.Keys(), list.Size() - 1, key)};
+        }, observer);
+    }
 }
 
 }  // namespace sentinel

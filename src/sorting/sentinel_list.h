@@ -8,23 +8,29 @@
 namespace sentinel {
 
 // The keys of the list being built, low sentinel first and high sentinel last,
-// each beside the input position of its entry. The storage has room at both
+// each beside the input position of its entry (the sentinels have positions
+// of their own, outside those of the entries). The storage has room at both
 // ends, so an insertion moves only the shorter side of the list: placing an
 // entry first or last moves just one sentinel.
 template <class Key>
 class SentinelList {
 public:
-    SentinelList(std::int32_t entries, Key low, Key high)
+    SentinelList(std::int32_t entries, Key low, Key high, std::int32_t lowPosition = 0,
+                 std::int32_t highPosition = 0)
         : keys_(2 * static_cast<std::size_t>(entries) + 2), positions_(keys_.size()),
           first_(static_cast<std::size_t>(entries)), last_(first_ + 1)
     {
         keys_[first_] = std::move(low);
         keys_[last_] = std::move(high);
+        positions_[first_] = lowPosition;
+        positions_[last_] = highPosition;
     }
 
     // The key of entry j (from 1) is Keys()[j - 1]; there are Size() entries.
     const Key* Keys() const noexcept { return keys_.data() + first_; }
     std::size_t Size() const noexcept { return last_ - first_ + 1; }
+    // The input position of entry j is Positions()[j - 1].
+    const std::int32_t* Positions() const noexcept { return positions_.data() + first_; }
 
     // Inserts directly after entry j, 1 <= j < Size().
     void InsertAfter(std::size_t j, Key key, std::int32_t position)

@@ -20,6 +20,14 @@ double FieldKey(const Value& entry, std::int16_t fieldIndex)
     return LeadingNumber(FieldAt(TextOf(entry), fieldIndex));
 }
 
+double Abbreviation(TextView text)
+{
+    std::uint64_t packed = 0;
+    for (std::size_t unit = 0; unit < 3; ++unit)
+        packed = packed << 16 | (unit < text.size() ? text[unit] : 0u);
+    return static_cast<double>(packed);
+}
+
 TextView TextKeys::operator()(const Value& entry)
 {
     if (const auto* text = std::get_if<Text>(&entry))

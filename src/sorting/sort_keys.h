@@ -14,6 +14,12 @@ double NumericKey(const Value& entry);
 // text form; a missing field raises the position-out-of-range error.
 double FieldKey(const Value& entry, std::int16_t fieldIndex);
 
+// The first three UTF-16 code units of a text packed into one number (48
+// bits, exact in a double), the missing ones as 0. It keeps the order of
+// texts, weakly: a < b gives Abbreviation(a) <= Abbreviation(b), so texts
+// whose abbreviations differ are ordered by them alone.
+double Abbreviation(TextView text);
+
 // Text key: the entry's text form, compared by UTF-16 code unit. A text entry
 // is viewed in place; the texts of number entries are kept here for as long
 // as the keys are in use.

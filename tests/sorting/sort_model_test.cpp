@@ -24,7 +24,7 @@ public:
     {
         if (records)
             return Record();
-        switch (Uniform(0, 11)) {
+        switch (Uniform(0, 13)) {
         case 0: return RightAlign(Digits(1, 9999), 3);
         case 1: return Text(Uniform(0, 3), u' ') + Digits(0, 99);
         case 2: return Text(Uniform(0, 1) ? u"-" : u"+") + Digits(0, 50);
@@ -36,6 +36,8 @@ public:
         case 8: return Single(static_cast<float>(Uniform(-5, 20)) / static_cast<float>(Uniform(1, 2)));
         case 9: return Text(1, static_cast<char16_t>(Uniform(0x2F, 0x31))) + Text(1, u'\uFF21');
         case 10: return Text(u"A") + Text(Uniform(0, 1) ? u"\U0001F600" : u"\uFF21");
+        case 11: return Text(u"QQQQQQ") + Word(Uniform(0, 2), u'A', u'B');  // alike far past the fourth unit
+        case 12: return Text(u"QQ") + Text(Uniform(0, 2), u'\0') + Word(Uniform(0, 1), u'\0', u'\1');
         default: return Record();
         }
     }
