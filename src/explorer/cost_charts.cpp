@@ -51,8 +51,10 @@ QLineSeries* AddLine(QChart& chart, const QString& name, const std::map<std::int
 
 void ResetAxes(QChart& chart, const QString& yTitle, const QString& yFormat)
 {
-    for (QAbstractAxis* axis : chart.axes())
-        chart.removeAxis(axis);
+    for (QAbstractAxis* axis : chart.axes()) {
+        chart.removeAxis(axis);  // gives the axis back to us
+        delete axis;
+    }
     auto* x = new QLogValueAxis(&chart);
     x->setTitleText(QStringLiteral("n (entries)"));
     x->setLabelFormat(QStringLiteral("%g"));
