@@ -20,12 +20,21 @@ struct ScanCounts {
     bool operator==(const ScanCounts&) const = default;
 };
 
-// Observers of the scan, chosen at compile time. `listSize` is the size of
-// the list being built, both sentinels included, before the entry goes in.
+// Observers of the scan, chosen at compile time. Each is told, in order: the
+// sentinels' keys; then for each entry its key, and whether it was placed
+// after position `after` or dropped. `listSize` is the size of the list being
+// built, both sentinels included, before the entry goes in.
 
 // Observes nothing, and compiles away.
 struct NoScanCounting {
-    void KeysComputed(std::int64_t) {}
+    template <class Key>
+    void SentinelsComputed(const Key& /*low*/, const Key& /*high*/)
+    {
+    }
+    template <class Key>
+    void KeyComputed(std::int32_t /*entry*/, const Key& /*key*/)
+    {
+    }
     void Placed(std::size_t /*after*/, std::size_t /*listSize*/) {}
     void Dropped(std::size_t /*listSize*/) {}
 };
@@ -34,7 +43,16 @@ struct NoScanCounting {
 struct ScanCounter {
     ScanCounts counts;
 
-    void KeysComputed(std::int64_t keys) { counts.keys += keys; }
+    template <class Key>
+    void SentinelsComputed(const Key&, const Key&)
+    {
+        counts.keys += 2;
+    }
+    template <class Key>
+    void KeyComputed(std::int32_t, const Key&)
+    {
+        ++counts.keys;
+    }
     void Placed(std::size_t after, std::size_t listSize)
     {
         counts.steps += static_cast<std::int64_t>(after);

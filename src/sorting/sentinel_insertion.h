@@ -129,7 +129,6 @@ std::vector<std::int32_t> InsertEach(std::int32_t count, SentinelList<ScanKey>& 
             observer.Dropped(list.Size());
         }
     }
-    observer.KeysComputed(count + std::int64_t{2});
     return list.PlacedPositions();
 }
 
@@ -148,6 +147,7 @@ std::vector<std::int32_t> SentinelInsertionOrder(std::int32_t count, KeyOfEntry 
     if (count <= 0)
         return {};
     const auto [low, high] = sentinelKeys();
+    observer.SentinelsComputed(low, high);
     if constexpr (std::is_same_v<decltype(keyOfEntry(1)), TextView>) {
         // The texts by input position, the sentinels at 0 and count + 1.
         std::vector<TextView> texts(static_cast<std::size_t>(count) + 2);
@@ -156,6 +156,7 @@ std::vector<std::int32_t> SentinelInsertionOrder(std::int32_t count, KeyOfEntry 
         SentinelList<double> list(count, Abbreviation(low), Abbreviation(high), 0, count + 1);
         return InsertEach(count, list, [&](std::int32_t i) {
             const TextView key = texts[static_cast<std::size_t>(i)] = keyOfEntry(i);
+            observer.KeyComputed(i, key);
             const double abbreviation = Abbreviation(key);
             return std::pair{abbreviation, ScanForText<placement>(list.Keys(), list.Positions(), texts.data(),
                                                                   list.Size() - 1, abbreviation, key)};
@@ -164,6 +165,7 @@ std::vector<std::int32_t> SentinelInsertionOrder(std::int32_t count, KeyOfEntry 
         SentinelList<double> list(count, low, high);
         return InsertEach(count, list, [&](std::int32_t i) {
             const double key = keyOfEntry(i);
+            observer.KeyComputed(i, key);
             return std::pair{key, ScanFor<placement>(list.Keys(), list.Size() - 1, key)};
         }, observer);
     }

@@ -142,4 +142,11 @@ ScanCounts SortCounted(Routine routine, CollectionRef& items, CollectionRef& com
     return counter.counts;
 }
 
+ScanTrace SortTraced(Routine routine, CollectionRef& items, CollectionRef& companion, std::int16_t fieldIndex)
+{
+    ScanTracer tracer;
+    RunRoutine(routine, items, companion, fieldIndex, tracer);
+    return tracer.Take();
+}
+
 }  // namespace sentinel

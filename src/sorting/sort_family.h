@@ -6,6 +6,7 @@
 #include "runtime/collection.h"
 #include "sorting/routines.h"
 #include "sorting/scan_counts.h"
+#include "sorting/scan_trace.h"
 
 namespace sentinel {
 
@@ -47,5 +48,8 @@ std::pair<Value, Value> SentinelsOf(Routine routine);
 // same errors as the routine's own function. `companion` serves the paired
 // routines and `fieldIndex` the field routines; the others leave both alone.
 ScanCounts SortCounted(Routine routine, CollectionRef& items, CollectionRef& companion, std::int16_t fieldIndex);
+
+// The same, recording every step of the scan (see scan_trace.h).
+ScanTrace SortTraced(Routine routine, CollectionRef& items, CollectionRef& companion, std::int16_t fieldIndex);
 
 }  // namespace sentinel

@@ -124,6 +124,13 @@ TEST(SortModel, EveryRoutineOnInputsOfEveryShape)
             ScanCounts counts;
             ASSERT_EQ(ActualOutcome(call, &counts), actual) << NameOf(routine) << " counted, run " << run;
             if (!actual.failedKeepingReferences && !call.entries.empty()) {
+                CollectionRef entries = std::make_shared<Collection>(call.entries);
+                CollectionRef companion = std::make_shared<Collection>(call.companion);
+                const ScanTrace trace = SortTraced(routine, entries, companion, call.fieldIndex);
+                ASSERT_TRUE(SortOutcome::SameEntries(Entries(Gather(Collection(call.entries), ReplayOrder(trace))),
+                                                     actual.entries))
+                    << NameOf(routine) << " replayed, run " << run;
+                EXPECT_EQ(TraceTotals(trace), counts) << NameOf(routine) << " run " << run;
                 const auto n = static_cast<std::int64_t>(call.entries.size());
                 EXPECT_EQ(counts.placed, static_cast<std::int64_t>(actual.entries.size()));
                 EXPECT_EQ(counts.placed + counts.dropped, n);

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <compare>
+#include <cstdint>
+#include <variant>
+#include <vector>
+
+#include "runtime/value.h"
+#include "sorting/scan_counts.h"
+
+namespace sentinel {
+
+// One thing the scan did, in the order it did it.
+struct TraceEvent {
+    enum class Kind { KeyComputed, Tested, Placed, Dropped };
+    Kind kind;
+    std::int32_t entry;  // the input position of the entry being placed
+    std::int32_t at = 0;  // Tested: the position j; Placed: the j it goes after
+    // Tested: the key's three-way comparison with the keys at j and j + 1
+    // (-1, 0 or 1), and whether the entry fits there.
+    int keyToLow = 0;
+    int keyToHigh = 0;
+    bool fits = false;
+};
+
+// A whole run of sentinel insertion, step by step, with every key as text.
+struct ScanTrace {
+    Text lowKey;
+    Text highKey;
+    std::vector<Text> keys;  // keys[i - 1]: the key of input entry i, once computed
+    std::vector<TraceEvent> events;
+};
+
+// Records the trace: an observer of the scan (see scan_counts.h). It keeps
+// its own copy of the list's keys to tell each tested position's neighbours.
+class ScanTracer {
+public:
+    template <class Key>
+    void SentinelsComputed(const Key& low, const Key& high)
+    {
+        list_ = {Own(low), Own(high)};
+        trace_.lowKey = Shown(low);
+        trace_.highKey = Shown(high);
+    }
+    template <class Key>
+    void KeyComputed(std::int32_t entry, const Key& key)
+    {
+        entry_ = entry;
+        key_ = Own(key);
+        trace_.keys.push_back(Shown(key));
+        trace_.events.push_back({TraceEvent::Kind::KeyComputed, entry});
+    }
+    void Placed(std::size_t after, std::size_t listSize);
+    void Dropped(std::size_t listSize);
+
+    ScanTrace Take() { return std::move(trace_); }
+
+private:
+    using OwnKey = std::variant<double, Text>;
+    static OwnKey Own(double key) { return key; }
+    static OwnKey Own(TextView key) { return Text(key); }
+    static Text Shown(double key);
+    static Text Shown(TextView key) { return Text(key); }
+    void Test(std::size_t j, bool fits);
+
+    ScanTrace trace_;
+    std::vector<OwnKey> list_;
+    OwnKey key_;
+    std::int32_t entry_ = 0;
+};
+
+// The input positions of the placed entries in result order, rebuilt from
+// the trace's events alone.
+std::vector<std::int32_t> ReplayOrder(const ScanTrace& trace);
+
+// The counts that the trace's events add up to.
+ScanCounts TraceTotals(const ScanTrace& trace);
+
+}  // namespace sentinel
