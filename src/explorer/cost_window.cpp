@@ -35,6 +35,7 @@
 #include "cost/text_file.h"
 #include "explorer/cost_charts.h"
 #include "explorer/results_model.h"
+#include "explorer/step_view.h"
 
 namespace sentinel {
 namespace {
@@ -117,9 +118,15 @@ CostWindow::CostWindow(Complaint complain, QWidget* parent)
     tabs_->addTab(timeView_, QStringLiteral("&Time"));
     tabs_->addTab(stepsView_, QStringLiteral("S&teps"));
     tabs_->addTab(table_, QStringLiteral("&Results"));
+    steps_ = new StepView([this](const QString& problem) { complain_(problem); });
+    tabs_->addTab(steps_, QStringLiteral("Step t&hrough"));
 
     auto* splitter = new QSplitter;
-    splitter->addWidget(CreateSettings());
+    QWidget* settings = CreateSettings();
+    splitter->addWidget(settings);
+    // The sweep's settings make no sense beside a step-through, which has its own.
+    connect(tabs_, &QTabWidget::currentChanged, settings,
+            [this, settings](int tab) { settings->setVisible(tabs_->widget(tab) != steps_); });
     splitter->addWidget(tabs_);
     splitter->setStretchFactor(1, 1);
     setCentralWidget(splitter);

@@ -23,6 +23,7 @@ QT_END_NAMESPACE
 namespace sentinel {
 
 class ResultsModel;
+class StepView;
 
 // The cost explorer's window: the settings of a sweep on the left; the time
 // chart, the steps chart and the table of every measurement on the right.
@@ -47,6 +48,7 @@ public:
     QChart& TimeChart() const noexcept { return *timeChart_; }
     QChart& StepsChart() const noexcept { return *stepsChart_; }
     const ResultsModel& Results() const noexcept { return *results_; }
+    StepView& Stepper() const noexcept { return *steps_; }
 
 private:
     QWidget* CreateSettings();
@@ -66,6 +68,7 @@ private:
     QChartView* stepsView_;
     QTabWidget* tabs_;
     QTableView* table_;
+    StepView* steps_;
     QComboBox* kind_;
     QPushButton* openFile_;
     QListWidget* routines_;

@@ -1,0 +1,136 @@
+#include "cost/step_through.h"
+
+#include "cost/input_error.h"
+#include "cost/stable_floor.h"
+#include "cost/text_file.h"
+#include "sorting/sort_family.h"
+
+namespace sentinel {
+namespace {
+
+std::vector<Text> TextsOf(const CollectionRef& collection)
+{
+    std::vector<Text> texts;
+    for (std::int32_t i = 1; i <= ContentsOf(collection).Count(); ++i)
+        texts.push_back(TextOf(collection->Item(i)));
+    return texts;
+}
+
+TextView Relation(int order)
+{
+    return order < 0 ? u" < " : order > 0 ? u" > " : u" = ";
+}
+
+// Why an entry fits nowhere, from the first and last of its tests.
+Text DropReason(const TraceEvent& first, const TraceEvent& last)
+{
+    if (first.keyToLow < 0)
+        return u"below the low sentinel";
+    if (last.keyToHigh > 0)
+        return u"above the high sentinel";
+    if (first.keyToLow == 0 || last.keyToHigh == 0)
+        return u"equal to a sentinel";
+    return u"key already placed";
+}
+
+}  // namespace
+
+std::vector<Text> TypedEntries(const std::string& utf8)
+{
+    const std::vector<Text> entries = SplitEntries(utf8, "the typed list");
+    for (std::size_t line = 0; line < entries.size(); ++line)
+        if (entries[line].empty())
+            throw InputError("line " + std::to_string(line + 1) + " is empty: every line is one entry");
+    if (entries.size() > kMostStepEntries)
+        throw InputError("the list has " + std::to_string(entries.size()) + " entries; at most "
+                         + std::to_string(kMostStepEntries) + " can be stepped through");
+    return entries;
+}
+
+StepThrough::StepThrough(StepInput input) : input_(std::move(input))
+{
+    CollectionRef items = std::make_shared<Collection>(input_.entries);
+    CollectionRef companion = std::make_shared<Collection>(input_.companion);
+    CollectionRef stableItems = items;
+    CollectionRef stableCompanion = companion;
+    trace_ = SortTraced(input_.routine, items, companion, input_.fieldIndex);
+    FloorSort(input_.routine, stableItems, stableCompanion, input_.fieldIndex);
+    result_ = TextsOf(items);
+    stableResult_ = TextsOf(stableItems);
+}
+
+StepThrough::Frame StepThrough::At(std::size_t events) const
+{
+    Frame frame;
+    frame.list = {0, -1};
+    const TraceEvent* firstTest = nullptr;
+    for (std::size_t k = 0; k < std::min(events, Events()); ++k) {
+        const TraceEvent& event = trace_.events[k];
+        frame.last = &event;
+        frame.entry = event.entry;
+        switch (event.kind) {
+        case TraceEvent::Kind::KeyComputed:
+            ++frame.counts.keys;
+            firstTest = nullptr;
+            frame.test.clear();
+            break;
+        case TraceEvent::Kind::Tested: {
+            ++frame.counts.steps;
+            firstTest = firstTest ? firstTest : &event;
+            const std::size_t j = static_cast<std::size_t>(event.at);
+            frame.test = KeyText(frame.list[j - 1]) + Text(Relation(-event.keyToLow)) + KeyText(event.entry)
+                + Text(Relation(event.keyToHigh)) + KeyText(frame.list[j])
+                + (event.fits ? u" \u2192 fits" : u" \u2192 goes on");
+            break;
+        }
+        case TraceEvent::Kind::Placed:
+            ++frame.counts.placed;
+            frame.counts.moves += static_cast<std::int64_t>(frame.list.size()) - event.at;
+            frame.list.insert(frame.list.begin() + event.at, event.entry);
+            break;
+        case TraceEvent::Kind::Dropped:
+            ++frame.counts.dropped;
+            frame.dropped.push_back({event.entry, DropReason(*firstTest, trace_.events[k - 1])});
+            break;
+        }
+    }
+    if (frame.counts.keys > 0)
+        frame.counts.keys += 2;  // the sentinels' keys come first
+    return frame;
+}
+
+std::size_t StepThrough::EndOfEntry(std::size_t events) const
+{
+    for (std::size_t k = events; k < Events(); ++k) {
+        const auto kind = trace_.events[k].kind;
+        if (kind == TraceEvent::Kind::Placed || kind == TraceEvent::Kind::Dropped)
+            return k + 1;
+    }
+    return Events();
+}
+
+Text StepThrough::EntryText(std::int32_t entry) const
+{
+    if (entry <= 0)
+        return entry == 0 ? u"low sentinel" : u"high sentinel";
+    return TextOf(input_.entries[static_cast<std::size_t>(entry - 1)]);
+}
+
+Text StepThrough::KeyText(std::int32_t entry) const
+{
+    if (entry <= 0)
+        return entry == 0 ? trace_.lowKey : trace_.highKey;
+    return trace_.keys[static_cast<std::size_t>(entry - 1)];
+}
+
+std::vector<Text> StepThrough::Result() const
+{
+    return result_;
+}
+
+std::vector<Text> StepThrough::StableResult() const
+{
+    return stableResult_;
+}
+
+}  // namespace sentinel

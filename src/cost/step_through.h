@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "runtime/value.h"
+#include "sorting/routines.h"
+#include "sorting/scan_trace.h"
+
+namespace sentinel {
+
+inline constexpr std::size_t kMostStepEntries = 60;
+
+// The entries of a typed or pasted list, one a line. Raises InputError on
+// an empty line (naming it), a list of no entries or one of more than
+// kMostStepEntries.
+std::vector<Text> TypedEntries(const std::string& utf8);
+
+// What to step through: one routine on a short list.
+struct StepInput {
+    Routine routine = Routine::Numbers;
+    std::int16_t fieldIndex = 0;
+    std::vector<Value> entries;
+    std::vector<Value> companion;  // carried along by the paired routines
+};
+
+// One run of a routine, recorded, and what the list looks like after any
+// number of its events.
+class StepThrough {
+public:
+    // Raises RuntimeError when the routine cannot take the input.
+    explicit StepThrough(StepInput input);
+
+    struct Dropped {
+        std::int32_t entry;
+        Text reason;
+    };
+    // The state after the first `events` events.
+    struct Frame {
+        std::vector<std::int32_t> list;  // input positions; 0 and -1 stand for the sentinels
+        std::int32_t entry = 0;  // the entry being placed, 0 before the first
+        const TraceEvent* last = nullptr;  // the event just done
+        std::vector<Dropped> dropped;
+        ScanCounts counts;
+        Text test;  // the last test written out, e.g. "20 < 30 < 120 → fits"
+    };
+    Frame At(std::size_t events) const;
+
+    std::size_t Events() const noexcept { return trace_.events.size(); }
+    // The event count at which the entry under way at `events` is placed or dropped.
+    std::size_t EndOfEntry(std::size_t events) const;
+
+    const StepInput& Input() const noexcept { return input_; }
+    Text EntryText(std::int32_t entry) const;  // as listed; the sentinels' keys for 0 and -1
+    Text KeyText(std::int32_t entry) const;
+    std::vector<Text> Result() const;  // the routine's
+    std::vector<Text> StableResult() const;  // the standard stable sort's
+
+private:
+    StepInput input_;
+    ScanTrace trace_;
+    std::vector<Text> result_;
+    std::vector<Text> stableResult_;
+};
+
+}  // namespace sentinel

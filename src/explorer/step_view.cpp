@@ -1,0 +1,294 @@
+#include "explorer/step_view.h"
+
+#include <QComboBox>
+#include <QDateTime>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QSlider>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "commands/start_up_data.h"
+#include "cost/input_error.h"
+#include "cost/inputs.h"
+#include "explorer/qt_text.h"
+#include "explorer/trace_canvas.h"
+#include "runtime/conversions.h"
+#include "runtime/runtime_error.h"
+
+namespace sentinel {
+namespace {
+
+enum Source { kStartUp, kRandom, kTyped };
+
+QPushButton* Button(const QString& caption, const QString& name, const QString& tip)
+{
+    auto* button = new QPushButton(caption);
+    button->setAccessibleName(name);
+    button->setToolTip(tip);
+    return button;
+}
+
+std::vector<Value> CollectionEntries(const CollectionRef& collection)
+{
+    std::vector<Value> entries;
+    for (std::int32_t i = 1; i <= ContentsOf(collection).Count(); ++i)
+        entries.push_back(collection->Item(i));
+    return entries;
+}
+
+}  // namespace
+
+StepView::StepView(Complaint complain, QWidget* parent)
+    : QWidget(parent), complain_(std::move(complain)), canvas_(new TraceCanvas), player_(new QTimer(this))
+{
+    auto* scroll = new QScrollArea;
+    scroll->setWidget(canvas_);
+    scroll->setWidgetResizable(true);
+    scroll->setAccessibleName(tr("The list being built"));
+    canvas_->setAccessibleName(tr("The list being built"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(CreateSettings());
+    layout->addWidget(scroll, 1);
+    layout->addWidget(CreateControls());
+
+    connect(player_, &QTimer::timeout, this, [this] {
+        if (run_ && shown_ < run_->Events())
+            ShowEvents(shown_ + 1);
+        else
+            PlayOrPause();
+    });
+    const auto shortcut = [this](QKeySequence keys, auto action) {
+        auto* shortcut = new QShortcut(keys, this, action);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    };
+    shortcut(Qt::Key_Space, [this] { PlayOrPause(); });
+    shortcut(Qt::Key_Right, [this] { StepTest(1); });
+    shortcut(Qt::Key_Left, [this] { StepTest(-1); });
+    shortcut(Qt::Key_Down, [this] { StepEntry(1); });
+    shortcut(Qt::Key_Up, [this] { StepEntry(-1); });
+    SettingsChanged();
+    ShowEvents(0);
+}
+
+StepView::~StepView() = default;
+
+QWidget* StepView::CreateSettings()
+{
+    source_ = new QComboBox;
+    source_->setAccessibleName(tr("List to step through"));
+    source_->addItems({tr("The demo's 21 start-up vectors"), tr("A short random list"), tr("A list you type or paste")});
+    kind_ = new QComboBox;
+    kind_->setAccessibleName(tr("Kind of random list"));
+    for (const InputKind kind : kMadeKinds)
+        kind_->addItem(ToQString(NameOf(kind)), int(kind));
+    shape_ = new QComboBox;
+    shape_->setAccessibleName(tr("Shape of random list"));
+    for (const Shape shape : kMadeShapes)
+        shape_->addItem(ToQString(NameOf(shape)), int(shape));
+    size_ = new QSpinBox;
+    size_->setRange(1, int(kMostStepEntries));
+    size_->setValue(12);
+    size_->setAccessibleName(tr("Entries in random list"));
+    typed_ = new QPlainTextEdit;
+    typed_->setAccessibleName(tr("Typed list, one entry a line"));
+    typed_->setPlaceholderText(tr("One entry a line, at most 60"));
+    typed_->setTabChangesFocus(true);
+    typed_->setMaximumHeight(90);
+
+    auto* random = new QWidget;
+    auto* randomLayout = new QHBoxLayout(random);
+    randomLayout->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* w : {static_cast<QWidget*>(kind_), static_cast<QWidget*>(shape_), static_cast<QWidget*>(size_)})
+        randomLayout->addWidget(w);
+    sourceDetails_ = new QStackedWidget;
+    sourceDetails_->addWidget(new QLabel(tr("21 vector texts, keyed on field 0; the paired routines take the "
+                                            "21 start-up numbers as keys and the texts as companion.")));
+    sourceDetails_->addWidget(random);
+    sourceDetails_->addWidget(typed_);
+    static_cast<QLabel*>(sourceDetails_->widget(kStartUp))->setWordWrap(true);
+
+    routine_ = new QComboBox;
+    routine_->setAccessibleName(tr("Routine"));
+    for (const Routine routine : kRoutines)
+        routine_->addItem(ToQString(NameOf(routine)), int(routine));
+    routine_->setCurrentIndex(int(Routine::ByField));
+    field_ = new QSpinBox;
+    field_->setRange(0, 2);
+    field_->setAccessibleName(tr("Field index"));
+    load_ = Button(tr("&Load"), tr("Load"), tr("Record the routine's run on this list"));
+    connect(load_, &QPushButton::clicked, this, &StepView::Load);
+    connect(source_, &QComboBox::currentIndexChanged, this, &StepView::SettingsChanged);
+    connect(routine_, &QComboBox::currentIndexChanged, this, &StepView::SettingsChanged);
+
+    auto* settings = new QWidget;
+    auto* form = new QFormLayout(settings);
+    form->setContentsMargins(0, 0, 0, 0);
+    form->addRow(tr("&List"), source_);
+    form->addRow(QString(), sourceDetails_);
+    auto* routineRow = new QHBoxLayout;
+    routineRow->addWidget(routine_, 1);
+    routineRow->addWidget(new QLabel(tr("field")));
+    routineRow->addWidget(field_);
+    routineRow->addWidget(load_);
+    auto* routineLabel = new QLabel(tr("&Routine"));
+    routineLabel->setBuddy(routine_);
+    form->addRow(routineLabel, routineRow);
+    return settings;
+}
+
+QWidget* StepView::CreateControls()
+{
+    back_ = Button(QStringLiteral("\u25C0"), tr("Step back one test"), tr("Back one test (Left)"));
+    play_ = Button(QStringLiteral("\u25B6"), tr("Play or pause"), tr("Play or pause (Space)"));
+    stepTest_ = Button(QStringLiteral("\u25B6|"), tr("Step one test"), tr("One test (Right)"));
+    stepEntry_ = Button(QStringLiteral("\u25B6\u25B6|"), tr("Step one entry"), tr("One entry (Down; Up goes back)"));
+    connect(back_, &QPushButton::clicked, this, [this] { StepTest(-1); });
+    connect(play_, &QPushButton::clicked, this, &StepView::PlayOrPause);
+    connect(stepTest_, &QPushButton::clicked, this, [this] { StepTest(1); });
+    connect(stepEntry_, &QPushButton::clicked, this, [this] { StepEntry(1); });
+    speed_ = new QSlider(Qt::Horizontal);
+    speed_->setRange(1, 40);  // tests a second
+    speed_->setValue(6);
+    speed_->setMaximumWidth(140);
+    speed_->setAccessibleName(tr("Speed"));
+    connect(speed_, &QSlider::valueChanged, this, [this](int perSecond) { player_->setInterval(1000 / perSecond); });
+    player_->setInterval(1000 / speed_->value());
+    scrubber_ = new QSlider(Qt::Horizontal);
+    scrubber_->setAccessibleName(tr("Position in the run"));
+    connect(scrubber_, &QSlider::valueChanged, this, [this](int events) {
+        if (static_cast<std::size_t>(events) != shown_)
+            ShowEvents(static_cast<std::size_t>(events));
+    });
+    counts_ = new QLabel;
+    counts_->setAccessibleName(tr("Counts so far"));
+    counts_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* controls = new QWidget;
+    auto* row = new QHBoxLayout(controls);
+    row->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* w : {static_cast<QWidget*>(back_), static_cast<QWidget*>(play_), static_cast<QWidget*>(stepTest_),
+                       static_cast<QWidget*>(stepEntry_)})
+        row->addWidget(w);
+    row->addWidget(new QLabel(tr("speed")));
+    row->addWidget(speed_);
+    row->addWidget(scrubber_, 1);
+    row->addWidget(counts_);
+    return controls;
+}
+
+void StepView::SettingsChanged()
+{
+    sourceDetails_->setCurrentIndex(source_->currentIndex());
+    field_->setEnabled(TakesField(static_cast<Routine>(routine_->currentData().toInt())));
+}
+
+StepInput StepView::InputFromSettings() const
+{
+    StepInput input;
+    input.routine = static_cast<Routine>(routine_->currentData().toInt());
+    input.fieldIndex = static_cast<std::int16_t>(field_->value());
+    switch (source_->currentIndex()) {
+    case kStartUp: {
+        FormState form;
+        Form_Load(form);
+        input.entries = CollectionEntries(form.colItems);
+        input.companion = CollectionEntries(form.colAngles);
+        if (IsPaired(input.routine))
+            std::swap(input.entries, input.companion);  // as SortAng_Duplicate pairs them
+        break;
+    }
+    case kRandom: {
+        Input made = MakeInput(static_cast<InputKind>(kind_->currentData().toInt()),
+                               static_cast<Shape>(shape_->currentData().toInt()), size_->value(),
+                               static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()));
+        input.entries = std::move(made.entries);
+        input.companion = std::move(made.companion);
+        break;
+    }
+    default:
+        for (Text& entry : TypedEntries(typed_->toPlainText().toStdString())) {
+            input.companion.emplace_back(u"line " + WholeNumberText(static_cast<std::int64_t>(input.entries.size()) + 1));
+            input.entries.emplace_back(std::move(entry));
+        }
+        break;
+    }
+    return input;
+}
+
+bool StepView::Load()
+{
+    if (player_->isActive())
+        PlayOrPause();
+    try {
+        run_ = std::make_unique<StepThrough>(InputFromSettings());
+    } catch (const InputError& error) {
+        complain_(QString::fromUtf8(error.what()));
+        return false;
+    } catch (const RuntimeError& error) {
+        complain_(tr("%1 cannot take this list: %2")
+                      .arg(routine_->currentText(), QString::fromStdString(error.Description())));
+        return false;
+    }
+    scrubber_->setRange(0, static_cast<int>(run_->Events()));
+    ShowEvents(0);
+    canvas_->setFocus();
+    return true;
+}
+
+void StepView::ShowEvents(std::size_t events)
+{
+    shown_ = run_ ? std::min(events, run_->Events()) : 0;
+    canvas_->Show(run_.get(), shown_);
+    scrubber_->setValue(static_cast<int>(shown_));
+    const ScanCounts& c = canvas_->Frame().counts;
+    counts_->setText(tr("keys %1 · steps %2 · placed %3 · dropped %4 · moves %5")
+                         .arg(c.keys).arg(c.steps).arg(c.placed).arg(c.dropped).arg(c.moves));
+    for (QWidget* control : {static_cast<QWidget*>(back_), static_cast<QWidget*>(play_),
+                             static_cast<QWidget*>(stepTest_), static_cast<QWidget*>(stepEntry_),
+                             static_cast<QWidget*>(scrubber_)})
+        control->setEnabled(run_ != nullptr);
+}
+
+void StepView::StepTest(int direction)
+{
+    if (run_ && (direction > 0 || shown_ > 0))
+        ShowEvents(shown_ + static_cast<std::size_t>(direction));
+}
+
+void StepView::StepEntry(int direction)
+{
+    if (!run_)
+        return;
+    if (direction > 0) {
+        ShowEvents(run_->EndOfEntry(shown_));
+        return;
+    }
+    // Back to the end of the entry before the one shown.
+    std::size_t events = 0;
+    for (std::size_t end = run_->EndOfEntry(0); end < shown_; end = run_->EndOfEntry(end))
+        events = end;
+    ShowEvents(events);
+}
+
+void StepView::PlayOrPause()
+{
+    if (player_->isActive()) {
+        player_->stop();
+    } else if (run_) {
+        if (shown_ == run_->Events())
+            ShowEvents(0);
+        player_->start();
+    }
+    play_->setText(player_->isActive() ? QStringLiteral("\u23F8") : QStringLiteral("\u25B6"));
+}
+
+}  // namespace sentinel

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QWidget>
+
+#include <vector>
+
+#include "cost/step_through.h"
+
+namespace sentinel {
+
+// Draws one frame of a step-through: the entry being placed, the list as a
+// row of cells between its sentinels (wrapping as the width needs), the
+// position under test and the test written out, the dropped lane, and at the
+// end the result beside the stable sort's. Colours come from the palette,
+// so it reads in light and dark themes alike.
+class TraceCanvas : public QWidget {
+public:
+    using QWidget::QWidget;
+
+    void Show(const StepThrough* run, std::size_t events);
+
+    const StepThrough::Frame& Frame() const noexcept { return frame_; }
+    // The texts of the list's entries, sentinels left out.
+    std::vector<Text> ListedTexts() const;
+    bool Finished() const noexcept { return run_ && events_ == run_->Events(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // Lays out (and, with a painter, draws) everything; returns the height used.
+    int Draw(QPainter* painter) const;
+
+    const StepThrough* run_ = nullptr;
+    std::size_t events_ = 0;
+    StepThrough::Frame frame_;
+};
+
+}  // namespace sentinel
