@@ -5,8 +5,11 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QComboBox>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QProcess>
+#include <QSlider>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,6 +18,8 @@
 
 #include "explorer/cost_window.h"
 #include "explorer/results_model.h"
+#include "explorer/step_view.h"
+#include "explorer/trace_canvas.h"
 
 namespace sentinel {
 namespace {
@@ -112,6 +117,51 @@ TEST_F(CostWindowTest, AFileIsMeasuredAsGiven)
     ASSERT_EQ(window.Results().rowCount(), 3);  // SortNumbers, n = 3, three repetitions
     EXPECT_EQ(window.Results().Rows()[0].shape, Shape::AsGiven);
     EXPECT_EQ(window.Results().Rows()[0].n, 3);
+}
+
+// Steps through the start-up data with every routine: the end shows the
+// routine's own result, identical to the stable sort's, and position 0 only
+// the sentinels.
+TEST_F(CostWindowTest, StepThroughEveryRoutineToTheEndAndBack)
+{
+    StepView& stepper = window.Stepper();
+    QComboBox* routine = nullptr;
+    for (QComboBox* box : stepper.findChildren<QComboBox*>())
+        if (box->accessibleName() == "Routine")
+            routine = box;
+    for (const Routine each : kRoutines) {
+        routine->setCurrentIndex(static_cast<int>(each));
+        ASSERT_TRUE(stepper.Load()) << complaints.join('\n').toStdString();
+        stepper.ShowEvents(stepper.Run()->Events());
+        EXPECT_EQ(stepper.Canvas().ListedTexts(), stepper.Run()->Result()) << NameOf(each);
+        EXPECT_EQ(stepper.Run()->Result(), stepper.Run()->StableResult()) << NameOf(each);
+        for (QSlider* slider : stepper.findChildren<QSlider*>())
+            if (slider->accessibleName() == "Position in the run")
+                slider->setValue(0);
+        EXPECT_EQ(stepper.Shown(), 0U);
+        EXPECT_EQ(stepper.Canvas().Frame().list, (std::vector<std::int32_t>{0, -1})) << "only the sentinels";
+    }
+    EXPECT_EQ(stepper.Run()->Input().companion.size(), 21U) << "the paired routines carry the texts along";
+}
+
+TEST_F(CostWindowTest, ATypedListTooLongOrWithAnEmptyLineIsRefusedAndKept)
+{
+    StepView& stepper = window.Stepper();
+    stepper.findChildren<QComboBox*>().front()->setCurrentIndex(2);  // typed
+    QPlainTextEdit& typed = *stepper.findChild<QPlainTextEdit*>();
+    QString tooLong;
+    for (int i = 1; i <= 61; ++i)
+        tooLong += QString::number(i) + "\n";
+    for (const QString& text : {tooLong, QString("3\n\n1\n")}) {
+        typed.setPlainText(text);
+        EXPECT_FALSE(stepper.Load());
+        EXPECT_EQ(typed.toPlainText(), text) << "nothing lost";
+    }
+    ASSERT_EQ(complaints.size(), 2);
+    EXPECT_TRUE(complaints[0].contains("61 entries")) << complaints[0].toStdString();
+    EXPECT_TRUE(complaints[1].contains("line 2 is empty")) << complaints[1].toStdString();
+    typed.setPlainText("b\na\nc");
+    EXPECT_TRUE(stepper.Load());
 }
 
 // The program as a script runs it.
