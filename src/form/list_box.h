@@ -7,20 +7,31 @@
 
 namespace sentinel {
 
+// Who is told of a change. A copy of what it follows is followed by no one:
+// copying a list box or a label copies what it shows, not the window.
+template <class... Args>
+class Follower {
+public:
+    Follower() = default;
+    Follower(const Follower&) noexcept {}
+    Follower& operator=(const Follower&) noexcept { return *this; }
+
+    void Set(std::function<void(Args...)> tell) { tell_ = std::move(tell); }
+    void operator()(Args... args) const
+    {
+        if (tell_)
+            tell_(args...);
+    }
+
+private:
+    std::function<void(Args...)> tell_;
+};
+
 // What a list box shows: its rows, in the order they were added. A window
 // follows each change as it happens, so the screen's list is filled inside
 // the command, and inside its measured span where the command times it.
-// A copy shows the same rows and is followed by no one.
 class ListBox {
 public:
-    ListBox() = default;
-    ListBox(const ListBox& other) : rows_(other.rows_) {}
-    ListBox& operator=(const ListBox& other)
-    {
-        rows_ = other.rows_;
-        return *this;
-    }
-
     void Clear();
     void AddItem(Text row);
     const std::vector<Text>& Rows() const noexcept { return rows_; }
@@ -29,21 +40,13 @@ public:
 
 private:
     std::vector<Text> rows_;
-    std::function<void()> cleared_;
-    std::function<void(const Text&)> added_;
+    Follower<> cleared_;
+    Follower<const Text&> added_;
 };
 
 // What a label shows; every label starts as "Label1". Followed like a list box.
 class Label {
 public:
-    Label() = default;
-    Label(const Label& other) : caption_(other.caption_) {}
-    Label& operator=(const Label& other)
-    {
-        caption_ = other.caption_;
-        return *this;
-    }
-
     const Text& Caption() const noexcept { return caption_; }
     void SetCaption(Text caption);
 
@@ -51,7 +54,7 @@ public:
 
 private:
     Text caption_ = u"Label1";
-    std::function<void(const Text&)> changed_;
+    Follower<const Text&> changed_;
 };
 
 }  // namespace sentinel

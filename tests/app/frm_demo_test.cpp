@@ -374,12 +374,3 @@ void PrintTo(const QStringList& texts, std::ostream* out)
 {
     *out << '{' << texts.join(", ").toStdString() << '}';
 }
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -231,12 +231,3 @@ TEST(SentinelCostProgram, BadInputExitsWithStatusTwoAndOneLineAndWritesNothing)
 
 }  // namespace
 }  // namespace sentinel
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
