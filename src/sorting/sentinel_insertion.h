@@ -65,6 +65,37 @@ std::size_t FirstBlockWithFit(const double* keys, std::size_t last, double key)
     return j;
 }
 
+// Tests the positions a block of sixteen at a time for the first j with
+// keys[j] >= key and returns the first position of its block, or of the last,
+// partial block. An inclusive fit at j needs keys[j] >= key, so none lies
+// before that block: one compare a position finds the block of the first
+// fit, where the test of both neighbours needs two.
+inline std::size_t FirstBlockReaching(const double* keys, std::size_t last, double key)
+{
+    std::size_t j = 1;
+    for (; j + 15 <= last; j += 16) {
+        Double2 pairs[8];
+        std::memcpy(pairs, keys + j, sizeof pairs);
+        const auto reached = ((pairs[0] >= key) | (pairs[1] >= key)) | ((pairs[2] >= key) | (pairs[3] >= key))
+            | ((pairs[4] >= key) | (pairs[5] >= key)) | ((pairs[6] >= key) | (pairs[7] >= key));
+        if (reached[0] | reached[1])
+            break;
+    }
+    return j;
+}
+
+// The block where the exact scan for `key` may start: for an inclusive fit,
+// the first reaching `key`; for a strict one, the first where a pair of
+// neighbours encloses it, so that a key already placed skips every block.
+template <Placement placement>
+std::size_t FirstBlockToScan(const double* keys, std::size_t last, double key)
+{
+    if constexpr (placement == Placement::Inclusive)
+        return FirstBlockReaching(keys, last, key);
+    else
+        return FirstBlockWithFit<placement>(keys, last, key);
+}
+
 // The first j from `j` to `last` whose neighbours j-1 and j enclose the key,
 // or 0 when none does. compareAt(at) compares the key with the list's entry
 // at index `at` (three-way, as an int); each result serves as the upper half
@@ -93,7 +124,7 @@ inline int ThreeWay(std::partial_ordering order)
 template <Placement placement>
 std::size_t ScanFor(const double* keys, std::size_t last, double key)
 {
-    return FirstFitFrom<placement>(FirstBlockWithFit<placement>(keys, last, key), last,
+    return FirstFitFrom<placement>(FirstBlockToScan<placement>(keys, last, key), last,
                                    [&](std::size_t at) { return ThreeWay(key <=> keys[at]); });
 }
 
@@ -107,7 +138,9 @@ std::size_t ScanForText(const double* abbreviations, const std::int32_t* positio
                         std::size_t last, double abbreviation, TextView key)
 {
     // Abbreviations keep the order only weakly, so the blocks are tested inclusively.
-    const std::size_t firstBlock = FirstBlockWithFit<Placement::Inclusive>(abbreviations, last, abbreviation);
+    const std::size_t firstBlock = placement == Placement::Inclusive
+        ? FirstBlockReaching(abbreviations, last, abbreviation)
+        : FirstBlockWithFit<Placement::Inclusive>(abbreviations, last, abbreviation);
     return FirstFitFrom<placement>(firstBlock, last, [&](std::size_t at) {
         const int order = ThreeWay(abbreviation <=> abbreviations[at]);
         return order != 0 ? order : ThreeWay(key <=> texts[positions[at]]);
