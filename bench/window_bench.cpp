@@ -1,17 +1,22 @@
-// The window on Qt's offscreen platform: one "SortNum" click on 1,000 items
-// until the list shows the rows, and process start to window shown.
+// The windows on Qt's offscreen platform: one "SortNum" click on 1,000 items
+// until the list shows the rows, process start to window shown, and how
+// quickly the explorer answers while it measures.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <spawn.h>
 #include <sys/wait.h>
 
 #include "app/frm_demo.h"
+#include "explorer/cost_window.h"
 #include "inputs.h"
 #include "summary_reporter.h"
 
@@ -54,6 +59,42 @@ void StartToShown(benchmark::State& state)
     }
 }
 
+// The explorer while it measures: how long an event posted to its window
+// waits before it is handled, the worst of those posted every 10 ms over
+// one second of a sweep of every routine on large sizes.
+void ExplorerPostedEventDelay(benchmark::State& state)
+{
+    using Clock = std::chrono::steady_clock;
+    for (auto _ : state) {
+        CostWindow window([](const QString& problem) { std::fprintf(stderr, "%s\n", qPrintable(problem)); });
+        window.show();
+        for (QListWidget* list : window.findChildren<QListWidget*>())
+            for (int row = 0; row < list->count(); ++row)
+                list->item(row)->setCheckState(Qt::Checked);
+        for (QSpinBox* box : window.findChildren<QSpinBox*>())
+            if (box->accessibleName() == "Smallest size")
+                box->setValue(100);
+        window.Run();
+        double worst = 0;
+        const Clock::time_point end = Clock::now() + std::chrono::seconds(1);
+        while (Clock::now() < end) {
+            const Clock::time_point posted = Clock::now();
+            bool handled = false;
+            QMetaObject::invokeMethod(&window, [&] {
+                worst = std::max(worst, std::chrono::duration<double>(Clock::now() - posted).count());
+                handled = true;
+            }, Qt::QueuedConnection);
+            while (!handled)
+                QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+            QTest::qWait(10);
+        }
+        window.Cancel();
+        if (!QTest::qWaitFor([&] { return !window.Running(); }, 60000))
+            state.SkipWithError("the sweep did not stop");
+        state.SetIterationTime(worst);
+    }
+}
+
 }  // namespace
 }  // namespace sentinel::bench
 
@@ -67,11 +108,16 @@ int main(int argc, char** argv)
     benchmark::RegisterBenchmark("window/process start to shown", StartToShown)
         ->Unit(benchmark::kMillisecond)
         ->Iterations(20);
+    benchmark::RegisterBenchmark("explorer/worst posted event delay while measuring", ExplorerPostedEventDelay)
+        ->Unit(benchmark::kMillisecond)
+        ->UseManualTime()
+        ->Iterations(3);
     benchmark::Initialize(&argc, argv);
     SummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     std::printf("\n| window, offscreen | time (ms) |\n|---|---:|\n");
-    for (const char* name : {"window/SortNum click, 1000 rows", "window/process start to shown/iterations:20"})
+    for (const char* name : {"window/SortNum click, 1000 rows", "window/process start to shown/iterations:20",
+                             "explorer/worst posted event delay while measuring/iterations:3/manual_time"})
         std::printf("| %s | %.1f |\n", name, reporter.Micros(name) / 1000.0);
     benchmark::Shutdown();
     return 0;

@@ -24,6 +24,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -95,6 +96,10 @@ CostWindow::CostWindow(Complaint complain, QWidget* parent)
 {
     if (!complain_)
         complain_ = [this](const QString& problem) { QMessageBox::warning(this, windowTitle(), problem); };
+    redraw_ = new QTimer(this);
+    redraw_->setSingleShot(true);
+    redraw_->setInterval(100);
+    connect(redraw_, &QTimer::timeout, this, [this] { DrawCharts(*timeChart_, *stepsChart_, shown_); });
     setWindowTitle(QStringLiteral("Sentinel insertion: cost explorer"));
     timeChart_->setTitle(QStringLiteral("Time against n (log-log); floor dashed"));
     stepsChart_->setTitle(QStringLiteral("Scan steps against n (log-log)"));
@@ -346,7 +351,9 @@ void CostWindow::Measured(const Measurement& row)
 {
     results_->Append(row);
     shown_.push_back(row);
-    DrawCharts(*timeChart_, *stepsChart_, shown_);
+    // Small sizes are measured faster than charts are drawn: draw at most ten times a second.
+    if (!redraw_->isActive())
+        redraw_->start();
 }
 
 void CostWindow::Progressed(const SweepProgress& progress)
@@ -363,6 +370,8 @@ void CostWindow::Finished(const SweepOutcome& outcome)
 {
     runner_.Wait();
     SetRunning(false);
+    redraw_->stop();
+    DrawCharts(*timeChart_, *stepsChart_, shown_);
     const auto differing = std::count_if(shown_.begin(), shown_.end(), [](const Measurement& m) { return !m.identical; });
     switch (outcome.end) {
     case SweepEnd::Completed:

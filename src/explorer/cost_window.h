@@ -18,6 +18,7 @@ class QPushButton;
 class QSpinBox;
 class QTabWidget;
 class QTableView;
+class QTimer;
 QT_END_NAMESPACE
 
 namespace sentinel {
@@ -80,6 +81,7 @@ private:
     QPushButton* cancel_;
     QProgressBar* progress_;
     QLabel* status_;
+    QTimer* redraw_;
 
     std::vector<Text> fileEntries_;
     QString fileName_;
