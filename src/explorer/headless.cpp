@@ -22,7 +22,12 @@ void PrintSummary(const std::vector<GrowthSummary>& summaries)
     std::printf("%-24s %-11s %9s %9s %9s %14s %9s\n", "routine", "shape", "largest n", "time ^", "steps ^",
                 "ns per step", "x floor");
     for (const GrowthSummary& s : summaries) {
-        const auto exponent = [](double value) { return std::isnan(value) ? std::string("-") : std::to_string(value).substr(0, 4); };
+        const auto exponent = [](double value) {
+            char text[16] = "-";
+            if (!std::isnan(value))
+                std::snprintf(text, sizeof text, "%.2f", value);
+            return std::string(text);
+        };
         std::printf("%-24s %-11s %9d %9s %9s %14.3f %9.2f\n", std::string(NameOf(s.routine)).c_str(),
                     std::string(NameOf(s.shape)).c_str(), s.largestN, exponent(s.timeExponent).c_str(),
                     exponent(s.stepExponent).c_str(), s.secondsPerStep * 1e9, s.floorRatio);

@@ -26,6 +26,11 @@ int main(int argc, char* argv[])
         if (line.chartPath.empty())
             return RunHeadless(line);
         qputenv("QT_QPA_PLATFORM", "offscreen");  // draws the chart with no display
+        // Standard error carries this program's own lines only, not Qt's notes on its setup.
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+            if (type == QtCriticalMsg || type == QtFatalMsg)
+                std::fprintf(stderr, "sentinel-cost: %s\n", qPrintable(message));
+        });
         QApplication application(argc, argv);
         return RunHeadless(line);
     }

@@ -218,7 +218,7 @@ TEST(SentinelCostProgram, BadInputExitsWithStatusTwoAndOneLineAndWritesNothing)
         {"--routines", "SortSideways"}, {"--shapes", "spiral"}, {"--sizes", "0"},   {"--sizes", "100001"},
         {"--sizes", "many"},            {"--input", folder.path()},                 {"--input", folder.filePath("none")},
         {"--input", QString::fromStdString(tooMany)},
-        {"--input", fieldless, "--routines", "SortByField"},
+        {"--input", fieldless, "--routines", "SortByField", "--chart", folder.filePath("chart.png")},
     };
     for (QStringList arguments : bad) {
         arguments << "--csv" << csv;
@@ -226,6 +226,7 @@ TEST(SentinelCostProgram, BadInputExitsWithStatusTwoAndOneLineAndWritesNothing)
         EXPECT_EQ(ran.exitCode, 2) << arguments.join(' ').toStdString();
         EXPECT_EQ(ran.error.count('\n'), 1) << ran.error.toStdString();
         EXPECT_FALSE(QFile::exists(csv)) << arguments.join(' ').toStdString();
+        EXPECT_FALSE(QFile::exists(folder.filePath("chart.png"))) << arguments.join(' ').toStdString();
     }
 }
 
