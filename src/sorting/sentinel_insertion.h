@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <compare>
 #include <cstdint>
 #include <cstring>
@@ -48,13 +49,14 @@ auto FitsAtPair(const double* keys, std::size_t j, double key)
         return (lows < key) & (key < highs);
 }
 
-// Tests the positions a block of eight at a time and returns the first
-// position of the block that holds the first fit, or of the last, partial block.
+// Tests the positions from `from` a block of eight at a time and returns the
+// first position of the block that holds the first fit, or of the last,
+// partial block.
 template <Placement placement>
-std::size_t FirstBlockWithFit(const double* keys, std::size_t last, double key)
+std::size_t FirstBlockWithFit(const double* keys, std::size_t from, std::size_t last, double key)
 {
     constexpr std::size_t kPairs = 4;
-    std::size_t j = 1;
+    std::size_t j = from;
     for (; j + 2 * kPairs - 1 <= last; j += 2 * kPairs) {
         auto fits = FitsAtPair<placement>(keys, j, key);
         for (std::size_t pair = 1; pair < kPairs; ++pair)
@@ -65,35 +67,25 @@ std::size_t FirstBlockWithFit(const double* keys, std::size_t last, double key)
     return j;
 }
 
+inline constexpr std::size_t kReachBlock = 16;
+
 // Tests the positions a block of sixteen at a time for the first j with
-// keys[j] >= key and returns the first position of its block, or of the last,
-// partial block. An inclusive fit at j needs keys[j] >= key, so none lies
-// before that block: one compare a position finds the block of the first
-// fit, where the test of both neighbours needs two.
-inline std::size_t FirstBlockReaching(const double* keys, std::size_t last, double key)
+// keys[j] >= key (`above`: keys[j] > key) and returns the first position of
+// its block, or of the last, partial block.
+template <bool above>
+std::size_t FirstBlockReaching(const double* keys, std::size_t last, double key)
 {
     std::size_t j = 1;
-    for (; j + 15 <= last; j += 16) {
-        Double2 pairs[8];
+    for (; j + kReachBlock - 1 <= last; j += kReachBlock) {
+        Double2 pairs[kReachBlock / 2];
         std::memcpy(pairs, keys + j, sizeof pairs);
-        const auto reached = ((pairs[0] >= key) | (pairs[1] >= key)) | ((pairs[2] >= key) | (pairs[3] >= key))
-            | ((pairs[4] >= key) | (pairs[5] >= key)) | ((pairs[6] >= key) | (pairs[7] >= key));
+        auto reached = above ? pairs[0] > key : pairs[0] >= key;
+        for (std::size_t pair = 1; pair < kReachBlock / 2; ++pair)
+            reached |= above ? pairs[pair] > key : pairs[pair] >= key;
         if (reached[0] | reached[1])
             break;
     }
     return j;
-}
-
-// The block where the exact scan for `key` may start: for an inclusive fit,
-// the first reaching `key`; for a strict one, the first where a pair of
-// neighbours encloses it, so that a key already placed skips every block.
-template <Placement placement>
-std::size_t FirstBlockToScan(const double* keys, std::size_t last, double key)
-{
-    if constexpr (placement == Placement::Inclusive)
-        return FirstBlockReaching(keys, last, key);
-    else
-        return FirstBlockWithFit<placement>(keys, last, key);
 }
 
 // The first j from `j` to `last` whose neighbours j-1 and j enclose the key,
@@ -118,30 +110,52 @@ inline int ThreeWay(std::partial_ordering order)
     return order < 0 ? -1 : order > 0 ? 1 : 0;
 }
 
+// The scan of j = 1 to `last` for the first j whose neighbours enclose the
+// key, a block at a time over `blockKeys`: the list's keys, or numbers that
+// keep their order only weakly (`weak`). compareAt tests exactly (see
+// FirstFitFrom). The list is in order, so a fit can only lie in the first
+// block that reaches the key (for a strict fit of exact keys, the first that
+// passes it). An inclusive scan tests one position at a time from there: it
+// fails only for a key below the low sentinel. A strict scan tests that block
+// alone; where it holds no fit, the key is already placed and the rest of the
+// list is scanned too, as the algorithm does, a block at a time.
+template <Placement placement, bool weak, class CompareAt>
+std::size_t ScanBlocks(const double* blockKeys, std::size_t last, double blockKey, CompareAt compareAt)
+{
+    if constexpr (placement == Placement::Inclusive) {
+        return FirstFitFrom<placement>(FirstBlockReaching<false>(blockKeys, last, blockKey), last, compareAt);
+    } else {
+        constexpr Placement blockPlacement = weak ? Placement::Inclusive : Placement::Strict;
+        std::size_t from = FirstBlockReaching<!weak>(blockKeys, last, blockKey);
+        std::size_t to = std::min(last, from + kReachBlock - 1);
+        while (true) {
+            if (const std::size_t j = FirstFitFrom<placement>(from, to, compareAt))
+                return j;
+            if (to == last)
+                return 0;
+            from = FirstBlockWithFit<blockPlacement>(blockKeys, to + 1, last, blockKey);
+            to = last;
+        }
+    }
+}
+
 // Scans j = 1 to `last` for the first j whose neighbours keys[j-1] and
-// keys[j] enclose the number `key`; returns that j, or 0 when none does. The
-// positions are tested a block at a time first, which finds the same first fit.
+// keys[j] enclose the number `key`; returns that j, or 0 when none does.
 template <Placement placement>
 std::size_t ScanFor(const double* keys, std::size_t last, double key)
 {
-    return FirstFitFrom<placement>(FirstBlockToScan<placement>(keys, last, key), last,
-                                   [&](std::size_t at) { return ThreeWay(key <=> keys[at]); });
+    return ScanBlocks<placement, false>(keys, last, key, [&](std::size_t at) { return ThreeWay(key <=> keys[at]); });
 }
 
 // The same scan for a text key, by the abbreviations of the list's texts
-// (see Abbreviation): the blocks whose abbreviations cannot enclose the key's
-// are passed over, and then a text is compared only where its abbreviation
-// equals the key's. texts[positions[at]] is the text of the list's entry at
-// index `at`.
+// (see Abbreviation), which keep the order weakly: a text is compared only
+// where its abbreviation equals the key's. texts[positions[at]] is the text
+// of the list's entry at index `at`.
 template <Placement placement>
 std::size_t ScanForText(const double* abbreviations, const std::int32_t* positions, const TextView* texts,
                         std::size_t last, double abbreviation, TextView key)
 {
-    // Abbreviations keep the order only weakly, so the blocks are tested inclusively.
-    const std::size_t firstBlock = placement == Placement::Inclusive
-        ? FirstBlockReaching(abbreviations, last, abbreviation)
-        : FirstBlockWithFit<Placement::Inclusive>(abbreviations, last, abbreviation);
-    return FirstFitFrom<placement>(firstBlock, last, [&](std::size_t at) {
+    return ScanBlocks<placement, true>(abbreviations, last, abbreviation, [&](std::size_t at) {
         const int order = ThreeWay(abbreviation <=> abbreviations[at]);
         return order != 0 ? order : ThreeWay(key <=> texts[positions[at]]);
     });
