@@ -269,10 +269,11 @@ void CostWindow::KindChanged()
     const int largest = file ? static_cast<int>(fileEntries_.size()) : kLargestSize;
     sizeFrom_->setMaximum(largest);
     sizeTo_->setMaximum(largest);
-    if (file) {
-        sizeFrom_->setValue(largest);
-        sizeTo_->setValue(largest);
+    if (file != fileChosen_) {  // the whole file, or back to the made data's sizes
+        sizeFrom_->setValue(file ? largest : DefaultSizes().front());
+        sizeTo_->setValue(file ? largest : DefaultSizes().back());
     }
+    fileChosen_ = file;
 }
 
 bool CostWindow::OpenInput(const QString& path)
@@ -290,6 +291,7 @@ bool CostWindow::OpenInput(const QString& path)
         kind_->addItem(label, int(InputKind::File));
     else
         kind_->setItemText(at, label);
+    fileChosen_ = false;  // a new file is measured whole
     kind_->setCurrentIndex(kind_->findData(int(InputKind::File)));
     KindChanged();
     return true;

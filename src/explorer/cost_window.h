@@ -86,6 +86,7 @@ private:
     std::vector<Text> fileEntries_;
     QString fileName_;
     std::vector<Measurement> shown_;  // the rows the charts show
+    bool fileChosen_ = false;
     bool running_ = false;
     SweepRunner runner_;
 };
