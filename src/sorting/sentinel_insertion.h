@@ -113,12 +113,13 @@ inline int ThreeWay(std::partial_ordering order)
 // The scan of j = 1 to `last` for the first j whose neighbours enclose the
 // key, a block at a time over `blockKeys`: the list's keys, or numbers that
 // keep their order only weakly (`weak`). compareAt tests exactly (see
-// FirstFitFrom). The list is in order, so a fit can only lie in the first
-// block that reaches the key (for a strict fit of exact keys, the first that
-// passes it). An inclusive scan tests one position at a time from there: it
-// fails only for a key below the low sentinel. A strict scan tests that block
-// alone; where it holds no fit, the key is already placed and the rest of the
-// list is scanned too, as the algorithm does, a block at a time.
+// FirstFitFrom). The list is in order, so no fit lies before the first block
+// that reaches the key (for a strict fit of exact keys, the first that
+// passes it), and one compare a position finds that block. An inclusive scan
+// tests one position at a time from there: it fails only for a key below the
+// low sentinel. A strict scan goes on by blocks whose neighbours may enclose
+// the key, so a key already placed has the rest of the list scanned a block
+// at a time, as the algorithm scans it.
 template <Placement placement, bool weak, class CompareAt>
 std::size_t ScanBlocks(const double* blockKeys, std::size_t last, double blockKey, CompareAt compareAt)
 {
@@ -127,14 +128,14 @@ std::size_t ScanBlocks(const double* blockKeys, std::size_t last, double blockKe
     } else {
         constexpr Placement blockPlacement = weak ? Placement::Inclusive : Placement::Strict;
         std::size_t from = FirstBlockReaching<!weak>(blockKeys, last, blockKey);
-        std::size_t to = std::min(last, from + kReachBlock - 1);
         while (true) {
+            from = FirstBlockWithFit<blockPlacement>(blockKeys, from, last, blockKey);
+            const std::size_t to = std::min(last, from + 7);
             if (const std::size_t j = FirstFitFrom<placement>(from, to, compareAt))
                 return j;
             if (to == last)
                 return 0;
-            from = FirstBlockWithFit<blockPlacement>(blockKeys, to + 1, last, blockKey);
-            to = last;
+            from = to + 1;
         }
     }
 }
