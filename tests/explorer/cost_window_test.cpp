@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QBrush>
 #include <QChart>
 #include <QDir>
 #include <QFile>
@@ -162,6 +163,19 @@ TEST_F(CostWindowTest, ATypedListTooLongOrWithAnEmptyLineIsRefusedAndKept)
     EXPECT_TRUE(complaints[1].contains("line 2 is empty")) << complaints[1].toStdString();
     typed.setPlainText("b\na\nc");
     EXPECT_TRUE(stepper.Load());
+}
+
+TEST(ResultsModel, ShowsARowThatDiffersFromTheFloorInRedAndSortsByValue)
+{
+    ResultsModel model;
+    model.Append({Routine::Numbers, InputKind::Numbers, Shape::Random, 1000, 1, 2e-4, 1e-4, true, {}});
+    model.Append({Routine::Numbers, InputKind::Numbers, Shape::Random, 250, 1, 3e-5, 1e-5, false, {}});
+    EXPECT_FALSE(model.data(model.index(0, 0), Qt::ForegroundRole).isValid());
+    EXPECT_EQ(model.data(model.index(1, 0), Qt::ForegroundRole).value<QBrush>().color().red(), 0xd0);
+    EXPECT_EQ(model.data(model.index(1, 7), Qt::DisplayRole).toString(), "NO");
+    EXPECT_LT(model.data(model.index(1, 3), Qt::UserRole).toInt(), model.data(model.index(0, 3), Qt::UserRole).toInt())
+        << "n sorts as a number, not as text";
+    EXPECT_EQ(model.headerData(12, Qt::Horizontal, Qt::DisplayRole).toString(), "moves");
 }
 
 // The program as a script runs it.

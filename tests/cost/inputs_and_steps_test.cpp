@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+
+#include "cost/inputs.h"
+#include "cost/step_through.h"
+#include "sorting/sort_keys.h"
+
+namespace sentinel {
+namespace {
+
+std::vector<double> KeysOf(const Input& input)
+{
+    std::vector<double> keys;
+    for (const Value& entry : input.entries)
+        keys.push_back(NumericKey(entry));
+    return keys;
+}
+
+TEST(MadeInputs, HaveTheShapesTheyAreNamedFor)
+{
+    const std::int32_t n = 10000;
+    const std::vector<double> few = KeysOf(MakeInput(InputKind::Numbers, Shape::Few, n, 1));
+    EXPECT_EQ(std::set<double>(few.begin(), few.end()).size(), 100U) << "the square root of n keys";
+
+    const std::vector<double> equal = KeysOf(MakeInput(InputKind::Numbers, Shape::Equal, n, 2));
+    EXPECT_EQ(std::set<double>(equal.begin(), equal.end()).size(), 1U);
+
+    const std::vector<double> nearly = KeysOf(MakeInput(InputKind::Numbers, Shape::Nearly, n, 3));
+    std::vector<double> sorted = nearly;
+    std::sort(sorted.begin(), sorted.end());
+    std::size_t moved = 0;
+    for (std::size_t i = 0; i < sorted.size(); ++i)
+        moved += sorted[i] != nearly[i];
+    EXPECT_GT(moved, 0U);
+    EXPECT_LE(moved, std::size_t{n} / 100) << "at most 1 % out of place";
+    EXPECT_EQ(std::set<double>(nearly.begin(), nearly.end()).size(), std::size_t{n}) << "distinct keys";
+
+    const Input pairs = MakeInput(InputKind::Pairs, Shape::Random, 50, 4);
+    EXPECT_EQ(pairs.companion.size(), 50U);
+    EXPECT_TRUE(std::holds_alternative<Single>(pairs.entries.front()));
+    const Input words = MakeInput(InputKind::Words, Shape::Ascending, 50, 5);
+    EXPECT_TRUE(std::is_sorted(words.entries.begin(), words.entries.end(),
+                               [](const Value& a, const Value& b) { return TextOf(a) < TextOf(b); }));
+}
+
+// What the step-through writes out: the tests, the reasons for drops, and
+// the counts after every event.
+TEST(StepThrough, WritesOutTheTestsAndWhyEntriesAreDropped)
+{
+    StepInput input{Routine::NumbersUnique, 0, {}, {}};
+    for (const char16_t* entry : {u"5", u"3", u"5", u"-100000000000000"})
+        input.entries.emplace_back(Text(entry));
+    const StepThrough run(input);
+    ASSERT_EQ(run.Result(), (std::vector<Text>{u"3", u"5"}));
+
+    StepThrough::Frame frame = run.At(run.EndOfEntry(0) - 1);  // the first entry's last test
+    EXPECT_EQ(frame.test, u"-99999999999999 < 5 < 99999999999999 \u2192 fits");
+    frame = run.At(run.Events());
+    ASSERT_EQ(frame.dropped.size(), 2U);
+    EXPECT_EQ(frame.dropped[0].reason, u"key already placed");
+    EXPECT_EQ(frame.dropped[1].reason, u"below the low sentinel");
+    // Steps: 5 fits at 1; 3 fits at 1; the second 5 and the lowest fail at 3 positions each.
+    EXPECT_EQ(frame.counts, (ScanCounts{6, 1 + 1 + 3 + 3, 2, 2, 1 + 2}));
+    EXPECT_EQ(run.At(0).list, (std::vector<std::int32_t>{0, -1}));
+}
+
+}  // namespace
+}  // namespace sentinel
