@@ -76,7 +76,8 @@ int TraceCanvas::Draw(QPainter* painter) const
         if (painter) {
             painter->setFont(f);
             painter->setPen(colour);
-            painter->drawText(kMargin, y + QFontMetrics(f).ascent(), line);
+            painter->drawText(kMargin, y + QFontMetrics(f).ascent(),
+                              QFontMetrics(f).elidedText(line, Qt::ElideRight, width() - 2 * kMargin));
         }
         y += QFontMetrics(f).height() + kGap;
     };
@@ -146,6 +147,8 @@ int TraceCanvas::Draw(QPainter* painter) const
     std::vector<Cell> cells;
     for (std::size_t k = 0; k < frame_.list.size(); ++k) {
         const std::int32_t entry = frame_.list[k];
+        if (Finished() && entry <= 0)
+            continue;  // the sentinels are gone from the result
         Cell cell{ToQ(run_->KeyText(entry)), belowOf(entry), colours.color(QPalette::Base), colours.color(QPalette::Mid)};
         if (entry <= 0)
             cell.fill = colours.color(QPalette::AlternateBase);
@@ -170,10 +173,10 @@ int TraceCanvas::Draw(QPainter* painter) const
     }
 
     // The test written out, or what happened to the entry.
-    QString outcome = ToQ(frame_.test);
-    if (placed)
+    QString outcome = Finished() ? QString() : ToQ(frame_.test);
+    if (placed && !Finished())
         outcome = tr("Inserted after position %1.").arg(last->at);
-    else if (last && last->kind == TraceEvent::Kind::Dropped)
+    else if (last && last->kind == TraceEvent::Kind::Dropped && !Finished())
         outcome = tr("Dropped: %1.").arg(ToQ(frame_.dropped.back().reason));
     text(large, last && last->kind == TraceEvent::Kind::Dropped ? kDropped : colours.color(QPalette::Text), outcome);
 
