@@ -123,14 +123,4 @@ Text StepThrough::KeyText(std::int32_t entry) const
     return trace_.keys[static_cast<std::size_t>(entry - 1)];
 }
 
-std::vector<Text> StepThrough::Result() const
-{
-    return result_;
-}
-
-std::vector<Text> StepThrough::StableResult() const
-{
-    return stableResult_;
-}
-
 }  // namespace sentinel

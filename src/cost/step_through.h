@@ -54,8 +54,8 @@ public:
     const StepInput& Input() const noexcept { return input_; }
     Text EntryText(std::int32_t entry) const;  // as listed; the sentinels' keys for 0 and -1
     Text KeyText(std::int32_t entry) const;
-    std::vector<Text> Result() const;  // the routine's
-    std::vector<Text> StableResult() const;  // the standard stable sort's
+    const std::vector<Text>& Result() const noexcept { return result_; }  // the routine's
+    const std::vector<Text>& StableResult() const noexcept { return stableResult_; }  // the standard stable sort's
 
 private:
     StepInput input_;
