@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "form/vector3.h"
+#include "runtime/vector3.h"
 #include "runtime/conversions.h"
 #include "runtime/value.h"
 

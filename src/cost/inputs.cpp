@@ -6,8 +6,8 @@
 #include <random>
 #include <unordered_set>
 
-#include "form/vector3.h"
 #include "runtime/conversions.h"
+#include "runtime/start_up_data.h"
 
 namespace sentinel {
 namespace {
@@ -151,6 +151,17 @@ Input MakeInput(InputKind kind, Shape shape, std::int32_t n, std::uint64_t seed)
         input.companion.push_back(kind == InputKind::Pairs ? VectorText(engine, Uniform(engine, -200, 200))
                                                            : Value(WholeNumberText(input.entries.size())));
     }
+    return input;
+}
+
+Input StartUpInput()
+{
+    Input input;
+    for (Text& text : StartUpVectorTexts())
+        input.entries.emplace_back(std::move(text));
+    Random generator;
+    for (const Single number : DrawStartUpNumbers(generator))
+        input.companion.emplace_back(RoundHalfEven(number, 0));
     return input;
 }
 

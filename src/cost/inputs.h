@@ -37,6 +37,10 @@ struct Input {
 // n entries of a made kind in a shape, the same for the same seed.
 Input MakeInput(InputKind kind, Shape shape, std::int32_t n, std::uint64_t seed);
 
+// The demo's start-up data: its 21 vector texts, and as the companion its
+// 21 start-up numbers, rounded, as every start draws them.
+Input StartUpInput();
+
 // The first n lines of a file, with their line numbers as the companion.
 Input FirstEntries(const std::vector<Text>& lines, std::int32_t n);
 

@@ -15,7 +15,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "commands/start_up_data.h"
 #include "cost/input_error.h"
 #include "cost/inputs.h"
 #include "explorer/qt_text.h"
@@ -34,14 +33,6 @@ QPushButton* Button(const QString& caption, const QString& name, const QString& 
     button->setAccessibleName(name);
     button->setToolTip(tip);
     return button;
-}
-
-std::vector<Value> CollectionEntries(const CollectionRef& collection)
-{
-    std::vector<Value> entries;
-    for (std::int32_t i = 1; i <= ContentsOf(collection).Count(); ++i)
-        entries.push_back(collection->Item(i));
-    return entries;
 }
 
 }  // namespace
@@ -198,10 +189,9 @@ StepInput StepView::InputFromSettings() const
     input.fieldIndex = static_cast<std::int16_t>(field_->value());
     switch (source_->currentIndex()) {
     case kStartUp: {
-        FormState form;
-        Form_Load(form);
-        input.entries = CollectionEntries(form.colItems);
-        input.companion = CollectionEntries(form.colAngles);
+        Input startUp = StartUpInput();
+        input.entries = std::move(startUp.entries);
+        input.companion = std::move(startUp.companion);
         if (IsPaired(input.routine))
             std::swap(input.entries, input.companion);  // as SortAng_Duplicate pairs them
         break;

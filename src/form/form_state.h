@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "form/list_box.h"
-#include "form/vector3.h"
+#include "runtime/start_up_data.h"
 #include "runtime/collection.h"
 #include "runtime/random.h"
 
@@ -18,7 +18,7 @@ namespace sentinel {
 struct FormState {
     CollectionRef colItems;  // the working list
     CollectionRef colAngles;  // the start-up whole numbers
-    std::array<Vector3, 21> aVectors{};
+    std::array<Vector3, kStartUpCount> aVectors{};
     std::vector<Single> aAngles;
     std::int32_t nStringCount = 0;
     std::chrono::steady_clock::time_point sngStart{};  // when the timed step began

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "form/vector3.h"
+#include "runtime/vector3.h"
 #include "support/form.h"
 
 namespace sentinel {

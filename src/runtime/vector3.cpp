@@ -1,4 +1,4 @@
-#include "form/vector3.h"
+#include "runtime/vector3.h"
 
 #include "runtime/conversions.h"
 
