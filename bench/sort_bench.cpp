@@ -16,7 +16,7 @@
 #include "sorting/sort_family.h"
 #include "sorting/sort_keys.h"
 #include "summary_reporter.h"
-#include "cost/stable_floor.h"
+#include "sorting/stable_floor.h"
 #include "support/text.h"
 
 namespace sentinel::bench {

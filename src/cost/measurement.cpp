@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-#include "cost/stable_floor.h"
+#include "sorting/stable_floor.h"
 #include "sorting/sort_family.h"
 
 namespace sentinel {

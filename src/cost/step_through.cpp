@@ -1,7 +1,7 @@
 #include "cost/step_through.h"
 
 #include "cost/input_error.h"
-#include "cost/stable_floor.h"
+#include "sorting/stable_floor.h"
 #include "cost/text_file.h"
 #include "sorting/sort_family.h"
 

@@ -5,39 +5,56 @@
 namespace sentinel {
 namespace {
 
-constexpr std::array<std::string_view, kRoutines.size()> kNames = {
-    "SortNumbers", "SortNumbersUnique", "SortStrings",       "SortStringsUnique",
-    "SortByField", "SortByFieldUnique", "SortPairsByNumber", "SortPairsByNumberUnique"};
+constexpr std::array<RoutineDescription, kRoutines.size()> kDescriptions = {{
+    {"SortNumbers", KeyKind::Number, false, false},
+    {"SortNumbersUnique", KeyKind::Number, true, false},
+    {"SortStrings", KeyKind::Text, false, false},
+    {"SortStringsUnique", KeyKind::Text, true, false},
+    {"SortByField", KeyKind::Field, false, false},
+    {"SortByFieldUnique", KeyKind::Field, true, false},
+    {"SortPairsByNumber", KeyKind::Number, false, true},
+    {"SortPairsByNumberUnique", KeyKind::Number, true, true},
+}};
 
 }  // namespace
 
+const RoutineDescription& Describe(Routine routine)
+{
+    return kDescriptions[static_cast<std::size_t>(routine)];
+}
+
 std::string_view NameOf(Routine routine)
 {
-    return kNames[static_cast<std::size_t>(routine)];
+    return Describe(routine).name;
 }
 
 std::optional<Routine> RoutineNamed(std::string_view name)
 {
-    const auto found = std::find(kNames.begin(), kNames.end(), name);
-    if (found == kNames.end())
+    const auto found = std::find_if(kDescriptions.begin(), kDescriptions.end(),
+                                    [name](const RoutineDescription& routine) { return routine.name == name; });
+    if (found == kDescriptions.end())
         return std::nullopt;
-    return kRoutines[static_cast<std::size_t>(found - kNames.begin())];
+    return kRoutines[static_cast<std::size_t>(found - kDescriptions.begin())];
 }
 
 bool IsStrict(Routine routine)
 {
-    return routine == Routine::NumbersUnique || routine == Routine::StringsUnique
-        || routine == Routine::ByFieldUnique || routine == Routine::PairsUnique;
+    return Describe(routine).strict;
 }
 
 bool IsPaired(Routine routine)
 {
-    return routine == Routine::Pairs || routine == Routine::PairsUnique;
+    return Describe(routine).paired;
+}
+
+bool TakesText(Routine routine)
+{
+    return Describe(routine).key == KeyKind::Text;
 }
 
 bool TakesField(Routine routine)
 {
-    return routine == Routine::ByField || routine == Routine::ByFieldUnique;
+    return Describe(routine).key == KeyKind::Field;
 }
 
 }  // namespace sentinel

@@ -6,23 +6,34 @@
 
 namespace sentinel {
 
-// The eight routines of the sentinel insertion family, by what they take:
-// a key kind, and an inclusive or a strict (dropping) test.
+// The eight routines of the sentinel insertion family.
 enum class Routine { Numbers, NumbersUnique, Strings, StringsUnique, ByField, ByFieldUnique, Pairs, PairsUnique };
 
 inline constexpr std::array kRoutines = {Routine::Numbers, Routine::NumbersUnique, Routine::Strings,
                                          Routine::StringsUnique, Routine::ByField, Routine::ByFieldUnique,
                                          Routine::Pairs, Routine::PairsUnique};
 
-// The routine's own name, as its function is called.
+// How a routine reads an entry's key: its leading number, its whole text,
+// or the leading number of one comma-separated field. The key decides the
+// sentinels too (see routine_keys.h).
+enum class KeyKind { Number, Text, Field };
+
+// What a routine is. Every part of the program that must know how a routine
+// keys, tests or carries its entries reads it here.
+struct RoutineDescription {
+    std::string_view name;  // as its function is called
+    KeyKind key;
+    bool strict;  // drops every entry whose key is already placed
+    bool paired;  // orders a companion list in step with the keys
+};
+
+const RoutineDescription& Describe(Routine routine);
+
 std::string_view NameOf(Routine routine);
 std::optional<Routine> RoutineNamed(std::string_view name);
-
-// Drops every entry whose key is already placed.
 bool IsStrict(Routine routine);
-// Orders a companion list in step with the keys.
 bool IsPaired(Routine routine);
-// Keys on one numeric field of a comma-separated text.
+bool TakesText(Routine routine);
 bool TakesField(Routine routine);
 
 }  // namespace sentinel

@@ -4,70 +4,47 @@
 #include <vector>
 
 #include "sorting/sentinel_insertion.h"
-#include "sorting/sort_keys.h"
+#include "sorting/routine_keys.h"
 
 namespace sentinel {
 namespace {
 
-// Minus and plus 99,999,999,999,999: beyond every number the program makes,
-// and exact in a double.
-const Value kLowNumber{Text(u"-99999999999999")};
-const Value kHighNumber{Text(u"99999999999999")};
-// "0" sorts above the blank and the minus sign, 13 letters Z above every
-// shorter run of capitals.
-const Value kLowText{Text(u"0")};
-const Value kHighText{Text(u"ZZZZZZZZZZZZZ")};
-// The number sentinels in each of three fields.
-const Value kLowRecord{Text(u"-99999999999999,-99999999999999,-99999999999999")};
-const Value kHighRecord{Text(u"99999999999999,99999999999999,99999999999999")};
-
+// Sentinel insertion with a routine's key, sentinels and test. The
+// paired routines pass their companion, which is carried along position for
+// position; the others pass none.
 template <Placement placement, class KeyOf, class Observer>
-void SortByKey(CollectionRef& items, KeyOf keyOf, const Value& low, const Value& high, Observer& observer)
+void SortByKey(CollectionRef& items, CollectionRef* companion, KeyOf& keyOf, const Sentinels& sentinels,
+               Observer& observer)
 {
     const Collection& source = ContentsOf(items);
+    const Collection* carried = companion ? &ContentsOf(*companion) : nullptr;
     const auto order = SentinelInsertionOrder<placement>(
-        source.Count(), [&](std::int32_t i) { return keyOf(source.Item(i)); },
-        [&] { return std::pair{keyOf(low), keyOf(high)}; }, observer);
-    items = Gather(source, order);
-}
-
-template <Placement placement, class Observer>
-void SortPairs(CollectionRef& keys, CollectionRef& companion, Observer& observer)
-{
-    const Collection& keySource = ContentsOf(keys);
-    const Collection& companionSource = ContentsOf(companion);
-    const auto order = SentinelInsertionOrder<placement>(
-        keySource.Count(),
+        source.Count(),
         [&](std::int32_t i) {
-            const double key = NumericKey(keySource.Item(i));
-            (void)companionSource.Item(i);  // a missing companion fails here, placed or not
+            auto key = keyOf(source.Item(i));
+            if (carried)
+                (void)carried->Item(i);  // a missing companion fails here, placed or not
             return key;
         },
-        [] { return std::pair{NumericKey(kLowNumber), NumericKey(kHighNumber)}; }, observer);
-    CollectionRef sortedKeys = Gather(keySource, order);
-    CollectionRef sortedCompanion = Gather(companionSource, order);
-    keys = std::move(sortedKeys);
-    companion = std::move(sortedCompanion);
+        [&] { return std::pair{keyOf(sentinels.low), keyOf(sentinels.high)}; }, observer);
+    CollectionRef sorted = Gather(source, order);
+    if (companion)
+        *companion = Gather(*carried, order);
+    items = std::move(sorted);
 }
 
-// Each routine of the family as one key, one pair of sentinels and one test.
+// Any routine of the family, as its description says.
 template <class Observer>
 void RunRoutine(Routine routine, CollectionRef& items, CollectionRef& companion, std::int16_t fieldIndex,
                 Observer& observer)
 {
-    constexpr auto inclusive = Placement::Inclusive;
-    constexpr auto strict = Placement::Strict;
-    const auto fieldKey = [fieldIndex](const Value& entry) { return FieldKey(entry, fieldIndex); };
-    switch (routine) {
-    case Routine::Numbers: return SortByKey<inclusive>(items, NumericKey, kLowNumber, kHighNumber, observer);
-    case Routine::NumbersUnique: return SortByKey<strict>(items, NumericKey, kLowNumber, kHighNumber, observer);
-    case Routine::Strings: return SortByKey<inclusive>(items, TextKeys{}, kLowText, kHighText, observer);
-    case Routine::StringsUnique: return SortByKey<strict>(items, TextKeys{}, kLowText, kHighText, observer);
-    case Routine::ByField: return SortByKey<inclusive>(items, fieldKey, kLowRecord, kHighRecord, observer);
-    case Routine::ByFieldUnique: return SortByKey<strict>(items, fieldKey, kLowRecord, kHighRecord, observer);
-    case Routine::Pairs: return SortPairs<inclusive>(items, companion, observer);
-    case Routine::PairsUnique: return SortPairs<strict>(items, companion, observer);
-    }
+    CollectionRef* carried = IsPaired(routine) ? &companion : nullptr;
+    WithKeyOf(routine, fieldIndex, [&](auto keyOf, const Sentinels& sentinels) {
+        if (IsStrict(routine))
+            SortByKey<Placement::Strict>(items, carried, keyOf, sentinels, observer);
+        else
+            SortByKey<Placement::Inclusive>(items, carried, keyOf, sentinels, observer);
+    });
 }
 
 void RunUncounted(Routine routine, CollectionRef& items, CollectionRef& companion, std::int16_t fieldIndex = 0)
@@ -124,15 +101,6 @@ void SortPairsByNumber(CollectionRef& keys, CollectionRef& companion)
 void SortPairsByNumberUnique(CollectionRef& keys, CollectionRef& companion)
 {
     RunUncounted(Routine::PairsUnique, keys, companion);
-}
-
-std::pair<Value, Value> SentinelsOf(Routine routine)
-{
-    if (routine == Routine::Strings || routine == Routine::StringsUnique)
-        return {kLowText, kHighText};
-    if (TakesField(routine))
-        return {kLowRecord, kHighRecord};
-    return {kLowNumber, kHighNumber};
 }
 
 ScanCounts SortCounted(Routine routine, CollectionRef& items, CollectionRef& companion, std::int16_t fieldIndex)

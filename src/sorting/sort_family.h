@@ -41,9 +41,6 @@ void SortByFieldUnique(CollectionRef& items, std::int16_t fieldIndex);
 void SortPairsByNumber(CollectionRef& keys, CollectionRef& companion);
 void SortPairsByNumberUnique(CollectionRef& keys, CollectionRef& companion);
 
-// The routine's low and high sentinel entries.
-std::pair<Value, Value> SentinelsOf(Routine routine);
-
 // Any routine of the family, its work counted, with the same result and the
 // same errors as the routine's own function. `companion` serves the paired
 // routines and `fieldIndex` the field routines; the others leave both alone.

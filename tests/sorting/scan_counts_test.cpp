@@ -22,7 +22,7 @@ Value EntryWithKey(Routine routine, int k)
 {
     const std::string digits = std::to_string(k);
     const Text number(digits.begin(), digits.end());
-    if (routine == Routine::Strings || routine == Routine::StringsUnique)
+    if (TakesText(routine))
         return Text{static_cast<char16_t>(u'A' + k / 676), static_cast<char16_t>(u'A' + k / 26 % 26),
                     static_cast<char16_t>(u'A' + k % 26)};
     if (TakesField(routine))

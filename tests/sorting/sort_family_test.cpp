@@ -175,3 +175,23 @@ TEST(SortFamily, ErrorsLeaveTheCallersCollectionsUnchanged)
 
 }  // namespace
 }  // namespace sentinel
+
+namespace sentinel {
+namespace {
+
+// Each routine's description agrees with its name, and a name finds its routine.
+TEST(RoutineDescription, FlagsFollowTheName)
+{
+    for (const Routine routine : kRoutines) {
+        const std::string_view name = NameOf(routine);
+        EXPECT_EQ(RoutineNamed(name), routine) << name;
+        EXPECT_EQ(IsStrict(routine), name.ends_with("Unique")) << name;
+        EXPECT_EQ(IsPaired(routine), name.starts_with("SortPairs")) << name;
+        EXPECT_EQ(TakesText(routine), name.starts_with("SortStrings")) << name;
+        EXPECT_EQ(TakesField(routine), name.starts_with("SortByField")) << name;
+    }
+    EXPECT_EQ(RoutineNamed("SortNumber"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace sentinel

@@ -16,7 +16,7 @@
 #include "sorting/routines.h"
 #include "sorting/sort_family.h"
 #include "support/reference_reading.h"
-#include "cost/stable_floor.h"
+#include "sorting/stable_floor.h"
 #include "support/text.h"
 
 namespace sentinel {
@@ -124,7 +124,7 @@ inline SortOutcome ExpectedOutcome(const SortCall& call)
     if (paired && call.companion.size() < call.entries.size())
         return {true, call.entries, call.companion};
 
-    const bool text = call.routine == Routine::Strings || call.routine == Routine::StringsUnique;
+    const bool text = TakesText(call.routine);
     const model::Key low = text ? model::Key(Text(u"0")) : model::Key(-99999999999999.0);
     const model::Key high = text ? model::Key(Text(u"ZZZZZZZZZZZZZ")) : model::Key(99999999999999.0);
     const auto keyOf = model::KeyOf(call);

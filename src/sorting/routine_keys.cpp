@@ -1,0 +1,19 @@
+#include "sorting/routine_keys.h"
+
+namespace sentinel {
+
+const Sentinels& SentinelsOf(KeyKind key)
+{
+    static const Sentinels kNumbers{Text(u"-99999999999999"), Text(u"99999999999999")};
+    static const Sentinels kTexts{Text(u"0"), Text(u"ZZZZZZZZZZZZZ")};
+    static const Sentinels kRecords{Text(u"-99999999999999,-99999999999999,-99999999999999"),
+                                    Text(u"99999999999999,99999999999999,99999999999999")};
+    switch (key) {
+    case KeyKind::Text: return kTexts;
+    case KeyKind::Field: return kRecords;
+    case KeyKind::Number: break;
+    }
+    return kNumbers;
+}
+
+}  // namespace sentinel

@@ -1,0 +1,25 @@
+#include "sorting/stable_floor.h"
+
+#include <type_traits>
+
+#include "sorting/routine_keys.h"
+
+namespace sentinel {
+
+void FloorSort(Routine routine, CollectionRef& items, CollectionRef& companion, std::int16_t fieldIndex)
+{
+    const Collection& source = ContentsOf(items);
+    std::vector<std::int32_t> order;
+    WithKeyOf(routine, fieldIndex, [&](auto keyOf, const Sentinels& sentinels) {
+        using Key = std::decay_t<decltype(keyOf(sentinels.low))>;
+        order = StableFloorOrder<Key>(
+            source.Count(), [&](std::int32_t i) { return Key(keyOf(source.Item(i))); }, Key(keyOf(sentinels.low)),
+            Key(keyOf(sentinels.high)), IsStrict(routine));
+    });
+    CollectionRef sorted = Gather(source, order);
+    if (IsPaired(routine))
+        companion = Gather(ContentsOf(companion), order);
+    items = std::move(sorted);
+}
+
+}  // namespace sentinel
