@@ -5,7 +5,7 @@
 
 #include "cost/inputs.h"
 #include "sorting/routines.h"
-#include "sorting/scan_counts.h"
+#include "sorting/scan_observers.h"
 
 namespace sentinel {
 

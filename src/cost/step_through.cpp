@@ -85,7 +85,8 @@ StepThrough::Frame StepThrough::At(std::size_t events) const
         }
         case TraceEvent::Kind::Placed:
             ++frame.counts.placed;
-            frame.counts.moves += static_cast<std::int64_t>(frame.list.size()) - event.at;
+            frame.counts.moves += static_cast<std::int64_t>(
+                EntriesMoved(static_cast<std::size_t>(event.at), frame.list.size()));
             frame.list.insert(frame.list.begin() + event.at, event.entry);
             break;
         case TraceEvent::Kind::Dropped:

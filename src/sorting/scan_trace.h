@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "runtime/value.h"
-#include "sorting/scan_counts.h"
+#include "sorting/scan_observers.h"
 
 namespace sentinel {
 
@@ -31,7 +31,7 @@ struct ScanTrace {
     std::vector<TraceEvent> events;
 };
 
-// Records the trace: an observer of the scan (see scan_counts.h). It keeps
+// Records the trace: an observer of the scan (see scan_observers.h). It keeps
 // its own copy of the list's keys to tell each tested position's neighbours.
 class ScanTracer {
 public:
@@ -61,6 +61,7 @@ private:
     static OwnKey Own(TextView key) { return Text(key); }
     static Text Shown(double key);
     static Text Shown(TextView key) { return Text(key); }
+    void TestUpTo(std::size_t after, std::size_t listSize);
     void Test(std::size_t j, bool fits);
 
     ScanTrace trace_;
@@ -68,12 +69,5 @@ private:
     OwnKey key_;
     std::int32_t entry_ = 0;
 };
-
-// The input positions of the placed entries in result order, rebuilt from
-// the trace's events alone.
-std::vector<std::int32_t> ReplayOrder(const ScanTrace& trace);
-
-// The counts that the trace's events add up to.
-ScanCounts TraceTotals(const ScanTrace& trace);
 
 }  // namespace sentinel

@@ -5,7 +5,7 @@
 
 #include "runtime/collection.h"
 #include "sorting/routines.h"
-#include "sorting/scan_counts.h"
+#include "sorting/scan_observers.h"
 #include "sorting/scan_trace.h"
 
 namespace sentinel {

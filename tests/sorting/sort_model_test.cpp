@@ -8,6 +8,7 @@
 
 #include "runtime/conversions.h"
 #include "support/sort_model.h"
+#include "support/trace_replay.h"
 
 namespace sentinel {
 namespace {

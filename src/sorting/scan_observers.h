@@ -10,12 +10,32 @@ namespace sentinel {
 // position of its first fit, a dropped entry every position of the list. A
 // move is one entry shifted up by an insertion: those after the insertion
 // point, the high sentinel included.
+//
+// An entry is placed after position `after` (from 1), or dropped (`after`
+// is 0), in a list of `listSize` entries, both sentinels included.
+inline std::size_t PositionsTested(std::size_t after, std::size_t listSize)
+{
+    return after != 0 ? after : listSize - 1;
+}
+inline std::size_t EntriesMoved(std::size_t after, std::size_t listSize)
+{
+    return after != 0 ? listSize - after : 0;
+}
+
 struct ScanCounts {
     std::int64_t keys = 0;  // keys computed, the two sentinels' included
     std::int64_t steps = 0;
     std::int64_t placed = 0;
     std::int64_t dropped = 0;
     std::int64_t moves = 0;
+
+    // One entry's work: placed after `after`, or dropped when it is 0.
+    void AddEntry(std::size_t after, std::size_t listSize)
+    {
+        steps += static_cast<std::int64_t>(PositionsTested(after, listSize));
+        moves += static_cast<std::int64_t>(EntriesMoved(after, listSize));
+        ++(after != 0 ? placed : dropped);
+    }
 
     bool operator==(const ScanCounts&) const = default;
 };
@@ -53,17 +73,8 @@ struct ScanCounter {
     {
         ++counts.keys;
     }
-    void Placed(std::size_t after, std::size_t listSize)
-    {
-        counts.steps += static_cast<std::int64_t>(after);
-        counts.moves += static_cast<std::int64_t>(listSize - after);
-        ++counts.placed;
-    }
-    void Dropped(std::size_t listSize)
-    {
-        counts.steps += static_cast<std::int64_t>(listSize - 1);
-        ++counts.dropped;
-    }
+    void Placed(std::size_t after, std::size_t listSize) { counts.AddEntry(after, listSize); }
+    void Dropped(std::size_t listSize) { counts.AddEntry(0, listSize); }
 };
 
 }  // namespace sentinel
