@@ -2,10 +2,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
+
+#include "cost/growth.h"
 
 namespace sentinel::bench {
 
@@ -27,11 +28,7 @@ public:
     double Micros(const std::string& name) const
     {
         const auto found = micros_.find(name);
-        if (found == micros_.end())
-            return 0.0;
-        std::vector<double> times = found->second;
-        std::nth_element(times.begin(), times.begin() + times.size() / 2, times.end());
-        return times[times.size() / 2];
+        return found == micros_.end() ? 0.0 : Median(found->second);
     }
 
 private:

@@ -17,7 +17,7 @@
 
 #include "app/frm_demo.h"
 #include "explorer/cost_window.h"
-#include "inputs.h"
+#include "cost/inputs.h"
 #include "summary_reporter.h"
 
 extern char** environ;
@@ -35,7 +35,7 @@ void SortNumClick(benchmark::State& state)
     }
     auto* button = window.findChild<QPushButton*>("CmdSortNum");
     auto* list = window.findChild<QListWidget*>("List2");
-    const CollectionRef numbers = std::make_shared<Collection>(InputMaker(3).NumberTexts(1000));
+    const CollectionRef numbers = std::make_shared<Collection>(MakeInput(InputKind::Numbers, Shape::Random, 1000, 3).entries);
     for (auto _ : state) {
         window.Form().colItems = numbers;
         QTest::mouseClick(button, Qt::LeftButton);

@@ -9,13 +9,6 @@
 namespace sentinel {
 namespace {
 
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
-
 // The repetitions of one routine and shape at one n.
 struct AtSize {
     std::vector<double> seconds;
@@ -24,6 +17,15 @@ struct AtSize {
 };
 
 }  // namespace
+
+double Median(std::vector<double> values)
+{
+    if (values.empty())
+        return std::numeric_limits<double>::quiet_NaN();
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
 
 double FittedExponent(const std::vector<std::pair<double, double>>& points)
 {

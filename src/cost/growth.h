@@ -8,6 +8,10 @@
 
 namespace sentinel {
 
+// The middle value, or the mean of the two middle values of an even count;
+// NaN for none.
+double Median(std::vector<double> values);
+
 // The growth exponent b of y = a * n^b, by least squares on log y over
 // log n. Points with n or y not above 0 are left out; NaN when fewer than
 // two distinct n remain.

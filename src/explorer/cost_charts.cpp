@@ -21,13 +21,6 @@ QString Exponent(double exponent)
     return std::isnan(exponent) ? QStringLiteral("n^?") : QStringLiteral("n^%1").arg(exponent, 0, 'f', 2);
 }
 
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
-
 struct Series {
     std::map<std::int32_t, std::vector<double>> seconds;
     std::map<std::int32_t, std::vector<double>> floorSeconds;
