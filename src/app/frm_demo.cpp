@@ -16,19 +16,10 @@
 #include <optional>
 
 #include "commands/start_up_data.h"
+#include "qt_glue/qt_text.h"
 
 namespace sentinel {
 namespace {
-
-QString ToQString(TextView text)
-{
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString ControlName(const ControlRow& row)
-{
-    return QString::fromUtf8(row.name.data(), static_cast<qsizetype>(row.name.size()));
-}
 
 int TwipsToPixels(int twips, qreal dotsPerInch)
 {
@@ -78,7 +69,7 @@ FrmDemo::FrmDemo(ErrorReporter reportError, QWidget* parent)
     QWidget* previous = nullptr;
     for (const ControlRow& row : kControls) {
         QWidget* control = CreateControl(row);
-        control->setObjectName(ControlName(row));
+        control->setObjectName(ToQString(row.name));
         control->setAccessibleDescription(control->objectName());
         control->setGeometry(PixelRect(row.place, screen));
         if (previous)
@@ -111,7 +102,7 @@ QWidget* FrmDemo::CreateControl(const ControlRow& row)
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setSortingEnabled(false);
         list->setUniformItemSizes(true);  // every row is one line: lets long lists lay out at once
-        list->setAccessibleName(ControlName(row));  // a list has no visible text to name it
+        list->setAccessibleName(ToQString(row.name));  // a list has no visible text to name it
         (form_.*row.list).Follow([list] { list->clear(); },
                                  [list](const Text& added) { list->addItem(ToQString(added)); });
         return list;

@@ -1,4 +1,4 @@
-#include "explorer/qt_text.h"
+#include "qt_glue/qt_text.h"
 #include "explorer/cost_window.h"
 
 #include <QAction>

@@ -17,7 +17,7 @@
 
 #include "cost/input_error.h"
 #include "cost/inputs.h"
-#include "explorer/qt_text.h"
+#include "qt_glue/qt_text.h"
 #include "explorer/trace_canvas.h"
 #include "runtime/conversions.h"
 #include "runtime/runtime_error.h"

@@ -5,13 +5,10 @@
 
 #include <algorithm>
 
+#include "qt_glue/qt_text.h"
+
 namespace sentinel {
 namespace {
-
-QString ToQ(TextView text)
-{
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 const QColor kFits(46, 160, 67);
 const QColor kDropped(207, 34, 46);
@@ -88,11 +85,11 @@ int TraceCanvas::Draw(QPainter* painter) const
     const bool paired = IsPaired(run_->Input().routine);
     const auto belowOf = [&](std::int32_t entry) {
         if (entry <= 0)
-            return ToQ(run_->EntryText(entry));
+            return ToQString(run_->EntryText(entry));
         if (paired)
-            return ToQ(TextOf(run_->Input().companion[static_cast<std::size_t>(entry - 1)]));
-        const QString shown = ToQ(run_->EntryText(entry));
-        return shown == ToQ(run_->KeyText(entry)) ? QString() : shown;
+            return ToQString(TextOf(run_->Input().companion[static_cast<std::size_t>(entry - 1)]));
+        const QString shown = ToQString(run_->EntryText(entry));
+        return shown == ToQString(run_->KeyText(entry)) ? QString() : shown;
     };
     // Lays out cells left to right, wrapping; returns the rectangles.
     const auto flow = [&](const std::vector<Cell>& cells) {
@@ -132,7 +129,7 @@ int TraceCanvas::Draw(QPainter* painter) const
         QString line = tr("Entry %1 of %2: %3, key %4")
                            .arg(frame_.entry)
                            .arg(run_->Input().entries.size())
-                           .arg(ToQ(run_->EntryText(frame_.entry)), ToQ(run_->KeyText(frame_.entry)));
+                           .arg(ToQString(run_->EntryText(frame_.entry)), ToQString(run_->KeyText(frame_.entry)));
         if (paired)
             line += tr(", with %1").arg(belowOf(frame_.entry));
         text(bold, colours.color(QPalette::Text), line);
@@ -149,7 +146,7 @@ int TraceCanvas::Draw(QPainter* painter) const
         const std::int32_t entry = frame_.list[k];
         if (Finished() && entry <= 0)
             continue;  // the sentinels are gone from the result
-        Cell cell{ToQ(run_->KeyText(entry)), belowOf(entry), colours.color(QPalette::Base), colours.color(QPalette::Mid)};
+        Cell cell{ToQString(run_->KeyText(entry)), belowOf(entry), colours.color(QPalette::Base), colours.color(QPalette::Mid)};
         if (entry <= 0)
             cell.fill = colours.color(QPalette::AlternateBase);
         const bool neighbour = tested && (static_cast<int>(k) == last->at - 1 || static_cast<int>(k) == last->at);
@@ -173,25 +170,25 @@ int TraceCanvas::Draw(QPainter* painter) const
     }
 
     // The test written out, or what happened to the entry.
-    QString outcome = Finished() ? QString() : ToQ(frame_.test);
+    QString outcome = Finished() ? QString() : ToQString(frame_.test);
     if (placed && !Finished())
         outcome = tr("Inserted after position %1.").arg(last->at);
     else if (last && last->kind == TraceEvent::Kind::Dropped && !Finished())
-        outcome = tr("Dropped: %1.").arg(ToQ(frame_.dropped.back().reason));
+        outcome = tr("Dropped: %1.").arg(ToQString(frame_.dropped.back().reason));
     text(large, last && last->kind == TraceEvent::Kind::Dropped ? kDropped : colours.color(QPalette::Text), outcome);
 
     // The dropped lane.
     text(bold, colours.color(QPalette::Text), tr("Dropped (%1)").arg(frame_.dropped.size()));
     std::vector<Cell> dropped;
     for (const StepThrough::Dropped& entry : frame_.dropped)
-        dropped.push_back({ToQ(run_->KeyText(entry.entry)), ToQ(entry.reason), colours.color(QPalette::Base), kDropped});
+        dropped.push_back({ToQString(run_->KeyText(entry.entry)), ToQString(entry.reason), colours.color(QPalette::Base), kDropped});
     flow(dropped);
 
     if (Finished()) {
         const auto joined = [](const std::vector<Text>& texts) {
             QStringList list;
             for (const Text& t : texts)
-                list.append(ToQ(t));
+                list.append(ToQString(t));
             return list.join(QStringLiteral(" | "));
         };
         const bool identical = run_->Result() == run_->StableResult();

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "form/label.h"
 #include "form/list_box.h"
 #include "runtime/start_up_data.h"
 #include "runtime/collection.h"
@@ -37,8 +38,5 @@ struct FormState {
 };
 
 using Handler = void (*)(FormState&);
-
-// A count label: its prefix directly followed by the count's digits.
-Text CountCaption(TextView prefix, std::int32_t count);
 
 }  // namespace sentinel

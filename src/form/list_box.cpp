@@ -22,15 +22,4 @@ void ListBox::Follow(std::function<void()> cleared, std::function<void(const Tex
     added_.Set(std::move(added));
 }
 
-void Label::SetCaption(Text caption)
-{
-    caption_ = std::move(caption);
-    changed_(caption_);
-}
-
-void Label::Follow(std::function<void(const Text&)> changed)
-{
-    changed_.Set(std::move(changed));
-}
-
 }  // namespace sentinel
