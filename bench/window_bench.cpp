@@ -74,7 +74,7 @@ void ExplorerPostedEventDelay(benchmark::State& state)
         for (QSpinBox* box : window.findChildren<QSpinBox*>())
             if (box->accessibleName() == "Smallest size")
                 box->setValue(100);
-        window.Run();
+        window.StartSweep();
         double worst = 0;
         const Clock::time_point end = Clock::now() + std::chrono::seconds(1);
         while (Clock::now() < end) {
@@ -88,7 +88,7 @@ void ExplorerPostedEventDelay(benchmark::State& state)
                 QApplication::processEvents(QEventLoop::WaitForMoreEvents);
             QTest::qWait(10);
         }
-        window.Cancel();
+        window.CancelSweep();
         if (!QTest::qWaitFor([&] { return !window.Running(); }, 60000))
             state.SkipWithError("the sweep did not stop");
         state.SetIterationTime(worst);

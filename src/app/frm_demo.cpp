@@ -81,7 +81,7 @@ FrmDemo::FrmDemo(ErrorReporter reportError, QWidget* parent)
     setFont(font);
     for (QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
         label->adjustSize();  // a label sizes itself to its text in the form's font
-    Run(Form_Load);
+    Dispatch(Form_Load);
 }
 
 qreal FrmDemo::CaptionPointSize(const QFont& system, const QWidget& window)
@@ -112,7 +112,7 @@ QWidget* FrmDemo::CreateControl(const ControlRow& row)
         button->setEnabled(row.available);
         button->setAutoDefault(true);  // Return and Enter click a focused button, as Space does
         const Handler onClick = row.onClick;
-        connect(button, &QPushButton::clicked, this, [this, onClick] { Run(onClick); });
+        connect(button, &QPushButton::clicked, this, [this, onClick] { Dispatch(onClick); });
         return button;
     }
     case ControlKind::Label:
@@ -127,7 +127,7 @@ QWidget* FrmDemo::CreateControl(const ControlRow& row)
     return label;
 }
 
-void FrmDemo::Run(Handler handler)
+void FrmDemo::Dispatch(Handler handler)
 {
     std::optional<RuntimeError> error;
     try {

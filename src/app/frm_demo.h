@@ -35,7 +35,7 @@ public:
 private:
     QWidget* CreateControl(const ControlRow& row);
     // The one place that catches: no exception leaves a handler into Qt's event loop.
-    void Run(Handler handler);
+    void Dispatch(Handler handler);
 
     FormState form_;
     ErrorReporter reportError_;

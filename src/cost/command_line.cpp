@@ -44,15 +44,62 @@ int WholeNumber(std::string_view option, std::string_view text, int low, int hig
     return value;
 }
 
-// The default routine of each kind: the one the demo runs on such data.
-Routine DefaultRoutine(InputKind kind)
+// What the options given leave to their defaults.
+struct Given {
+    bool kind = false;
+    bool shapes = false;
+    bool sizes = false;
+};
+
+// Takes one option and its value into the command line.
+void TakeOption(std::string_view option, std::string_view value, CommandLine& line, Given& given)
 {
-    switch (kind) {
-    case InputKind::Words: return Routine::Strings;
-    case InputKind::Vectors: return Routine::ByField;
-    case InputKind::Pairs: return Routine::Pairs;
-    default: return Routine::Numbers;
+    if (option == "--routines") {
+        line.plan.routines = ListOf(option, value, RoutineNamed);
+    } else if (option == "--kind") {
+        const auto kind = KindNamed(value);
+        if (!kind || kind == InputKind::File)
+            throw InputError("--kind: unknown value \"" + std::string(value) + "\" (numbers, words, vectors or pairs)");
+        line.plan.kind = *kind;
+        given.kind = true;
+    } else if (option == "--input") {
+        line.inputPath = value;
+    } else if (option == "--shapes") {
+        line.plan.shapes = ListOf(option, value, ShapeNamed);
+        given.shapes = true;
+    } else if (option == "--sizes") {
+        line.plan.sizes.clear();
+        for (const std::string_view size : SplitAtCommas(value))
+            line.plan.sizes.push_back(WholeNumber(option, size, 1, kLargestSize));
+        given.sizes = true;
+    } else if (option == "--repeat") {
+        line.plan.repeat = WholeNumber(option, value, 1, kMostRepeats);
+    } else if (option == "--csv") {
+        line.csvPath = value;
+    } else if (option == "--chart") {
+        line.chartPath = value;
+    } else {
+        throw InputError("unknown option " + std::string(option) + " (see --help)");
     }
+}
+
+// Reads the file of --input and fills in what was not given.
+void CompletePlan(CommandLine& line, const Given& given)
+{
+    if (given.kind && !line.inputPath.empty())
+        throw InputError("--kind and --input exclude each other");
+    if (!line.inputPath.empty()) {
+        line.plan.kind = InputKind::File;
+        line.plan.fileEntries = ReadEntries(line.inputPath);
+    }
+    const bool file = line.plan.kind == InputKind::File;
+    if (line.plan.routines.empty())
+        line.plan.routines = {DefaultRoutine(line.plan.kind)};
+    if (!given.shapes)
+        line.plan.shapes = file ? std::vector{Shape::AsGiven}
+                                : std::vector<Shape>(std::begin(kDefaultShapes), std::end(kDefaultShapes));
+    if (!given.sizes)
+        line.plan.sizes = file ? std::vector{static_cast<std::int32_t>(line.plan.fileEntries.size())} : DefaultSizes();
 }
 
 }  // namespace
@@ -60,9 +107,7 @@ Routine DefaultRoutine(InputKind kind)
 CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments)
 {
     CommandLine line;
-    bool kindGiven = false;
-    bool shapesGiven = false;
-    bool sizesGiven = false;
+    Given given;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view option = arguments[i];
         if (option == "--help" || option == "-h") {
@@ -72,49 +117,9 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments)
         if (i + 1 == arguments.size() || !option.starts_with("--"))
             throw InputError(option.starts_with("--") ? std::string(option) + " needs a value"
                                                       : "unknown argument \"" + std::string(option) + "\"");
-        const std::string_view value = arguments[++i];
-        if (option == "--routines") {
-            line.plan.routines = ListOf(option, value, RoutineNamed);
-        } else if (option == "--kind") {
-            const auto kind = KindNamed(value);
-            if (!kind || kind == InputKind::File)
-                throw InputError("--kind: unknown value \"" + std::string(value) + "\" (numbers, words, vectors or pairs)");
-            line.plan.kind = *kind;
-            kindGiven = true;
-        } else if (option == "--input") {
-            line.inputPath = value;
-        } else if (option == "--shapes") {
-            line.plan.shapes = ListOf(option, value, ShapeNamed);
-            shapesGiven = true;
-        } else if (option == "--sizes") {
-            line.plan.sizes.clear();
-            for (const std::string_view size : SplitAtCommas(value))
-                line.plan.sizes.push_back(WholeNumber(option, size, 1, kLargestSize));
-            sizesGiven = true;
-        } else if (option == "--repeat") {
-            line.plan.repeat = WholeNumber(option, value, 1, 100);
-        } else if (option == "--csv") {
-            line.csvPath = value;
-        } else if (option == "--chart") {
-            line.chartPath = value;
-        } else {
-            throw InputError("unknown option " + std::string(option) + " (see --help)");
-        }
+        TakeOption(option, arguments[++i], line, given);
     }
-    if (kindGiven && !line.inputPath.empty())
-        throw InputError("--kind and --input exclude each other");
-    if (!line.inputPath.empty()) {
-        line.plan.kind = InputKind::File;
-        line.plan.fileEntries = ReadEntries(line.inputPath);
-    }
-    const bool file = line.plan.kind == InputKind::File;
-    if (line.plan.routines.empty())
-        line.plan.routines = {file ? Routine::Strings : DefaultRoutine(line.plan.kind)};
-    if (!shapesGiven)
-        line.plan.shapes = file ? std::vector{Shape::AsGiven}
-                                : std::vector{Shape::Random, Shape::Ascending, Shape::Descending};
-    if (!sizesGiven)
-        line.plan.sizes = file ? std::vector{static_cast<std::int32_t>(line.plan.fileEntries.size())} : DefaultSizes();
+    CompletePlan(line, given);
     CheckPlan(line.plan);
     return line;
 }

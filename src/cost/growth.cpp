@@ -59,17 +59,18 @@ std::vector<GrowthSummary> Summarize(const std::vector<Measurement>& rows)
     }
     std::vector<GrowthSummary> summaries;
     for (const auto& key : series) {
+        std::vector<SizePoint> points;
         std::vector<std::pair<double, double>> times;
         std::vector<std::pair<double, double>> steps;
         for (const auto& [n, at] : bySize[key]) {
-            times.emplace_back(n, Median(at.seconds));
+            points.push_back({n, Median(at.seconds), Median(at.floorSeconds), at.steps});
+            times.emplace_back(n, points.back().seconds);
             steps.emplace_back(n, static_cast<double>(at.steps));
         }
-        const auto& [largestN, largest] = *bySize[key].rbegin();
-        const double seconds = Median(largest.seconds);
-        summaries.push_back({key.first, key.second, FittedExponent(times), FittedExponent(steps), largestN,
-                             largest.steps > 0 ? seconds / static_cast<double>(largest.steps) : 0,
-                             seconds / Median(largest.floorSeconds)});
+        const SizePoint& largest = points.back();
+        summaries.push_back({key.first, key.second, points, FittedExponent(times), FittedExponent(steps), largest.n,
+                             largest.steps > 0 ? largest.seconds / static_cast<double>(largest.steps) : 0,
+                             largest.seconds / largest.floorSeconds});
     }
     return summaries;
 }

@@ -17,11 +17,20 @@ double Median(std::vector<double> values);
 // two distinct n remain.
 double FittedExponent(const std::vector<std::pair<double, double>>& points);
 
+// One size of a series: the medians of its repetitions.
+struct SizePoint {
+    std::int32_t n;
+    double seconds;
+    double floorSeconds;
+    std::int64_t steps;
+};
+
 // How one routine's cost grows on one shape, over all the sizes measured.
 // Times are the median of the repetitions at each n.
 struct GrowthSummary {
     Routine routine;
     Shape shape;
+    std::vector<SizePoint> points;  // by n, ascending
     double timeExponent;
     double stepExponent;
     std::int32_t largestN;

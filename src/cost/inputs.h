@@ -23,6 +23,8 @@ inline constexpr InputKind kMadeKinds[] = {InputKind::Numbers, InputKind::Words,
 enum class Shape { Random, Ascending, Descending, Equal, Few, Nearly, AsGiven };
 inline constexpr Shape kMadeShapes[] = {Shape::Random, Shape::Ascending, Shape::Descending,
                                         Shape::Equal,  Shape::Few,       Shape::Nearly};
+inline constexpr Shape kAllShapes[] = {Shape::Random, Shape::Ascending, Shape::Descending, Shape::Equal,
+                                       Shape::Few,    Shape::Nearly,    Shape::AsGiven};
 
 std::string_view NameOf(InputKind kind);
 std::string_view NameOf(Shape shape);

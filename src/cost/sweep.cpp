@@ -81,7 +81,19 @@ std::vector<std::int32_t> DoublingSizes(std::int32_t from, std::int32_t to)
 
 std::vector<std::int32_t> DefaultSizes()
 {
-    return DoublingSizes(250, 16000);
+    return DoublingSizes(kDefaultSmallest, kDefaultLargest);
+}
+
+Routine DefaultRoutine(InputKind kind)
+{
+    switch (kind) {
+    case InputKind::Words: return Routine::Strings;
+    case InputKind::Vectors: return Routine::ByField;
+    case InputKind::Pairs: return Routine::Pairs;
+    case InputKind::File: return Routine::Strings;
+    case InputKind::Numbers: break;
+    }
+    return Routine::Numbers;
 }
 
 void CheckPlan(const SweepPlan& plan)
@@ -92,8 +104,8 @@ void CheckPlan(const SweepPlan& plan)
         throw InputError("choose at least one shape");
     if (plan.sizes.empty())
         throw InputError("choose at least one size");
-    if (plan.repeat < 1 || plan.repeat > 100)
-        throw InputError("repetitions must be 1 to 100");
+    if (plan.repeat < 1 || plan.repeat > kMostRepeats)
+        throw InputError("repetitions must be 1 to " + std::to_string(kMostRepeats));
     const bool file = plan.kind == InputKind::File;
     for (const Shape shape : plan.shapes) {
         if (file != (shape == Shape::AsGiven))

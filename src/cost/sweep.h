@@ -8,10 +8,21 @@
 #include <vector>
 
 #include "cost/measurement.h"
+#include "cost/text_file.h"
 
 namespace sentinel {
 
-inline constexpr std::int32_t kLargestSize = 100000;
+// The limits and defaults of a plan, for the window and the command line alike.
+inline constexpr std::int32_t kLargestSize = static_cast<std::int32_t>(kMostEntries);
+inline constexpr int kMostRepeats = 100;
+inline constexpr int kDefaultRepeats = 3;
+inline constexpr std::int32_t kDefaultSmallest = 250;
+inline constexpr std::int32_t kDefaultLargest = 16000;
+inline constexpr Shape kDefaultShapes[] = {Shape::Random, Shape::Ascending, Shape::Descending};
+
+// The routine a kind is measured with unless others are chosen: the one the
+// demo runs on such data.
+Routine DefaultRoutine(InputKind kind);
 
 // What to measure: every routine on every shape at every size, `repeat`
 // times, on one input per shape and size that all routines share.
@@ -21,13 +32,13 @@ struct SweepPlan {
     std::vector<Text> fileEntries;  // the lines of the file, when the kind is File
     std::vector<Shape> shapes;
     std::vector<std::int32_t> sizes;
-    int repeat = 3;
+    int repeat = kDefaultRepeats;
     std::uint64_t seed = 20261208;
 };
 
 // from, 2 from, 4 from, ... while below `to`, and `to` itself.
 std::vector<std::int32_t> DoublingSizes(std::int32_t from, std::int32_t to);
-// 250, 500, ... doubling up to 16,000.
+// kDefaultSmallest, doubling up to kDefaultLargest.
 std::vector<std::int32_t> DefaultSizes();
 
 // Raises InputError when the plan cannot be measured: no routine, shape or

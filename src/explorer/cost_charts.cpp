@@ -2,6 +2,7 @@
 #include "explorer/cost_charts.h"
 
 #include <QChart>
+#include <QChartView>
 #include <QLineSeries>
 #include <QLogValueAxis>
 #include <QPen>
@@ -20,12 +21,6 @@ QString Exponent(double exponent)
 {
     return std::isnan(exponent) ? QStringLiteral("n^?") : QStringLiteral("n^%1").arg(exponent, 0, 'f', 2);
 }
-
-struct Series {
-    std::map<std::int32_t, std::vector<double>> seconds;
-    std::map<std::int32_t, std::vector<double>> floorSeconds;
-    std::map<std::int32_t, double> steps;
-};
 
 QLineSeries* AddLine(QChart& chart, const QString& name, const std::map<std::int32_t, double>& points,
                      QColor color, Qt::PenStyle style)
@@ -76,53 +71,10 @@ void ResetAxes(QChart& chart, const QString& yTitle, const QString& yFormat)
     }
 }
 
-std::map<std::int32_t, double> Medians(const std::map<std::int32_t, std::vector<double>>& values)
+// The closed forms of the steps, which hold for distinct keys, as made
+// ordered inputs have them.
+void AddClosedForms(QChart& steps, const std::set<Shape>& shapes, const std::set<std::int32_t>& sizes)
 {
-    std::map<std::int32_t, double> medians;
-    for (const auto& [n, all] : values)
-        medians[n] = Median(all);
-    return medians;
-}
-
-}  // namespace
-
-void DrawCharts(QChart& time, QChart& steps, const std::vector<Measurement>& rows)
-{
-    time.removeAllSeries();
-    steps.removeAllSeries();
-    std::vector<std::pair<Routine, Shape>> order;
-    std::map<std::pair<Routine, Shape>, Series> byKey;
-    std::set<std::int32_t> sizes;
-    for (const Measurement& row : rows) {
-        const std::pair key{row.routine, row.shape};
-        if (!byKey.contains(key))
-            order.push_back(key);
-        Series& series = byKey[key];
-        series.seconds[row.n].push_back(row.seconds);
-        series.floorSeconds[row.n].push_back(row.floorSeconds);
-        series.steps[row.n] = static_cast<double>(row.counts.steps);
-        sizes.insert(row.n);
-    }
-    std::map<std::pair<Routine, Shape>, GrowthSummary> fits;
-    for (const GrowthSummary& summary : Summarize(rows))
-        fits.emplace(std::pair{summary.routine, summary.shape}, summary);
-
-    // One colour per series, the same in both charts.
-    const QList<QColor> palette = {QColor(0x1f77b4), QColor(0xd62728), QColor(0x2ca02c), QColor(0x9467bd),
-                                   QColor(0xff7f0e), QColor(0x17becf), QColor(0x8c564b), QColor(0xe377c2)};
-    std::set<Shape> shapes;
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        const auto& key = order[i];
-        const Series& series = byKey[key];
-        const GrowthSummary& fit = fits.at(key);
-        const QColor color = palette[static_cast<qsizetype>(i) % palette.size()];
-        const QString name = ToQString(NameOf(key.first)) + ", " + ToQString(NameOf(key.second));
-        AddLine(time, name + " (" + Exponent(fit.timeExponent) + ")", Medians(series.seconds), color, Qt::SolidLine);
-        AddLine(time, name + ": floor", Medians(series.floorSeconds), color, Qt::DashLine);
-        AddLine(steps, name + " (" + Exponent(fit.stepExponent) + ")", series.steps, color, Qt::SolidLine);
-        shapes.insert(key.second);
-    }
-    // The closed forms hold for distinct keys, which made ordered inputs have.
     std::map<std::int32_t, double> ascending;
     std::map<std::int32_t, double> descending;
     for (const std::int32_t n : sizes) {
@@ -133,7 +85,57 @@ void DrawCharts(QChart& time, QChart& steps, const std::vector<Measurement>& row
         AddLine(steps, QStringLiteral("n(n+1)/2: ascending, exact"), ascending, Qt::darkGray, Qt::DotLine);
     if (shapes.contains(Shape::Descending))
         AddLine(steps, QStringLiteral("n: descending, exact"), descending, Qt::darkGray, Qt::DashDotLine);
+}
 
+QChartView* ChartView(const QString& title, const QString& accessibleName)
+{
+    auto* chart = new QChart;
+    chart->setTitle(title);
+    chart->legend()->setAlignment(Qt::AlignRight);
+    chart->setAnimationOptions(QChart::NoAnimation);
+    auto* view = new QChartView(chart);
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setAccessibleName(accessibleName);
+    return view;
+}
+
+}  // namespace
+
+CostCharts CreateCostCharts()
+{
+    return {ChartView(QStringLiteral("Time against n (log-log); floor dashed"), QStringLiteral("Time chart")),
+            ChartView(QStringLiteral("Scan steps against n (log-log)"), QStringLiteral("Steps chart"))};
+}
+
+void DrawCharts(const CostCharts& charts, const std::vector<Measurement>& rows)
+{
+    QChart& time = *charts.time->chart();
+    QChart& steps = *charts.steps->chart();
+    time.removeAllSeries();
+    steps.removeAllSeries();
+    // One colour per series, the same in both charts.
+    const QList<QColor> palette = {QColor(0x1f77b4), QColor(0xd62728), QColor(0x2ca02c), QColor(0x9467bd),
+                                   QColor(0xff7f0e), QColor(0x17becf), QColor(0x8c564b), QColor(0xe377c2)};
+    std::set<Shape> shapes;
+    std::set<std::int32_t> sizes;
+    const std::vector<GrowthSummary> summaries = Summarize(rows);
+    for (std::size_t i = 0; i < summaries.size(); ++i) {
+        const GrowthSummary& series = summaries[i];
+        std::map<std::int32_t, double> seconds, floorSeconds, counted;
+        for (const SizePoint& point : series.points) {
+            seconds[point.n] = point.seconds;
+            floorSeconds[point.n] = point.floorSeconds;
+            counted[point.n] = static_cast<double>(point.steps);
+            sizes.insert(point.n);
+        }
+        const QColor color = palette[static_cast<qsizetype>(i) % palette.size()];
+        const QString name = ToQString(NameOf(series.routine)) + ", " + ToQString(NameOf(series.shape));
+        AddLine(time, name + " (" + Exponent(series.timeExponent) + ")", seconds, color, Qt::SolidLine);
+        AddLine(time, name + ": floor", floorSeconds, color, Qt::DashLine);
+        AddLine(steps, name + " (" + Exponent(series.stepExponent) + ")", counted, color, Qt::SolidLine);
+        shapes.insert(series.shape);
+    }
+    AddClosedForms(steps, shapes, sizes);
     ResetAxes(time, QStringLiteral("seconds"), QStringLiteral("%.0e"));
     ResetAxes(steps, QStringLiteral("scan steps"), QStringLiteral("%.0e"));
 }

@@ -1,18 +1,17 @@
 #include "explorer/headless.h"
 
-#include <QChart>
 #include <QChartView>
 #include <QFile>
-#include <QBuffer>
-#include <QSaveFile>
 
 #include <cmath>
 #include <cstdio>
+#include <memory>
 #include <sstream>
 
 #include "cost/csv.h"
 #include "cost/growth.h"
 #include "explorer/cost_charts.h"
+#include "explorer/export_file.h"
 
 namespace sentinel {
 namespace {
@@ -34,27 +33,14 @@ void PrintSummary(const std::vector<GrowthSummary>& summaries)
     }
 }
 
-// Writes all of `bytes` or nothing: a failed write leaves no partial file.
-bool WriteWhole(const std::string& path, const QByteArray& bytes)
-{
-    QSaveFile file(QString::fromStdString(path));
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-}
-
 QByteArray ChartPng(const std::vector<Measurement>& rows)
 {
-    auto* time = new QChart;
-    QChart steps;
-    time->setTitle(QStringLiteral("Time against n (log-log); floor dashed"));
-    time->legend()->setAlignment(Qt::AlignRight);
-    DrawCharts(*time, steps, rows);
-    QChartView view(time);
-    view.setRenderHint(QPainter::Antialiasing);
-    view.resize(1200, 720);
-    QByteArray png;
-    QBuffer buffer(&png);
-    view.grab().save(&buffer, "PNG");
-    return png;
+    const CostCharts charts = CreateCostCharts();
+    const std::unique_ptr<QChartView> time(charts.time);
+    const std::unique_ptr<QChartView> steps(charts.steps);
+    DrawCharts(charts, rows);
+    time->resize(1200, 720);
+    return PngOf(*time);
 }
 
 }  // namespace
@@ -70,11 +56,11 @@ int RunHeadless(const CommandLine& line)
     std::ostringstream csv;
     WriteCsv(csv, outcome.rows);
     const QByteArray chart = line.chartPath.empty() ? QByteArray() : ChartPng(outcome.rows);
-    if (!line.csvPath.empty() && !WriteWhole(line.csvPath, QByteArray::fromStdString(csv.str()))) {
+    if (!line.csvPath.empty() && !WriteWhole(QString::fromStdString(line.csvPath), QByteArray::fromStdString(csv.str()))) {
         std::fprintf(stderr, "sentinel-cost: %s could not be written\n", line.csvPath.c_str());
         return 2;
     }
-    if (!line.chartPath.empty() && !WriteWhole(line.chartPath, chart)) {
+    if (!line.chartPath.empty() && !WriteWhole(QString::fromStdString(line.chartPath), chart)) {
         if (!line.csvPath.empty())
             QFile::remove(QString::fromStdString(line.csvPath));  // all or nothing
         std::fprintf(stderr, "sentinel-cost: %s could not be written\n", line.chartPath.c_str());

@@ -43,8 +43,8 @@ StepView::StepView(Complaint complain, QWidget* parent)
     auto* scroll = new QScrollArea;
     scroll->setWidget(canvas_);
     scroll->setWidgetResizable(true);
-    scroll->setAccessibleName(tr("The list being built"));
-    canvas_->setAccessibleName(tr("The list being built"));
+    scroll->setAccessibleName(QStringLiteral("The list being built"));
+    canvas_->setAccessibleName(QStringLiteral("The list being built"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(CreateSettings());
@@ -52,7 +52,7 @@ StepView::StepView(Complaint complain, QWidget* parent)
     layout->addWidget(CreateControls());
 
     connect(player_, &QTimer::timeout, this, [this] {
-        if (run_ && shown_ < run_->Events())
+        if (recording_ && shown_ < recording_->Events())
             ShowEvents(shown_ + 1);
         else
             PlayOrPause();
@@ -72,26 +72,23 @@ StepView::StepView(Complaint complain, QWidget* parent)
 
 StepView::~StepView() = default;
 
-QWidget* StepView::CreateSettings()
+QWidget* StepView::CreateSourceDetails()
 {
-    source_ = new QComboBox;
-    source_->setAccessibleName(tr("List to step through"));
-    source_->addItems({tr("The demo's 21 start-up vectors"), tr("A short random list"), tr("A list you type or paste")});
     kind_ = new QComboBox;
-    kind_->setAccessibleName(tr("Kind of random list"));
+    kind_->setAccessibleName(QStringLiteral("Kind of random list"));
     for (const InputKind kind : kMadeKinds)
         kind_->addItem(ToQString(NameOf(kind)), int(kind));
     shape_ = new QComboBox;
-    shape_->setAccessibleName(tr("Shape of random list"));
+    shape_->setAccessibleName(QStringLiteral("Shape of random list"));
     for (const Shape shape : kMadeShapes)
         shape_->addItem(ToQString(NameOf(shape)), int(shape));
     size_ = new QSpinBox;
     size_->setRange(1, int(kMostStepEntries));
     size_->setValue(12);
-    size_->setAccessibleName(tr("Entries in random list"));
+    size_->setAccessibleName(QStringLiteral("Entries in random list"));
     typed_ = new QPlainTextEdit;
-    typed_->setAccessibleName(tr("Typed list, one entry a line"));
-    typed_->setPlaceholderText(tr("One entry a line, at most 60"));
+    typed_->setAccessibleName(QStringLiteral("Typed list, one entry a line"));
+    typed_->setPlaceholderText(QStringLiteral("One entry a line, at most 60"));
     typed_->setTabChangesFocus(true);
     typed_->setMaximumHeight(90);
 
@@ -100,22 +97,31 @@ QWidget* StepView::CreateSettings()
     randomLayout->setContentsMargins(0, 0, 0, 0);
     for (QWidget* w : {static_cast<QWidget*>(kind_), static_cast<QWidget*>(shape_), static_cast<QWidget*>(size_)})
         randomLayout->addWidget(w);
+    auto* startUp = new QLabel(QStringLiteral("21 vector texts, keyed on field 0; the paired routines take the "
+                                              "21 start-up numbers as keys and the texts as companion."));
+    startUp->setWordWrap(true);
     sourceDetails_ = new QStackedWidget;
-    sourceDetails_->addWidget(new QLabel(tr("21 vector texts, keyed on field 0; the paired routines take the "
-                                            "21 start-up numbers as keys and the texts as companion.")));
+    sourceDetails_->addWidget(startUp);
     sourceDetails_->addWidget(random);
     sourceDetails_->addWidget(typed_);
-    static_cast<QLabel*>(sourceDetails_->widget(kStartUp))->setWordWrap(true);
+    return sourceDetails_;
+}
 
+QWidget* StepView::CreateSettings()
+{
+    source_ = new QComboBox;
+    source_->setAccessibleName(QStringLiteral("List to step through"));
+    source_->addItems({QStringLiteral("The demo's 21 start-up vectors"), QStringLiteral("A short random list"),
+                       QStringLiteral("A list you type or paste")});
     routine_ = new QComboBox;
-    routine_->setAccessibleName(tr("Routine"));
+    routine_->setAccessibleName(QStringLiteral("Routine"));
     for (const Routine routine : kRoutines)
         routine_->addItem(ToQString(NameOf(routine)), int(routine));
     routine_->setCurrentIndex(int(Routine::ByField));
     field_ = new QSpinBox;
     field_->setRange(0, 2);
-    field_->setAccessibleName(tr("Field index"));
-    load_ = Button(tr("&Load"), tr("Load"), tr("Record the routine's run on this list"));
+    field_->setAccessibleName(QStringLiteral("Field index"));
+    load_ = Button(QStringLiteral("&Load"), QStringLiteral("Load"), QStringLiteral("Record the routine's run on this list"));
     connect(load_, &QPushButton::clicked, this, &StepView::Load);
     connect(source_, &QComboBox::currentIndexChanged, this, &StepView::SettingsChanged);
     connect(routine_, &QComboBox::currentIndexChanged, this, &StepView::SettingsChanged);
@@ -123,14 +129,14 @@ QWidget* StepView::CreateSettings()
     auto* settings = new QWidget;
     auto* form = new QFormLayout(settings);
     form->setContentsMargins(0, 0, 0, 0);
-    form->addRow(tr("&List"), source_);
-    form->addRow(QString(), sourceDetails_);
+    form->addRow(QStringLiteral("&List"), source_);
+    form->addRow(QString(), CreateSourceDetails());
     auto* routineRow = new QHBoxLayout;
     routineRow->addWidget(routine_, 1);
-    routineRow->addWidget(new QLabel(tr("field")));
+    routineRow->addWidget(new QLabel(QStringLiteral("field")));
     routineRow->addWidget(field_);
     routineRow->addWidget(load_);
-    auto* routineLabel = new QLabel(tr("&Routine"));
+    auto* routineLabel = new QLabel(QStringLiteral("&Routine"));
     routineLabel->setBuddy(routine_);
     form->addRow(routineLabel, routineRow);
     return settings;
@@ -138,10 +144,10 @@ QWidget* StepView::CreateSettings()
 
 QWidget* StepView::CreateControls()
 {
-    back_ = Button(QStringLiteral("\u25C0"), tr("Step back one test"), tr("Back one test (Left)"));
-    play_ = Button(QStringLiteral("\u25B6"), tr("Play or pause"), tr("Play or pause (Space)"));
-    stepTest_ = Button(QStringLiteral("\u25B6|"), tr("Step one test"), tr("One test (Right)"));
-    stepEntry_ = Button(QStringLiteral("\u25B6\u25B6|"), tr("Step one entry"), tr("One entry (Down; Up goes back)"));
+    back_ = Button(QStringLiteral("\u25C0"), QStringLiteral("Step back one test"), QStringLiteral("Back one test (Left)"));
+    play_ = Button(QStringLiteral("\u25B6"), QStringLiteral("Play or pause"), QStringLiteral("Play or pause (Space)"));
+    stepTest_ = Button(QStringLiteral("\u25B6|"), QStringLiteral("Step one test"), QStringLiteral("One test (Right)"));
+    stepEntry_ = Button(QStringLiteral("\u25B6\u25B6|"), QStringLiteral("Step one entry"), QStringLiteral("One entry (Down; Up goes back)"));
     connect(back_, &QPushButton::clicked, this, [this] { StepTest(-1); });
     connect(play_, &QPushButton::clicked, this, &StepView::PlayOrPause);
     connect(stepTest_, &QPushButton::clicked, this, [this] { StepTest(1); });
@@ -150,17 +156,17 @@ QWidget* StepView::CreateControls()
     speed_->setRange(1, 40);  // tests a second
     speed_->setValue(6);
     speed_->setMaximumWidth(140);
-    speed_->setAccessibleName(tr("Speed"));
+    speed_->setAccessibleName(QStringLiteral("Speed"));
     connect(speed_, &QSlider::valueChanged, this, [this](int perSecond) { player_->setInterval(1000 / perSecond); });
     player_->setInterval(1000 / speed_->value());
     scrubber_ = new QSlider(Qt::Horizontal);
-    scrubber_->setAccessibleName(tr("Position in the run"));
+    scrubber_->setAccessibleName(QStringLiteral("Position in the run"));
     connect(scrubber_, &QSlider::valueChanged, this, [this](int events) {
         if (static_cast<std::size_t>(events) != shown_)
             ShowEvents(static_cast<std::size_t>(events));
     });
     counts_ = new QLabel;
-    counts_->setAccessibleName(tr("Counts so far"));
+    counts_->setAccessibleName(QStringLiteral("Counts so far"));
     counts_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* controls = new QWidget;
@@ -169,7 +175,7 @@ QWidget* StepView::CreateControls()
     for (QWidget* w : {static_cast<QWidget*>(back_), static_cast<QWidget*>(play_), static_cast<QWidget*>(stepTest_),
                        static_cast<QWidget*>(stepEntry_)})
         row->addWidget(w);
-    row->addWidget(new QLabel(tr("speed")));
+    row->addWidget(new QLabel(QStringLiteral("speed")));
     row->addWidget(speed_);
     row->addWidget(scrubber_, 1);
     row->addWidget(counts_);
@@ -219,16 +225,16 @@ bool StepView::Load()
     if (player_->isActive())
         PlayOrPause();
     try {
-        run_ = std::make_unique<StepThrough>(InputFromSettings());
+        recording_ = std::make_unique<StepThrough>(InputFromSettings());
     } catch (const InputError& error) {
         complain_(QString::fromUtf8(error.what()));
         return false;
     } catch (const RuntimeError& error) {
-        complain_(tr("%1 cannot take this list: %2")
+        complain_(QStringLiteral("%1 cannot take this list: %2")
                       .arg(routine_->currentText(), QString::fromStdString(error.Description())));
         return false;
     }
-    scrubber_->setRange(0, static_cast<int>(run_->Events()));
+    scrubber_->setRange(0, static_cast<int>(recording_->Events()));
     ShowEvents(0);
     canvas_->setFocus();
     return true;
@@ -236,35 +242,35 @@ bool StepView::Load()
 
 void StepView::ShowEvents(std::size_t events)
 {
-    shown_ = run_ ? std::min(events, run_->Events()) : 0;
-    canvas_->Show(run_.get(), shown_);
+    shown_ = recording_ ? std::min(events, recording_->Events()) : 0;
+    canvas_->ShowFrame(recording_.get(), shown_);
     scrubber_->setValue(static_cast<int>(shown_));
     const ScanCounts& c = canvas_->Frame().counts;
-    counts_->setText(tr("keys %1 · steps %2 · placed %3 · dropped %4 · moves %5")
+    counts_->setText(QStringLiteral("keys %1 · steps %2 · placed %3 · dropped %4 · moves %5")
                          .arg(c.keys).arg(c.steps).arg(c.placed).arg(c.dropped).arg(c.moves));
     for (QWidget* control : {static_cast<QWidget*>(back_), static_cast<QWidget*>(play_),
                              static_cast<QWidget*>(stepTest_), static_cast<QWidget*>(stepEntry_),
                              static_cast<QWidget*>(scrubber_)})
-        control->setEnabled(run_ != nullptr);
+        control->setEnabled(recording_ != nullptr);
 }
 
 void StepView::StepTest(int direction)
 {
-    if (run_ && (direction > 0 || shown_ > 0))
+    if (recording_ && (direction > 0 || shown_ > 0))
         ShowEvents(shown_ + static_cast<std::size_t>(direction));
 }
 
 void StepView::StepEntry(int direction)
 {
-    if (!run_)
+    if (!recording_)
         return;
     if (direction > 0) {
-        ShowEvents(run_->EndOfEntry(shown_));
+        ShowEvents(recording_->EndOfEntry(shown_));
         return;
     }
     // Back to the end of the entry before the one shown.
     std::size_t events = 0;
-    for (std::size_t end = run_->EndOfEntry(0); end < shown_; end = run_->EndOfEntry(end))
+    for (std::size_t end = recording_->EndOfEntry(0); end < shown_; end = recording_->EndOfEntry(end))
         events = end;
     ShowEvents(events);
 }
@@ -273,8 +279,8 @@ void StepView::PlayOrPause()
 {
     if (player_->isActive()) {
         player_->stop();
-    } else if (run_) {
-        if (shown_ == run_->Events())
+    } else if (recording_) {
+        if (shown_ == recording_->Events())
             ShowEvents(0);
         player_->start();
     }

@@ -42,12 +42,13 @@ public:
     void StepEntry(int direction);
     void PlayOrPause();
 
-    const StepThrough* Run() const noexcept { return run_.get(); }
+    const StepThrough* Recording() const noexcept { return recording_.get(); }
     std::size_t Shown() const noexcept { return shown_; }
     const TraceCanvas& Canvas() const noexcept { return *canvas_; }
 
 private:
     QWidget* CreateSettings();
+    QWidget* CreateSourceDetails();
     QWidget* CreateControls();
     StepInput InputFromSettings() const;
     void SettingsChanged();
@@ -72,7 +73,7 @@ private:
     QLabel* counts_;
     QTimer* player_;
 
-    std::unique_ptr<StepThrough> run_;
+    std::unique_ptr<StepThrough> recording_;
     std::size_t shown_ = 0;
 };
 

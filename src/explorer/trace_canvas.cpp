@@ -1,7 +1,6 @@
 #include "explorer/trace_canvas.h"
 
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
 
@@ -17,23 +16,205 @@ constexpr int kMargin = 14;
 constexpr int kGap = 8;
 constexpr int kPadding = 8;
 
-// One cell: a key above, what it belongs to below.
-struct Cell {
-    QString key;
-    QString below;
-    QColor fill;
-    QColor outline;
-};
-
 }  // namespace
 
-void TraceCanvas::Show(const StepThrough* run, std::size_t events)
+// Lays out a frame from the top down.
+class TraceCanvas::Builder {
+public:
+    explicit Builder(const TraceCanvas& canvas)
+        : canvas_(canvas), colours_(canvas.palette()), bold_(canvas.font()), large_(canvas.font()),
+          plain_(canvas.font()), y_(kMargin)
+    {
+        bold_.setBold(true);
+        large_.setPointSizeF(canvas.font().pointSizeF() * 1.25);
+    }
+
+    Layout Build();
+
+private:
+    QColor Colour(QPalette::ColorRole role) const { return colours_.color(role); }
+    void Line(const QFont& font, const QColor& colour, const QString& text);
+    // Lays out cells left to right, wrapping; returns the index of the first.
+    std::size_t Flow(std::vector<Cell> cells);
+    Cell CellOf(const QString& key, const QString& below, const QColor& fill, const QColor& outline) const;
+    QString BelowOf(std::int32_t entry) const;
+    void Heading();
+    void List();
+    void Outcome();
+    void DroppedLane();
+    void Result();
+
+    const TraceCanvas& canvas_;
+    const QPalette& colours_;
+    QFont bold_;
+    QFont large_;
+    QFontMetrics plain_;
+    int y_;
+    Layout layout_;
+};
+
+TraceCanvas::Layout TraceCanvas::Builder::Build()
+{
+    if (!canvas_.run_) {
+        Line(canvas_.font(), Colour(QPalette::PlaceholderText), QStringLiteral("Choose a list and a routine, then Load."));
+    } else {
+        Heading();
+        List();
+        Outcome();
+        DroppedLane();
+        if (canvas_.Finished())
+            Result();
+    }
+    layout_.height = y_ + kMargin;
+    return std::move(layout_);
+}
+
+void TraceCanvas::Builder::Line(const QFont& font, const QColor& colour, const QString& text)
+{
+    const QFontMetrics metrics(font);
+    layout_.lines.push_back({y_, font, colour, metrics.elidedText(text, Qt::ElideRight, canvas_.width() - 2 * kMargin)});
+    y_ += metrics.height() + kGap;
+}
+
+std::size_t TraceCanvas::Builder::Flow(std::vector<Cell> cells)
+{
+    const std::size_t first = layout_.cells.size();
+    const QFontMetrics strong(bold_);
+    const int cellHeight = 2 * plain_.height() + 2 * kPadding;
+    int x = kMargin;
+    for (Cell& cell : cells) {
+        const int w = std::max(strong.horizontalAdvance(cell.key), plain_.horizontalAdvance(cell.below)) + 2 * kPadding;
+        if (x > kMargin && x + w > canvas_.width() - kMargin) {
+            x = kMargin;
+            y_ += cellHeight + 2 * kGap;
+        }
+        cell.box = QRect(x, y_, w, cellHeight);
+        x += w + kGap;
+        layout_.cells.push_back(std::move(cell));
+    }
+    y_ += (cells.empty() ? 0 : cellHeight) + 2 * kGap;
+    return first;
+}
+
+TraceCanvas::Cell TraceCanvas::Builder::CellOf(const QString& key, const QString& below, const QColor& fill,
+                                               const QColor& outline) const
+{
+    return {QRect(), key, below, fill, outline, outline == Colour(QPalette::Mid) ? 1.0 : 2.5};
+}
+
+QString TraceCanvas::Builder::BelowOf(std::int32_t entry) const
+{
+    const StepThrough& run = *canvas_.run_;
+    if (entry <= 0)
+        return ToQString(run.EntryText(entry));
+    if (IsPaired(run.Input().routine))
+        return ToQString(TextOf(run.Input().companion[static_cast<std::size_t>(entry - 1)]));
+    const QString shown = ToQString(run.EntryText(entry));
+    return shown == ToQString(run.KeyText(entry)) ? QString() : shown;
+}
+
+// The entry being placed.
+void TraceCanvas::Builder::Heading()
+{
+    const StepThrough& run = *canvas_.run_;
+    const StepThrough::Frame& frame = canvas_.frame_;
+    if (frame.entry > 0 && !canvas_.Finished()) {
+        QString line = QStringLiteral("Entry %1 of %2: %3, key %4")
+                           .arg(frame.entry)
+                           .arg(run.Input().entries.size())
+                           .arg(ToQString(run.EntryText(frame.entry)), ToQString(run.KeyText(frame.entry)));
+        if (IsPaired(run.Input().routine))
+            line += QStringLiteral(", with %1").arg(BelowOf(frame.entry));
+        Line(bold_, Colour(QPalette::Text), line);
+    } else {
+        Line(bold_, Colour(QPalette::Text),
+             canvas_.Finished() ? QStringLiteral("Done: the sentinels are removed.")
+                                : QStringLiteral("The list starts with its two sentinels."));
+    }
+}
+
+// The list being built, with the neighbours under test outlined and a
+// marker in the gap between them.
+void TraceCanvas::Builder::List()
+{
+    const StepThrough::Frame& frame = canvas_.frame_;
+    const TraceEvent* last = frame.last;
+    const bool tested = last && last->kind == TraceEvent::Kind::Tested;
+    const bool placed = last && last->kind == TraceEvent::Kind::Placed;
+    const QColor testColour = tested && last->fits ? kFits : Colour(QPalette::Highlight);
+    std::vector<Cell> cells;
+    for (std::size_t k = 0; k < frame.list.size(); ++k) {
+        const std::int32_t entry = frame.list[k];
+        if (canvas_.Finished() && entry <= 0)
+            continue;  // the sentinels are gone from the result
+        Cell cell = CellOf(ToQString(canvas_.run_->KeyText(entry)), BelowOf(entry),
+                           Colour(entry <= 0 ? QPalette::AlternateBase : QPalette::Base), Colour(QPalette::Mid));
+        if (tested && (static_cast<int>(k) == last->at - 1 || static_cast<int>(k) == last->at))
+            cell.outline = testColour, cell.outlineWidth = 2.5;
+        if (placed && static_cast<int>(k) == last->at)
+            cell.outline = kFits, cell.outlineWidth = 2.5, cell.fill = QColor(kFits.red(), kFits.green(), kFits.blue(), 60);
+        cells.push_back(cell);
+    }
+    const std::size_t first = Flow(std::move(cells));
+    if (tested) {
+        const QRect& left = layout_.cells[first + static_cast<std::size_t>(last->at - 1)].box;
+        const QRect& right = layout_.cells[first + static_cast<std::size_t>(last->at)].box;
+        const QPoint gap = left.top() == right.top() ? QPoint((left.right() + right.left()) / 2, left.top())
+                                                     : QPoint(left.right() + kGap / 2, left.top());
+        layout_.gapMarker = QLine(gap + QPoint(0, -kGap), gap + QPoint(0, left.height() + kGap));
+        layout_.markerColour = testColour;
+    }
+}
+
+// The test written out, or what happened to the entry.
+void TraceCanvas::Builder::Outcome()
+{
+    const StepThrough::Frame& frame = canvas_.frame_;
+    const TraceEvent* last = frame.last;
+    const bool dropped = last && last->kind == TraceEvent::Kind::Dropped;
+    QString outcome = canvas_.Finished() ? QString() : ToQString(frame.test);
+    if (last && last->kind == TraceEvent::Kind::Placed && !canvas_.Finished())
+        outcome = QStringLiteral("Inserted after position %1.").arg(last->at);
+    else if (dropped && !canvas_.Finished())
+        outcome = QStringLiteral("Dropped: %1.").arg(ToQString(frame.dropped.back().reason));
+    Line(large_, dropped ? kDropped : Colour(QPalette::Text), outcome);
+}
+
+void TraceCanvas::Builder::DroppedLane()
+{
+    const StepThrough::Frame& frame = canvas_.frame_;
+    Line(bold_, Colour(QPalette::Text), QStringLiteral("Dropped (%1)").arg(frame.dropped.size()));
+    std::vector<Cell> dropped;
+    for (const StepThrough::Dropped& entry : frame.dropped)
+        dropped.push_back(CellOf(ToQString(canvas_.run_->KeyText(entry.entry)), ToQString(entry.reason),
+                                 Colour(QPalette::Base), kDropped));
+    Flow(std::move(dropped));
+}
+
+// The routine's result beside the standard stable sort's.
+void TraceCanvas::Builder::Result()
+{
+    const StepThrough& run = *canvas_.run_;
+    const auto joined = [](const std::vector<Text>& texts) {
+        QStringList list;
+        for (const Text& t : texts)
+            list.append(ToQString(t));
+        return list.join(QStringLiteral(" | "));
+    };
+    const bool identical = run.Result() == run.StableResult();
+    Line(canvas_.font(), Colour(QPalette::Text), QStringLiteral("Result:       %1").arg(joined(run.Result())));
+    Line(canvas_.font(), Colour(QPalette::Text), QStringLiteral("Stable sort: %1").arg(joined(run.StableResult())));
+    Line(bold_, identical ? kFits : kDropped,
+         identical ? QStringLiteral("\u2713 identical to the standard stable sort")
+                   : QStringLiteral("\u2717 differs from the stable sort"));
+}
+
+void TraceCanvas::ShowFrame(const StepThrough* run, std::size_t events)
 {
     run_ = run;
     events_ = run ? std::min(events, run->Events()) : 0;
     frame_ = run ? run->At(events_) : StepThrough::Frame{};
-    setMinimumHeight(Draw(nullptr));
-    update();
+    Relayout();
 }
 
 std::vector<Text> TraceCanvas::ListedTexts() const
@@ -44,160 +225,45 @@ std::vector<Text> TraceCanvas::ListedTexts() const
     return texts;
 }
 
+void TraceCanvas::Relayout()
+{
+    layout_ = Builder(*this).Build();
+    setMinimumHeight(layout_.height);
+    update();
+}
+
 void TraceCanvas::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    Draw(&painter);
+    for (const TextLine& line : layout_.lines) {
+        painter.setFont(line.font);
+        painter.setPen(line.colour);
+        painter.drawText(kMargin, line.top + QFontMetrics(line.font).ascent(), line.text);
+    }
+    QFont bold = font();
+    bold.setBold(true);
+    for (const Cell& cell : layout_.cells) {
+        painter.setPen(QPen(cell.outline, cell.outlineWidth));
+        painter.setBrush(cell.fill);
+        painter.drawRoundedRect(cell.box, 5, 5);
+        painter.setPen(palette().color(QPalette::Text));
+        painter.setFont(bold);
+        painter.drawText(cell.box.adjusted(0, kPadding, 0, 0), Qt::AlignHCenter | Qt::AlignTop, cell.key);
+        painter.setFont(font());
+        painter.setPen(palette().color(QPalette::PlaceholderText));
+        painter.drawText(cell.box.adjusted(0, 0, 0, -kPadding), Qt::AlignHCenter | Qt::AlignBottom, cell.below);
+    }
+    if (layout_.gapMarker) {
+        painter.setPen(QPen(layout_.markerColour, 3));
+        painter.drawLine(*layout_.gapMarker);
+    }
 }
 
 void TraceCanvas::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    setMinimumHeight(Draw(nullptr));
-}
-
-int TraceCanvas::Draw(QPainter* painter) const
-{
-    const QPalette& colours = palette();
-    QFont bold = font();
-    bold.setBold(true);
-    QFont large = font();
-    large.setPointSizeF(font().pointSizeF() * 1.25);
-    const QFontMetrics plain(font());
-    const QFontMetrics strong(bold);
-    const int lineHeight = plain.height();
-    int y = kMargin;
-
-    const auto text = [&](const QFont& f, const QColor& colour, const QString& line) {
-        if (painter) {
-            painter->setFont(f);
-            painter->setPen(colour);
-            painter->drawText(kMargin, y + QFontMetrics(f).ascent(),
-                              QFontMetrics(f).elidedText(line, Qt::ElideRight, width() - 2 * kMargin));
-        }
-        y += QFontMetrics(f).height() + kGap;
-    };
-    if (!run_) {
-        text(font(), colours.color(QPalette::PlaceholderText), tr("Choose a list and a routine, then Load."));
-        return y;
-    }
-    const bool paired = IsPaired(run_->Input().routine);
-    const auto belowOf = [&](std::int32_t entry) {
-        if (entry <= 0)
-            return ToQString(run_->EntryText(entry));
-        if (paired)
-            return ToQString(TextOf(run_->Input().companion[static_cast<std::size_t>(entry - 1)]));
-        const QString shown = ToQString(run_->EntryText(entry));
-        return shown == ToQString(run_->KeyText(entry)) ? QString() : shown;
-    };
-    // Lays out cells left to right, wrapping; returns the rectangles.
-    const auto flow = [&](const std::vector<Cell>& cells) {
-        std::vector<QRect> boxes;
-        int x = kMargin;
-        const int cellHeight = 2 * lineHeight + 2 * kPadding;
-        for (const Cell& cell : cells) {
-            const int w = std::max(strong.horizontalAdvance(cell.key), plain.horizontalAdvance(cell.below)) + 2 * kPadding;
-            if (x > kMargin && x + w > width() - kMargin) {
-                x = kMargin;
-                y += cellHeight + 2 * kGap;
-            }
-            boxes.emplace_back(x, y, w, cellHeight);
-            x += w + kGap;
-        }
-        if (painter) {
-            for (std::size_t i = 0; i < cells.size(); ++i) {
-                painter->setPen(QPen(cells[i].outline, cells[i].outline == colours.color(QPalette::Mid) ? 1 : 2.5));
-                painter->setBrush(cells[i].fill);
-                painter->drawRoundedRect(boxes[i], 5, 5);
-                painter->setPen(colours.color(QPalette::Text));
-                painter->setFont(bold);
-                painter->drawText(boxes[i].adjusted(0, kPadding, 0, 0), Qt::AlignHCenter | Qt::AlignTop, cells[i].key);
-                painter->setFont(font());
-                painter->setPen(colours.color(QPalette::PlaceholderText));
-                painter->drawText(boxes[i].adjusted(0, 0, 0, -kPadding), Qt::AlignHCenter | Qt::AlignBottom,
-                                  cells[i].below);
-            }
-        }
-        y += (cells.empty() ? 0 : cellHeight) + 2 * kGap;
-        return boxes;
-    };
-
-    // The entry being placed.
-    const TraceEvent* last = frame_.last;
-    if (frame_.entry > 0 && !Finished()) {
-        QString line = tr("Entry %1 of %2: %3, key %4")
-                           .arg(frame_.entry)
-                           .arg(run_->Input().entries.size())
-                           .arg(ToQString(run_->EntryText(frame_.entry)), ToQString(run_->KeyText(frame_.entry)));
-        if (paired)
-            line += tr(", with %1").arg(belowOf(frame_.entry));
-        text(bold, colours.color(QPalette::Text), line);
-    } else {
-        text(bold, colours.color(QPalette::Text),
-             Finished() ? tr("Done: the sentinels are removed.") : tr("The list starts with its two sentinels."));
-    }
-
-    // The list being built.
-    const bool tested = last && last->kind == TraceEvent::Kind::Tested;
-    const bool placed = last && last->kind == TraceEvent::Kind::Placed;
-    std::vector<Cell> cells;
-    for (std::size_t k = 0; k < frame_.list.size(); ++k) {
-        const std::int32_t entry = frame_.list[k];
-        if (Finished() && entry <= 0)
-            continue;  // the sentinels are gone from the result
-        Cell cell{ToQString(run_->KeyText(entry)), belowOf(entry), colours.color(QPalette::Base), colours.color(QPalette::Mid)};
-        if (entry <= 0)
-            cell.fill = colours.color(QPalette::AlternateBase);
-        const bool neighbour = tested && (static_cast<int>(k) == last->at - 1 || static_cast<int>(k) == last->at);
-        if (neighbour)
-            cell.outline = last->fits ? kFits : colours.color(QPalette::Highlight);
-        if (placed && static_cast<int>(k) == last->at) {
-            cell.outline = kFits;
-            cell.fill = QColor(kFits.red(), kFits.green(), kFits.blue(), 60);
-        }
-        cells.push_back(cell);
-    }
-    const std::vector<QRect> boxes = flow(cells);
-    if (painter && tested) {
-        // A marker in the gap under test.
-        const QRect& left = boxes[static_cast<std::size_t>(last->at - 1)];
-        const QRect& right = boxes[static_cast<std::size_t>(last->at)];
-        const QPoint gap = left.top() == right.top() ? QPoint((left.right() + right.left()) / 2, left.top())
-                                                     : QPoint(left.right() + kGap / 2, left.top());
-        painter->setPen(QPen(last->fits ? kFits : colours.color(QPalette::Highlight), 3));
-        painter->drawLine(gap + QPoint(0, -kGap), gap + QPoint(0, left.height() + kGap));
-    }
-
-    // The test written out, or what happened to the entry.
-    QString outcome = Finished() ? QString() : ToQString(frame_.test);
-    if (placed && !Finished())
-        outcome = tr("Inserted after position %1.").arg(last->at);
-    else if (last && last->kind == TraceEvent::Kind::Dropped && !Finished())
-        outcome = tr("Dropped: %1.").arg(ToQString(frame_.dropped.back().reason));
-    text(large, last && last->kind == TraceEvent::Kind::Dropped ? kDropped : colours.color(QPalette::Text), outcome);
-
-    // The dropped lane.
-    text(bold, colours.color(QPalette::Text), tr("Dropped (%1)").arg(frame_.dropped.size()));
-    std::vector<Cell> dropped;
-    for (const StepThrough::Dropped& entry : frame_.dropped)
-        dropped.push_back({ToQString(run_->KeyText(entry.entry)), ToQString(entry.reason), colours.color(QPalette::Base), kDropped});
-    flow(dropped);
-
-    if (Finished()) {
-        const auto joined = [](const std::vector<Text>& texts) {
-            QStringList list;
-            for (const Text& t : texts)
-                list.append(ToQString(t));
-            return list.join(QStringLiteral(" | "));
-        };
-        const bool identical = run_->Result() == run_->StableResult();
-        text(font(), colours.color(QPalette::Text), tr("Result:       %1").arg(joined(run_->Result())));
-        text(font(), colours.color(QPalette::Text), tr("Stable sort: %1").arg(joined(run_->StableResult())));
-        text(bold, identical ? kFits : kDropped,
-             identical ? tr("\u2713 identical to the standard stable sort") : tr("\u2717 differs from the stable sort"));
-    }
-    return y + kMargin;
+    Relayout();
 }
 
 }  // namespace sentinel

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
 #include "cost/step_through.h"
@@ -12,29 +13,55 @@ namespace sentinel {
 // row of cells between its sentinels (wrapping as the width needs), the
 // position under test and the test written out, the dropped lane, and at the
 // end the result beside the stable sort's. Colours come from the palette,
-// so it reads in light and dark themes alike.
+// so it reads in light and dark themes alike. The layout is made when the
+// frame or the width changes; painting only draws it.
 class TraceCanvas : public QWidget {
 public:
     using QWidget::QWidget;
 
-    void Show(const StepThrough* run, std::size_t events);
+    void ShowFrame(const StepThrough* run, std::size_t events);
 
     const StepThrough::Frame& Frame() const noexcept { return frame_; }
     // The texts of the list's entries, sentinels left out.
     std::vector<Text> ListedTexts() const;
     bool Finished() const noexcept { return run_ && events_ == run_->Events(); }
 
+    // What is drawn where.
+    struct TextLine {
+        int top;
+        QFont font;
+        QColor colour;
+        QString text;
+    };
+    struct Cell {
+        QRect box;
+        QString key;  // above, in bold
+        QString below;  // what the key belongs to
+        QColor fill;
+        QColor outline;
+        qreal outlineWidth;
+    };
+    struct Layout {
+        std::vector<TextLine> lines;
+        std::vector<Cell> cells;
+        std::optional<QLine> gapMarker;  // in the gap under test
+        QColor markerColour;
+        int height = 0;
+    };
+    const Layout& CurrentLayout() const noexcept { return layout_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // Lays out (and, with a painter, draws) everything; returns the height used.
-    int Draw(QPainter* painter) const;
+    class Builder;
+    void Relayout();
 
     const StepThrough* run_ = nullptr;
     std::size_t events_ = 0;
     StepThrough::Frame frame_;
+    Layout layout_;
 };
 
 }  // namespace sentinel

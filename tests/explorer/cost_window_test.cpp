@@ -54,7 +54,7 @@ protected:
 TEST_F(CostWindowTest, ARunFillsTheChartsAndTheTableAndExports)
 {
     Plan(100, 400, 2);  // 100, 200, 400; three shapes
-    window.Run();
+    window.StartSweep();
     ASSERT_TRUE(Finishes());
     EXPECT_EQ(window.Results().rowCount(), 3 * 3 * 2);
     EXPECT_EQ(window.TimeChart().series().size(), 3 * 2) << "a line and a dashed floor per shape";
@@ -78,9 +78,9 @@ TEST_F(CostWindowTest, ARunFillsTheChartsAndTheTableAndExports)
 TEST_F(CostWindowTest, CancelStopsWhenTheMeasurementUnderWayEnds)
 {
     Plan(1000, 100000, 100);
-    window.Run();
+    window.StartSweep();
     ASSERT_TRUE(QTest::qWaitFor([this] { return window.Results().rowCount() > 0; }, 60000));
-    window.Cancel();
+    window.CancelSweep();
     ASSERT_TRUE(Finishes());
     EXPECT_LT(window.Results().rowCount(), 8 * 3 * 100);
     EXPECT_TRUE(complaints.isEmpty());
@@ -89,7 +89,7 @@ TEST_F(CostWindowTest, CancelStopsWhenTheMeasurementUnderWayEnds)
 TEST_F(CostWindowTest, ABadFileOrPlanIsRefusedAndTheResultsStay)
 {
     Plan(50, 100, 1);
-    window.Run();
+    window.StartSweep();
     ASSERT_TRUE(Finishes());
     const int rows = window.Results().rowCount();
 
@@ -102,7 +102,7 @@ TEST_F(CostWindowTest, ABadFileOrPlanIsRefusedAndTheResultsStay)
     for (QListWidget* list : window.findChildren<QListWidget*>())
         for (int row = 0; row < list->count(); ++row)
             list->item(row)->setCheckState(Qt::Unchecked);
-    window.Run();
+    window.StartSweep();
     EXPECT_FALSE(window.Running());
     EXPECT_EQ(complaints.size(), 2) << "no routine chosen";
     EXPECT_EQ(window.Results().rowCount(), rows);
@@ -113,7 +113,7 @@ TEST_F(CostWindowTest, AFileIsMeasuredAsGiven)
     const std::string path = folder.filePath("words.txt").toStdString();
     std::ofstream(path) << "pear\napple\nfig\n";
     ASSERT_TRUE(window.OpenInput(QString::fromStdString(path)));
-    window.Run();
+    window.StartSweep();
     ASSERT_TRUE(Finishes());
     ASSERT_EQ(window.Results().rowCount(), 3);  // SortNumbers, n = 3, three repetitions
     EXPECT_EQ(window.Results().Rows()[0].shape, Shape::AsGiven);
@@ -133,16 +133,16 @@ TEST_F(CostWindowTest, StepThroughEveryRoutineToTheEndAndBack)
     for (const Routine each : kRoutines) {
         routine->setCurrentIndex(static_cast<int>(each));
         ASSERT_TRUE(stepper.Load()) << complaints.join('\n').toStdString();
-        stepper.ShowEvents(stepper.Run()->Events());
-        EXPECT_EQ(stepper.Canvas().ListedTexts(), stepper.Run()->Result()) << NameOf(each);
-        EXPECT_EQ(stepper.Run()->Result(), stepper.Run()->StableResult()) << NameOf(each);
+        stepper.ShowEvents(stepper.Recording()->Events());
+        EXPECT_EQ(stepper.Canvas().ListedTexts(), stepper.Recording()->Result()) << NameOf(each);
+        EXPECT_EQ(stepper.Recording()->Result(), stepper.Recording()->StableResult()) << NameOf(each);
         for (QSlider* slider : stepper.findChildren<QSlider*>())
             if (slider->accessibleName() == "Position in the run")
                 slider->setValue(0);
         EXPECT_EQ(stepper.Shown(), 0U);
         EXPECT_EQ(stepper.Canvas().Frame().list, (std::vector<std::int32_t>{0, -1})) << "only the sentinels";
     }
-    EXPECT_EQ(stepper.Run()->Input().companion.size(), 21U) << "the paired routines carry the texts along";
+    EXPECT_EQ(stepper.Recording()->Input().companion.size(), 21U) << "the paired routines carry the texts along";
 }
 
 TEST_F(CostWindowTest, ATypedListTooLongOrWithAnEmptyLineIsRefusedAndKept)

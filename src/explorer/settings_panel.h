@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QWidget>
+
+#include <vector>
+
+#include "cost/sweep.h"
+
+QT_BEGIN_NAMESPACE
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QSpinBox;
+QT_END_NAMESPACE
+
+namespace sentinel {
+
+// The settings of a sweep: the input (a made kind or an opened file), the
+// routines and shapes, the sizes and repetitions; and below them Run,
+// Cancel, the progress bar and the status line, which the window drives.
+class SettingsPanel : public QWidget {
+public:
+    explicit SettingsPanel(QWidget* parent = nullptr);
+
+    // The plan the settings describe; CheckPlan says whether it can be measured.
+    SweepPlan Plan() const;
+    // Offers the file's entries as the input and chooses it, to be measured whole.
+    void ChooseFile(const QString& fileName, std::vector<Text> entries);
+    // While a sweep runs the settings cannot change.
+    void SetRunning(bool running);
+
+    QPushButton& RunButton() const noexcept { return *run_; }
+    QPushButton& CancelButton() const noexcept { return *cancel_; }
+    QPushButton& OpenFileButton() const noexcept { return *openFile_; }
+    QProgressBar& Progress() const noexcept { return *progress_; }
+    QLabel& Status() const noexcept { return *status_; }
+
+private:
+    QWidget* CreateInputGroup();
+    QWidget* CreateSizesGroup();
+    QWidget* CreateRunControls();
+    void KindChanged();
+
+    QComboBox* kind_;
+    QPushButton* openFile_;
+    QListWidget* routines_;
+    QListWidget* shapes_;
+    QSpinBox* sizeFrom_;
+    QSpinBox* sizeTo_;
+    QSpinBox* repeat_;
+    QPushButton* run_;
+    QPushButton* cancel_;
+    QProgressBar* progress_;
+    QLabel* status_;
+
+    std::vector<Text> fileEntries_;
+    bool fileChosen_ = false;  // the sizes were last set for the file
+};
+
+}  // namespace sentinel
