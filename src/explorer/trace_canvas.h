@@ -26,6 +26,11 @@ public:
     std::vector<Text> ListedTexts() const;
     bool Finished() const noexcept { return run_ && events_ == run_->Events(); }
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
     // What is drawn where.
     struct TextLine {
         int top;
@@ -48,13 +53,7 @@ public:
         QColor markerColour;
         int height = 0;
     };
-    const Layout& CurrentLayout() const noexcept { return layout_; }
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-
-private:
     class Builder;
     void Relayout();
 
