@@ -83,12 +83,14 @@ StepThrough::Frame StepThrough::At(std::size_t events) const
                 + (event.fits ? u" \u2192 fits" : u" \u2192 goes on");
             break;
         }
-        case TraceEvent::Kind::Placed:
+        case TraceEvent::Kind::Placed: {
+            const auto after = static_cast<std::size_t>(event.at);
             ++frame.counts.placed;
-            frame.counts.moves += static_cast<std::int64_t>(
-                EntriesMoved(static_cast<std::size_t>(event.at), frame.list.size()));
+            frame.counts.moves += static_cast<std::int64_t>(EntriesMoved(after, frame.list.size()));
+            frame.counts.shifted += static_cast<std::int64_t>(EntriesShifted(after, frame.list.size()));
             frame.list.insert(frame.list.begin() + event.at, event.entry);
             break;
+        }
         case TraceEvent::Kind::Dropped:
             ++frame.counts.dropped;
             frame.dropped.push_back({event.entry, DropReason(*firstTest, trace_.events[k - 1])});

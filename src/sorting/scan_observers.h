@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
@@ -9,7 +10,9 @@ namespace sentinel {
 // A step is one position tested by the scan: a placed entry costs the
 // position of its first fit, a dropped entry every position of the list. A
 // move is one entry shifted up by an insertion: those after the insertion
-// point, the high sentinel included.
+// point, the high sentinel included. The key store moves only the shorter
+// side of an insertion (sentinel_list.h), so the entries it really shifts
+// for one entry are the fewer of its steps and its moves.
 //
 // An entry is placed after position `after` (from 1), or dropped (`after`
 // is 0), in a list of `listSize` entries, both sentinels included.
@@ -21,6 +24,10 @@ inline std::size_t EntriesMoved(std::size_t after, std::size_t listSize)
 {
     return after != 0 ? listSize - after : 0;
 }
+inline std::size_t EntriesShifted(std::size_t after, std::size_t listSize)
+{
+    return std::min(after, EntriesMoved(after, listSize));
+}
 
 struct ScanCounts {
     std::int64_t keys = 0;  // keys computed, the two sentinels' included
@@ -28,12 +35,14 @@ struct ScanCounts {
     std::int64_t placed = 0;
     std::int64_t dropped = 0;
     std::int64_t moves = 0;
+    std::int64_t shifted = 0;  // entries the key store really moved
 
     // One entry's work: placed after `after`, or dropped when it is 0.
     void AddEntry(std::size_t after, std::size_t listSize)
     {
         steps += static_cast<std::int64_t>(PositionsTested(after, listSize));
         moves += static_cast<std::int64_t>(EntriesMoved(after, listSize));
+        shifted += static_cast<std::int64_t>(EntriesShifted(after, listSize));
         ++(after != 0 ? placed : dropped);
     }
 

@@ -3,6 +3,7 @@
 // Readings of a recorded trace that the tests check against the routines'
 // own results and counters.
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -45,6 +46,7 @@ inline ScanCounts TraceTotals(const ScanTrace& trace)
     Replay(trace, [&](std::size_t after, std::size_t listSize) {
         ++totals.placed;
         totals.moves += static_cast<std::int64_t>(listSize - after);
+        totals.shifted += static_cast<std::int64_t>(std::min(after, listSize - after));
     });
     return totals;
 }
