@@ -1,0 +1,121 @@
+#include "cost/cost_law.h"
+
+#include <algorithm>
+#include <type_traits>
+
+#include "sorting/routine_keys.h"
+
+namespace sentinel {
+namespace {
+
+// Counts of keys by rank, with prefix sums in O(log n) (a Fenwick tree).
+class RankCounts {
+public:
+    explicit RankCounts(std::size_t ranks) : tree_(ranks + 1, 0) {}
+
+    void Add(std::size_t rank)
+    {
+        for (std::size_t i = rank + 1; i < tree_.size(); i += i & (~i + 1))
+            ++tree_[i];
+    }
+    // How many keys added have a rank below `rank`.
+    std::int64_t Below(std::size_t rank) const
+    {
+        std::int64_t count = 0;
+        for (std::size_t i = rank; i > 0; i -= i & (~i + 1))
+            count += tree_[i];
+        return count;
+    }
+
+private:
+    std::vector<std::int64_t> tree_;
+};
+
+// Each key's rank among the distinct keys, from 0.
+template <class Key>
+std::vector<std::size_t> RanksOf(const std::vector<Key>& keys, std::size_t& distinct)
+{
+    std::vector<Key> sorted = keys;
+    std::sort(sorted.begin(), sorted.end());
+    sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
+    distinct = sorted.size();
+    std::vector<std::size_t> ranks;
+    ranks.reserve(keys.size());
+    for (const Key& key : keys)
+        ranks.push_back(static_cast<std::size_t>(std::lower_bound(sorted.begin(), sorted.end(), key) - sorted.begin()));
+    return ranks;
+}
+
+template <class Key>
+OrderMeasures MeasureOrder(const std::vector<std::size_t>& ranks, std::size_t distinct)
+{
+    RankCounts earlier(distinct);
+    OrderMeasures order;
+    for (const std::size_t rank : ranks) {
+        order.orderedPairs += earlier.Below(rank);
+        earlier.Add(rank);
+    }
+    const auto n = static_cast<std::int64_t>(ranks.size());
+    order.unorderedPairs = n * (n - 1) / 2 - order.orderedPairs;
+    order.sortedness = SortednessOf(order.orderedPairs, n);
+    return order;
+}
+
+// The law, entry by entry, with the placed keys counted by rank.
+template <class Key>
+Prediction Predict(const std::vector<Key>& keys, const std::vector<std::size_t>& ranks, std::size_t distinct,
+                   const Key& low, const Key& high, bool strict)
+{
+    Prediction predicted;
+    if (keys.empty())
+        return predicted;
+    predicted.keys = static_cast<std::int64_t>(keys.size()) + 2;
+    RankCounts placed(distinct);
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        const Key& key = keys[i];
+        const std::int64_t m = predicted.placed;
+        const std::int64_t smaller = placed.Below(ranks[i]);
+        const std::int64_t notLarger = placed.Below(ranks[i] + 1);
+        const bool fits = strict ? low < key && key < high && notLarger == smaller : low <= key && key <= high;
+        if (!fits) {
+            predicted.steps += m + 1;
+            ++predicted.dropped;
+            continue;
+        }
+        predicted.steps += 1 + smaller;
+        predicted.moves += 1 + (strict ? m - notLarger : m - smaller);
+        ++predicted.placed;
+        placed.Add(ranks[i]);
+    }
+    return predicted;
+}
+
+}  // namespace
+
+std::optional<double> SortednessOf(std::int64_t orderedPairs, std::int64_t n)
+{
+    if (n < 2)
+        return std::nullopt;
+    return static_cast<double>(orderedPairs) / (static_cast<double>(n) * static_cast<double>(n - 1) / 2);
+}
+
+CostLaw ApplyCostLaw(Routine routine, const std::vector<Value>& entries, std::int16_t fieldIndex)
+{
+    CostLaw law;
+    WithKeyOf(routine, fieldIndex, [&](auto keyOf, const Sentinels& sentinels) {
+        // Texts are kept whole: a view of a number's text lives only as long as keyOf.
+        using Key = std::conditional_t<std::is_same_v<decltype(keyOf(sentinels.low)), TextView>, Text, double>;
+        std::vector<Key> keys;
+        keys.reserve(entries.size());
+        for (const Value& entry : entries)
+            keys.emplace_back(keyOf(entry));
+        std::size_t distinct = 0;
+        const std::vector<std::size_t> ranks = RanksOf(keys, distinct);
+        law.order = MeasureOrder<Key>(ranks, distinct);
+        law.predicted = Predict(keys, ranks, distinct, Key(keyOf(sentinels.low)), Key(keyOf(sentinels.high)),
+                                IsStrict(routine));
+    });
+    return law;
+}
+
+}  // namespace sentinel

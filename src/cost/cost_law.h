@@ -1,0 +1,66 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "runtime/value.h"
+#include "sorting/routines.h"
+#include "sorting/scan_observers.h"
+
+namespace sentinel {
+
+// The law of the cost. For an inclusive routine with every key within the
+// sentinels, an entry's scan stops at the first gap after every placed entry
+// whose key is smaller, so the entry costs
+//   1 + (earlier entries with a smaller key) steps, and
+//   1 + (earlier entries with a key not smaller) moves.
+// Summed: steps = n + A and moves = n + U, where A, the ordered pairs, is the
+// number of pairs i < j with key(i) < key(j) and U = n(n-1)/2 - A the
+// unordered pairs (ties count there); steps + moves = n(n+3)/2 whatever the
+// order. The order only splits the same work between scanning and shifting.
+// Besides: an inclusive routine drops a key beyond a sentinel after m + 1
+// steps (m entries placed so far) and no move. A strict routine places a new
+// key for 1 + (placed keys smaller) steps and 1 + (placed keys larger) moves,
+// and every drop (a key already placed, equal to a sentinel or beyond one)
+// costs m + 1 steps and no move. The keys computed are n + 2, or 0 for none.
+
+// How ordered an input's keys are, from the keys alone.
+struct OrderMeasures {
+    std::int64_t orderedPairs = 0;  // A
+    std::int64_t unorderedPairs = 0;  // U
+    // A / (n(n-1)/2): 0 for descending or all-equal keys, 1 for ascending
+    // distinct keys; none below n = 2.
+    std::optional<double> sortedness;
+};
+
+// What the law predicts for one run of a routine.
+struct Prediction {
+    std::int64_t keys = 0;
+    std::int64_t steps = 0;
+    std::int64_t placed = 0;
+    std::int64_t dropped = 0;
+    std::int64_t moves = 0;
+
+    bool Matches(const ScanCounts& counts) const
+    {
+        return keys == counts.keys && steps == counts.steps && placed == counts.placed && dropped == counts.dropped
+            && moves == counts.moves;
+    }
+};
+
+struct CostLaw {
+    OrderMeasures order;
+    Prediction predicted;
+};
+
+// The order of the entries' keys, as the routine reads them, and what the
+// law predicts for the routine on them; O(n log n), without running the
+// scan. `fieldIndex` serves the field routines. Raises RuntimeError where
+// the routine would (a missing field).
+CostLaw ApplyCostLaw(Routine routine, const std::vector<Value>& entries, std::int16_t fieldIndex);
+
+// The sortedness a count of ordered pairs among n keys stands for.
+std::optional<double> SortednessOf(std::int64_t orderedPairs, std::int64_t n);
+
+}  // namespace sentinel
