@@ -1,9 +1,11 @@
-// Every sort routine against the model: the fuzzer chooses the routine, the
-// entries (texts or Singles), the field index and the companion's length.
+// Every sort routine against the model, and its counted work against the
+// law of the cost: the fuzzer chooses the routine, the entries (texts or
+// Singles), the field index and the companion's length.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
+#include "cost/cost_law.h"
 #include "fuzz_input.h"
 #include "support/sort_model.h"
 
@@ -30,6 +32,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::fprintf(stderr, "%s: field index %d\nactual:   %s%s\nexpected: %s%s\n", std::string(NameOf(call.routine)).c_str(),
                      call.fieldIndex, actual.failedKeepingReferences ? "failed " : "", Describe(actual.entries).c_str(),
                      expected.failedKeepingReferences ? "failed " : "", Describe(expected.entries).c_str());
+        std::abort();
+    }
+    ScanCounts counts;
+    if (!ActualOutcome(call, &counts).failedKeepingReferences
+        && !ApplyCostLaw(call.routine, call.entries, call.fieldIndex).predicted.Matches(counts)) {
+        std::fprintf(stderr, "%s: the law's prediction differs from the counts\n",
+                     std::string(NameOf(call.routine)).c_str());
         std::abort();
     }
     return 0;

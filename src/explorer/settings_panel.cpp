@@ -19,15 +19,14 @@
 namespace sentinel {
 namespace {
 
-// A list of checkable items, each holding its enum value.
-template <class Enum>
-QListWidget* Checklist(const QString& name, std::span<const Enum> values, std::span<const Enum> checked)
+// A list of checkable items, one a value, in the values' order.
+template <class Value>
+QListWidget* Checklist(const QString& name, std::span<const Value> values, std::span<const Value> checked)
 {
     auto* list = new QListWidget;
     list->setAccessibleName(name);
-    for (const Enum value : values) {
+    for (const Value& value : values) {
         auto* item = new QListWidgetItem(ToQString(NameOf(value)), list);
-        item->setData(Qt::UserRole, static_cast<int>(value));
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
         item->setCheckState(std::find(checked.begin(), checked.end(), value) != checked.end() ? Qt::Checked
                                                                                               : Qt::Unchecked);
@@ -36,16 +35,17 @@ QListWidget* Checklist(const QString& name, std::span<const Enum> values, std::s
     return list;
 }
 
-template <class Enum>
-std::vector<Enum> Checked(const QListWidget& list)
+// The values whose items are checked and enabled.
+template <class Value>
+std::vector<Value> Checked(const QListWidget& list, std::span<const Value> values)
 {
-    std::vector<Enum> values;
+    std::vector<Value> checked;
     for (int row = 0; row < list.count(); ++row) {
         const QListWidgetItem& item = *list.item(row);
         if (item.checkState() == Qt::Checked && (item.flags() & Qt::ItemIsEnabled))
-            values.push_back(static_cast<Enum>(item.data(Qt::UserRole).toInt()));
+            checked.push_back(values[static_cast<std::size_t>(row)]);
     }
-    return values;
+    return checked;
 }
 
 QWidget* Group(const QString& title, QWidget* content)
@@ -155,7 +155,7 @@ void SettingsPanel::KindChanged()
     const bool file = static_cast<InputKind>(kind_->currentData().toInt()) == InputKind::File;
     for (int row = 0; row < shapes_->count(); ++row) {
         QListWidgetItem& item = *shapes_->item(row);
-        const bool asGiven = static_cast<Shape>(item.data(Qt::UserRole).toInt()) == Shape::AsGiven;
+        const bool asGiven = kAllShapes[row] == Shape::AsGiven;
         const bool fits = file == asGiven;
         item.setFlags(fits ? item.flags() | Qt::ItemIsEnabled : item.flags() & ~Qt::ItemIsEnabled);
         if (asGiven)
@@ -188,11 +188,11 @@ void SettingsPanel::ChooseFile(const QString& fileName, std::vector<Text> entrie
 SweepPlan SettingsPanel::Plan() const
 {
     SweepPlan plan;
-    plan.routines = Checked<Routine>(*routines_);
+    plan.routines = Checked<Routine>(*routines_, kRoutines);
     plan.kind = static_cast<InputKind>(kind_->currentData().toInt());
     if (plan.kind == InputKind::File)
         plan.fileEntries = fileEntries_;
-    plan.shapes = Checked<Shape>(*shapes_);
+    plan.shapes = Checked<Shape>(*shapes_, kAllShapes);
     plan.sizes = DoublingSizes(sizeFrom_->value(), std::max(sizeFrom_->value(), sizeTo_->value()));
     plan.repeat = repeat_->value();
     return plan;

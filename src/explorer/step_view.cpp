@@ -81,7 +81,7 @@ QWidget* StepView::CreateSourceDetails()
     shape_ = new QComboBox;
     shape_->setAccessibleName(QStringLiteral("Shape of random list"));
     for (const Shape shape : kMadeShapes)
-        shape_->addItem(ToQString(NameOf(shape)), int(shape));
+        shape_->addItem(ToQString(NameOf(shape)));
     size_ = new QSpinBox;
     size_->setRange(1, int(kMostStepEntries));
     size_->setValue(12);
@@ -204,7 +204,7 @@ StepInput StepView::InputFromSettings() const
     }
     case kRandom: {
         Input made = MakeInput(static_cast<InputKind>(kind_->currentData().toInt()),
-                               static_cast<Shape>(shape_->currentData().toInt()), size_->value(),
+                               kMadeShapes[shape_->currentIndex()], size_->value(),
                                static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()));
         input.entries = std::move(made.entries);
         input.companion = std::move(made.companion);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <set>
 
+#include "cost/cost_law.h"
 #include "cost/inputs.h"
 #include "cost/step_through.h"
 #include "sorting/sort_keys.h"
@@ -44,6 +45,41 @@ TEST(MadeInputs, HaveTheShapesTheyAreNamedFor)
     const Input words = MakeInput(InputKind::Words, Shape::Ascending, 50, 5);
     EXPECT_TRUE(std::is_sorted(words.entries.begin(), words.entries.end(),
                                [](const Value& a, const Value& b) { return TextOf(a) < TextOf(b); }));
+}
+
+// Every level of an order sweep at n = 2,000 lands on its sortedness, and
+// the shapes of ordered keys keep them distinct.
+TEST(MadeInputs, OrderSweepReachesEachLevel)
+{
+    for (const Shape& shape : OrderSweepShapes(0, 1, 11)) {
+        const Input input = MakeInput(InputKind::Numbers, shape, 2000, 9);
+        const auto sortedness = ApplyCostLaw(Routine::Numbers, input.entries, 0).order.sortedness;
+        ASSERT_TRUE(sortedness);
+        EXPECT_NEAR(*sortedness, shape.parameter, 0.02) << NameOf(shape);
+    }
+    for (const Shape& shape : kMadeShapes) {
+        if (!HasDistinctKeys(shape))
+            continue;
+        const std::vector<double> keys = KeysOf(MakeInput(InputKind::Numbers, shape, 999, 8));
+        EXPECT_EQ(std::set<double>(keys.begin(), keys.end()).size(), 999U) << NameOf(shape);
+    }
+    const std::vector<double> organ = KeysOf(MakeInput(InputKind::Numbers, Shape::OrganPipe, 9, 7));
+    const auto peak = std::max_element(organ.begin(), organ.end());
+    EXPECT_TRUE(std::is_sorted(organ.begin(), peak + 1) && std::is_sorted(organ.rbegin(), std::make_reverse_iterator(peak)));
+}
+
+TEST(ShapeNamed, TakesAParameterWithinItsRange)
+{
+    EXPECT_EQ(ShapeNamed("swaps"), kSwapsShape);
+    EXPECT_EQ(ShapeNamed("swaps:0"), (Shape{ShapeKind::Swaps, 0}));
+    EXPECT_EQ(ShapeNamed("runs:1"), (Shape{ShapeKind::Runs, 1}));
+    EXPECT_EQ(ShapeNamed("runs:0"), std::nullopt);
+    EXPECT_EQ(ShapeNamed("sorted:1"), (Shape{ShapeKind::Sorted, 1}));
+    EXPECT_EQ(ShapeNamed("sorted:1.01"), std::nullopt);
+    EXPECT_EQ(ShapeNamed("sawtooth:2.5"), std::nullopt);
+    EXPECT_EQ(ShapeNamed("random:3"), std::nullopt);
+    EXPECT_EQ(NameOf(Shape{ShapeKind::Sorted, 0.3}), "sorted:0.3");
+    EXPECT_EQ(NameOf(kRunsShape), "runs:50");
 }
 
 // What the step-through writes out: the tests, the reasons for drops, and
