@@ -1,6 +1,7 @@
 #include "cost/command_line.h"
 
 #include <charconv>
+#include <cmath>
 
 #include "cost/input_error.h"
 #include "cost/text_file.h"
@@ -49,7 +50,30 @@ struct Given {
     bool kind = false;
     bool shapes = false;
     bool sizes = false;
+    bool orderSweep = false;
 };
+
+inline constexpr std::int32_t kDefaultOrderSweepSize = 2000;
+
+// FROM:TO:STEP, sortedness levels from 0 to 1: the shapes of an order sweep.
+std::vector<Shape> OrderSweep(std::string_view value)
+{
+    double bounds[3] = {0, 0, 0};
+    std::size_t start = 0;
+    for (std::size_t part = 0; part < 3; ++part) {
+        const std::size_t colon = part < 2 ? value.find(':', start) : value.size();
+        const std::string_view text = value.substr(start, colon == std::string_view::npos ? 0 : colon - start);
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), bounds[part]);
+        if (colon == std::string_view::npos || text.empty() || error != std::errc() || end != text.data() + text.size())
+            throw InputError("--order-sweep: \"" + std::string(value) + "\" is not FROM:TO:STEP, e.g. 0:1:0.1");
+        start = colon + 1;
+    }
+    const auto [from, to, step] = bounds;
+    const double levels = (to - from) / step;
+    if (!(from >= 0 && to <= 1 && from < to && step > 0) || levels > 100 || std::abs(levels - std::round(levels)) > 1e-9)
+        throw InputError("--order-sweep: levels must run from FROM to TO (0 to 1) in at most 100 whole steps of STEP");
+    return OrderSweepShapes(from, to, static_cast<int>(std::lround(levels)) + 1);
+}
 
 // Takes one option and its value into the command line.
 void TakeOption(std::string_view option, std::string_view value, CommandLine& line, Given& given)
@@ -74,6 +98,9 @@ void TakeOption(std::string_view option, std::string_view value, CommandLine& li
         given.sizes = true;
     } else if (option == "--repeat") {
         line.plan.repeat = WholeNumber(option, value, 1, kMostRepeats);
+    } else if (option == "--order-sweep") {
+        line.plan.shapes = OrderSweep(value);
+        given.orderSweep = true;
     } else if (option == "--csv") {
         line.csvPath = value;
     } else if (option == "--chart") {
@@ -88,6 +115,10 @@ void CompletePlan(CommandLine& line, const Given& given)
 {
     if (given.kind && !line.inputPath.empty())
         throw InputError("--kind and --input exclude each other");
+    if (given.orderSweep && (given.shapes || !line.inputPath.empty()))
+        throw InputError("--order-sweep makes its own inputs: it takes neither --shapes nor --input");
+    if (given.orderSweep && given.sizes && line.plan.sizes.size() != 1)
+        throw InputError("--order-sweep measures at one size: give --sizes one n");
     if (!line.inputPath.empty()) {
         line.plan.kind = InputKind::File;
         line.plan.fileEntries = ReadEntries(line.inputPath);
@@ -95,10 +126,12 @@ void CompletePlan(CommandLine& line, const Given& given)
     const bool file = line.plan.kind == InputKind::File;
     if (line.plan.routines.empty())
         line.plan.routines = {DefaultRoutine(line.plan.kind)};
-    if (!given.shapes)
+    if (given.orderSweep && !given.sizes)
+        line.plan.sizes = {kDefaultOrderSweepSize};
+    if (!given.shapes && !given.orderSweep)
         line.plan.shapes = file ? std::vector{Shape::AsGiven}
                                 : std::vector<Shape>(std::begin(kDefaultShapes), std::end(kDefaultShapes));
-    if (!given.sizes)
+    if (!given.sizes && !given.orderSweep)
         line.plan.sizes = file ? std::vector{static_cast<std::int32_t>(line.plan.fileEntries.size())} : DefaultSizes();
 }
 
@@ -134,6 +167,8 @@ headless (no display needed), prints a summary and writes the files.
 Usage:
   sentinel-cost [--routines LIST] [--kind KIND | --input FILE] [--shapes LIST]
                 [--sizes LIST] [--repeat N] [--csv FILE] [--chart FILE.png]
+  sentinel-cost --order-sweep FROM:TO:STEP [--sizes N] [--routines LIST]
+                [--kind KIND] [--repeat N] [--csv FILE] [--chart FILE.png]
 
 Options:
   --routines LIST  routines to measure, comma-separated: SortNumbers,
@@ -148,20 +183,35 @@ Options:
                    100000 entries; a size takes its first n entries.
   --shapes LIST    input orders, comma-separated: random, ascending, descending,
                    equal, few (about sqrt(n) distinct keys), nearly (ascending,
-                   1 % swapped). Default: random,ascending,descending; a file is
-                   measured as given.
+                   1 % swapped), swaps:K (ascending, K random pairs swapped;
+                   default 10), runs:L (ascending runs of L keys in random
+                   order; default 50), sawtooth:T (T ascending teeth; default
+                   8), organ (ascending, then descending), sorted:S (a
+                   sortedness S from 0 to 1, reached exactly).
+                   Default: random,ascending,descending; a file is measured as
+                   given.
+  --order-sweep FROM:TO:STEP
+                   inputs of distinct keys whose sortedness (ordered pairs over
+                   all pairs) runs from FROM to TO in steps of STEP, at one size
+                   (default 2000), e.g. 0:1:0.1; --chart then draws cost
+                   against order.
   --sizes LIST     sizes n, comma-separated, each 1 to 100000.
                    Default: 250,500,1000,2000,4000,8000,16000; a file: all of it.
   --repeat N       measurements of each routine, shape and size (1 to 100).
                    Default: 3.
   --csv FILE       write every measurement as CSV:
                    routine,kind,shape,n,repeat,seconds,floor_seconds,identical,
-                   keys,steps,placed,dropped,moves
-  --chart FILE     write the chart of time against n as a PNG image.
+                   keys,steps,placed,dropped,moves,level,sortedness,
+                   ordered_pairs,unordered_pairs,predicted_steps,
+                   predicted_moves,shifted
+  --chart FILE     write the chart of time against n as a PNG image (of cost
+                   against order for an order sweep).
   --help           show this text.
 
 A bad argument or file exits with status 2 and one line on standard error,
-and writes nothing.
+and writes nothing. A result that differs from the standard stable sort's, or
+counts that differ from the law's prediction, exit with status 1 after the
+files are written: that would be a fault of this program.
 )";
 }
 

@@ -1,8 +1,21 @@
 #include "cost/csv.h"
 
 #include <cstdio>
+#include <string>
 
 namespace sentinel {
+namespace {
+
+std::string Optional(const std::optional<double>& value)
+{
+    if (!value)
+        return {};
+    char text[32];
+    std::snprintf(text, sizeof text, "%.9g", *value);
+    return text;
+}
+
+}  // namespace
 
 void WriteCsv(std::ostream& out, const std::vector<Measurement>& rows)
 {
@@ -13,7 +26,9 @@ void WriteCsv(std::ostream& out, const std::vector<Measurement>& rows)
         out << NameOf(row.routine) << ',' << NameOf(row.kind) << ',' << NameOf(row.shape) << ',' << row.n << ','
             << row.repeat << ',' << seconds << ',' << (row.identical ? "true" : "false") << ',' << row.counts.keys
             << ',' << row.counts.steps << ',' << row.counts.placed << ',' << row.counts.dropped << ','
-            << row.counts.moves << '\n';
+            << row.counts.moves << ',' << Optional(row.Level()) << ',' << Optional(row.law.order.sortedness) << ','
+            << row.law.order.orderedPairs << ',' << row.law.order.unorderedPairs << ',' << row.law.predicted.steps
+            << ',' << row.law.predicted.moves << ',' << row.counts.shifted << '\n';
     }
 }
 

@@ -75,4 +75,26 @@ std::vector<GrowthSummary> Summarize(const std::vector<Measurement>& rows)
     return summaries;
 }
 
+std::vector<OrderPoint> OrderPoints(const std::vector<Measurement>& rows, std::int32_t& n)
+{
+    n = 0;
+    for (const Measurement& row : rows)
+        if (row.law.order.sortedness)
+            n = std::max(n, row.n);
+    std::vector<OrderPoint> points;
+    std::map<std::pair<Routine, Shape>, std::vector<double>> seconds;
+    for (const Measurement& row : rows) {
+        if (row.n != n || !row.law.order.sortedness)
+            continue;
+        auto& repetitions = seconds[{row.routine, row.shape}];
+        if (repetitions.empty())
+            points.push_back({row.routine, row.shape, *row.law.order.sortedness, row.counts.steps, row.counts.moves,
+                              row.counts.shifted, 0});
+        repetitions.push_back(row.seconds);
+    }
+    for (OrderPoint& point : points)
+        point.seconds = Median(seconds[{point.routine, point.shape}]);
+    return points;
+}
+
 }  // namespace sentinel

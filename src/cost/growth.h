@@ -41,4 +41,21 @@ struct GrowthSummary {
 // One summary per routine and shape, in the order they first appear.
 std::vector<GrowthSummary> Summarize(const std::vector<Measurement>& rows);
 
+// One routine on one input: its order and its cost, times the median of the
+// repetitions.
+struct OrderPoint {
+    Routine routine;
+    Shape shape;
+    double sortedness;
+    std::int64_t steps;
+    std::int64_t moves;
+    std::int64_t shifted;
+    double seconds;
+};
+
+// The measurements at the largest n whose inputs have a sortedness (n >= 2),
+// one point per routine and shape in the order they first appear; that n,
+// or 0 when there is none.
+std::vector<OrderPoint> OrderPoints(const std::vector<Measurement>& rows, std::int32_t& n);
+
 }  // namespace sentinel

@@ -145,20 +145,24 @@ private:
     std::size_t top_;
 };
 
-// A random permutation of 0 to n-1 with exactly `inversions` inversions: a
-// Lehmer code (code[i] of the later values are smaller than the i-th) drawn
-// around the asked share of each position's room, then corrected to the
-// exact sum, then decoded.
+// A random permutation of 0 to n-1 with exactly `inversions` inversions,
+// from its Lehmer code: code[i] of the values after position i are smaller
+// than the i-th, from 0 to its room n-1-i. Each is drawn as room * U^a with
+// U uniform and a = 1/share - 1, so that its mean is the asked share of its
+// room (at a share of one half, a uniformly random permutation); then the
+// sum is corrected to the exact count, and the code decoded.
 std::vector<std::size_t> PermutationWithInversions(std::int32_t n, std::int64_t inversions, Engine& engine)
 {
     const auto count = static_cast<std::size_t>(n);
     const double pairs = double(n) * double(n - 1) / 2;
     const double share = pairs > 0 ? double(inversions) / pairs : 0;
+    std::uniform_real_distribution<double> unit(0, 1);
     std::vector<std::int64_t> code(count);
     std::int64_t sum = 0;
     for (std::size_t i = 0; i < count; ++i) {
         const auto room = static_cast<std::int64_t>(count - 1 - i);
-        code[i] = std::binomial_distribution<std::int64_t>(room, share)(engine);
+        const double drawn = share <= 0 ? 0 : std::pow(unit(engine), 1 / share - 1) * double(room + 1);
+        code[i] = std::min(room, static_cast<std::int64_t>(drawn));
         sum += code[i];
     }
     while (sum != inversions) {

@@ -38,7 +38,7 @@ bool SameEntries(const CollectionRef& a, const CollectionRef& b)
 
 }  // namespace
 
-Measurement Measure(Routine routine, InputKind kind, Shape shape, const Input& input, int repeat)
+Measurement Measure(Routine routine, InputKind kind, const Shape& shape, const Input& input, int repeat)
 {
     constexpr std::int16_t kFirstField = 0;
     const CollectionRef items = std::make_shared<Collection>(input.entries);
@@ -51,8 +51,38 @@ Measurement Measure(Routine routine, InputKind kind, Shape shape, const Input& i
         FloorSort(routine, i, c, kFirstField);
     });
     const bool identical = SameEntries(sentinel.items, floor.items) && SameEntries(sentinel.companion, floor.companion);
-    return {routine,          kind,          shape,     static_cast<std::int32_t>(input.entries.size()),
-            repeat,           sentinel.seconds, floor.seconds, identical, counts};
+    return {routine,
+            kind,
+            shape,
+            static_cast<std::int32_t>(input.entries.size()),
+            repeat,
+            sentinel.seconds,
+            floor.seconds,
+            identical,
+            counts,
+            ApplyCostLaw(routine, input.entries, kFirstField)};
+}
+
+std::optional<double> Measurement::Level() const
+{
+    if (shape.kind != ShapeKind::Sorted)
+        return std::nullopt;
+    return shape.parameter;
+}
+
+std::optional<std::string> FirstFault(const std::vector<Measurement>& rows)
+{
+    for (const Measurement& row : rows) {
+        const std::string name = std::string(NameOf(row.routine)) + ", " + NameOf(row.shape) + ", n = "
+            + std::to_string(row.n) + ", run " + std::to_string(row.repeat);
+        if (!row.identical)
+            return name + ": the result differs from the floor's";
+        if (!row.PredictionHolds())
+            return name + ": the counted steps " + std::to_string(row.counts.steps) + " and moves "
+                + std::to_string(row.counts.moves) + " differ from the predicted "
+                + std::to_string(row.law.predicted.steps) + " and " + std::to_string(row.law.predicted.moves);
+    }
+    return std::nullopt;
 }
 
 }  // namespace sentinel

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <vector>
 
+#include "cost/cost_law.h"
 #include "cost/inputs.h"
 #include "sorting/routines.h"
 #include "sorting/scan_observers.h"
@@ -20,11 +23,21 @@ struct Measurement {
     double floorSeconds;
     bool identical;  // the routine's result is the floor's
     ScanCounts counts;
+    CostLaw law;  // the input's order and the counts it predicts
+
+    // The sortedness an order sweep asked for, if the input was made for one.
+    std::optional<double> Level() const;
+    bool PredictionHolds() const { return law.predicted.Matches(counts); }
 };
+
+// The first row whose result differs from the floor's or whose counts differ
+// from the law's prediction, described in a line; nothing when all hold.
+// Either would be a fault in the program, not in the input.
+std::optional<std::string> FirstFault(const std::vector<Measurement>& rows);
 
 // Runs the routine (counted) and then its floor on collections of `input`,
 // keyed by field 0 where the routine takes a field. Raises RuntimeError when
 // the routine cannot take the input, e.g. a text without that field.
-Measurement Measure(Routine routine, InputKind kind, Shape shape, const Input& input, int repeat);
+Measurement Measure(Routine routine, InputKind kind, const Shape& shape, const Input& input, int repeat);
 
 }  // namespace sentinel

@@ -84,6 +84,12 @@ std::vector<std::int32_t> DefaultSizes()
     return DoublingSizes(kDefaultSmallest, kDefaultLargest);
 }
 
+bool SweepPlan::IsOrderSweep() const
+{
+    return !shapes.empty()
+        && std::all_of(shapes.begin(), shapes.end(), [](const Shape& shape) { return shape.kind == ShapeKind::Sorted; });
+}
+
 Routine DefaultRoutine(InputKind kind)
 {
     switch (kind) {

@@ -34,6 +34,9 @@ struct SweepPlan {
     std::vector<std::int32_t> sizes;
     int repeat = kDefaultRepeats;
     std::uint64_t seed = 20261208;
+
+    // Inputs made at chosen levels of sortedness, at one size.
+    bool IsOrderSweep() const;
 };
 
 // from, 2 from, 4 from, ... while below `to`, and `to` itself.

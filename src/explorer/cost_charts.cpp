@@ -13,6 +13,7 @@
 #include <set>
 
 #include "cost/growth.h"
+#include "explorer/order_chart.h"
 
 namespace sentinel {
 namespace {
@@ -104,7 +105,8 @@ QChartView* ChartView(const QString& title, const QString& accessibleName)
 CostCharts CreateCostCharts()
 {
     return {ChartView(QStringLiteral("Time against n (log-log); floor dashed"), QStringLiteral("Time chart")),
-            ChartView(QStringLiteral("Scan steps against n (log-log)"), QStringLiteral("Steps chart"))};
+            ChartView(QStringLiteral("Scan steps against n (log-log)"), QStringLiteral("Steps chart")),
+            ChartView(QStringLiteral("Cost against the input's order"), QStringLiteral("Order chart"))};
 }
 
 void DrawCharts(const CostCharts& charts, const std::vector<Measurement>& rows)
@@ -138,6 +140,7 @@ void DrawCharts(const CostCharts& charts, const std::vector<Measurement>& rows)
     AddClosedForms(steps, shapes, sizes);
     ResetAxes(time, QStringLiteral("seconds"), QStringLiteral("%.0e"));
     ResetAxes(steps, QStringLiteral("scan steps"), QStringLiteral("%.0e"));
+    DrawOrderChart(*charts.order->chart(), rows);
 }
 
 }  // namespace sentinel

@@ -60,6 +60,7 @@ CostWindow::CostWindow(Complaint complain, QWidget* parent)
     tabs_->setAccessibleName(QStringLiteral("Charts and results"));
     tabs_->addTab(charts_.time, QStringLiteral("&Time"));
     tabs_->addTab(charts_.steps, QStringLiteral("S&teps"));
+    tabs_->addTab(charts_.order, QStringLiteral("&Order"));
     tabs_->addTab(CreateTable(), QStringLiteral("&Results"));
     stepView_ = new StepView([this](const QString& problem) { complain_(problem); });
     tabs_->addTab(stepView_, QStringLiteral("Step t&hrough"));
@@ -257,7 +258,10 @@ bool CostWindow::ExportCsv(const QString& path)
 
 bool CostWindow::ExportChart(const QString& path)
 {
-    QChartView* view = tabs_->currentWidget() == charts_.steps ? charts_.steps : charts_.time;
+    QChartView* view = charts_.time;
+    for (QChartView* shown : {charts_.steps, charts_.order})
+        if (tabs_->currentWidget() == shown)
+            view = shown;
     if (!WriteWhole(path, PngOf(*view))) {
         complain_(QStringLiteral("%1 could not be written").arg(path));
         return false;

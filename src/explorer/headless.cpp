@@ -33,14 +33,29 @@ void PrintSummary(const std::vector<GrowthSummary>& summaries)
     }
 }
 
-QByteArray ChartPng(const std::vector<Measurement>& rows)
+void PrintOrder(const std::vector<Measurement>& rows)
+{
+    std::int32_t n = 0;
+    const std::vector<OrderPoint> points = OrderPoints(rows, n);
+    std::printf("\nAt n = %d:\n%-24s %-14s %10s %12s %12s %12s %10s\n", n, "routine", "shape", "sortedness", "steps",
+                "moves", "shifted", "ms");
+    for (const OrderPoint& p : points)
+        std::printf("%-24s %-14s %10.3f %12lld %12lld %12lld %10.3f\n", std::string(NameOf(p.routine)).c_str(),
+                    NameOf(p.shape).c_str(), p.sortedness, static_cast<long long>(p.steps),
+                    static_cast<long long>(p.moves), static_cast<long long>(p.shifted), p.seconds * 1e3);
+}
+
+// The chart of time against n, or of cost against order for an order sweep.
+QByteArray ChartPng(const std::vector<Measurement>& rows, bool orderSweep)
 {
     const CostCharts charts = CreateCostCharts();
     const std::unique_ptr<QChartView> time(charts.time);
     const std::unique_ptr<QChartView> steps(charts.steps);
+    const std::unique_ptr<QChartView> order(charts.order);
     DrawCharts(charts, rows);
-    time->resize(1200, 720);
-    return PngOf(*time);
+    QChartView& shown = orderSweep ? *order : *time;
+    shown.resize(1200, 720);
+    return PngOf(shown);
 }
 
 }  // namespace
@@ -53,9 +68,11 @@ int RunHeadless(const CommandLine& line)
         return 2;
     }
     PrintSummary(Summarize(outcome.rows));
+    if (line.plan.IsOrderSweep())
+        PrintOrder(outcome.rows);
     std::ostringstream csv;
     WriteCsv(csv, outcome.rows);
-    const QByteArray chart = line.chartPath.empty() ? QByteArray() : ChartPng(outcome.rows);
+    const QByteArray chart = line.chartPath.empty() ? QByteArray() : ChartPng(outcome.rows, line.plan.IsOrderSweep());
     if (!line.csvPath.empty() && !WriteWhole(QString::fromStdString(line.csvPath), QByteArray::fromStdString(csv.str()))) {
         std::fprintf(stderr, "sentinel-cost: %s could not be written\n", line.csvPath.c_str());
         return 2;
@@ -65,6 +82,10 @@ int RunHeadless(const CommandLine& line)
             QFile::remove(QString::fromStdString(line.csvPath));  // all or nothing
         std::fprintf(stderr, "sentinel-cost: %s could not be written\n", line.chartPath.c_str());
         return 2;
+    }
+    if (const auto fault = FirstFault(outcome.rows)) {
+        std::fprintf(stderr, "sentinel-cost: %s\n", fault->c_str());
+        return 1;
     }
     return 0;
 }

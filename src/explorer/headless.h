@@ -5,9 +5,12 @@
 namespace sentinel {
 
 // Runs the command line's sweep with no window: prints the summary table
-// and writes the CSV and the chart. Returns the exit status: 0, or 2 when
-// the input cannot be measured or a file cannot be written, after one line
-// on standard error; then nothing is written. The chart needs a
+// and writes the CSV and the chart (of cost against order for an order
+// sweep). Returns the exit status: 0; 1, after the files are written, when
+// a result differs from the floor's or counts differ from the law's
+// prediction (a fault of the program, named in one line on standard error);
+// or 2 when the input cannot be measured or a file cannot be written, after
+// one line on standard error, and then nothing is written. The chart needs a
 // QApplication, which may run on the offscreen platform.
 int RunHeadless(const CommandLine& line);
 

@@ -9,8 +9,15 @@
 namespace sentinel {
 namespace {
 
+// The CSV's columns, in its order.
 enum Column { kRoutine, kKind, kShape, kN, kRepeat, kSeconds, kFloorSeconds, kIdentical, kKeys, kSteps, kPlaced,
-              kDropped, kMoves, kColumns };
+              kDropped, kMoves, kLevel, kSortedness, kOrderedPairs, kUnorderedPairs, kPredictedSteps, kPredictedMoves,
+              kShifted, kColumns };
+
+QVariant Optional(const std::optional<double>& value)
+{
+    return value ? QVariant(*value) : QVariant();
+}
 
 QVariant CellValue(const Measurement& row, int column)
 {
@@ -27,7 +34,14 @@ QVariant CellValue(const Measurement& row, int column)
     case kSteps: return qlonglong(row.counts.steps);
     case kPlaced: return qlonglong(row.counts.placed);
     case kDropped: return qlonglong(row.counts.dropped);
-    default: return qlonglong(row.counts.moves);
+    case kMoves: return qlonglong(row.counts.moves);
+    case kLevel: return Optional(row.Level());
+    case kSortedness: return Optional(row.law.order.sortedness);
+    case kOrderedPairs: return qlonglong(row.law.order.orderedPairs);
+    case kUnorderedPairs: return qlonglong(row.law.order.unorderedPairs);
+    case kPredictedSteps: return qlonglong(row.law.predicted.steps);
+    case kPredictedMoves: return qlonglong(row.law.predicted.moves);
+    default: return qlonglong(row.counts.shifted);
     }
 }
 
@@ -53,11 +67,13 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
             return QString::number(CellValue(row, index.column()).toDouble() * 1e3, 'f', 3) + " ms";
         if (index.column() == kIdentical)
             return row.identical ? QStringLiteral("yes") : QStringLiteral("NO");
+        if ((index.column() == kLevel || index.column() == kSortedness) && CellValue(row, index.column()).isValid())
+            return QString::number(CellValue(row, index.column()).toDouble(), 'f', 3);
         return CellValue(row, index.column());
     case Qt::TextAlignmentRole:
         return index.column() >= kN ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
     case Qt::ForegroundRole:
-        return row.identical ? QVariant() : QBrush(QColor(0xd0, 0x10, 0x10));
+        return row.identical && row.PredictionHolds() ? QVariant() : QBrush(QColor(0xd0, 0x10, 0x10));
     default: return {};
     }
 }

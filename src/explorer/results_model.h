@@ -9,7 +9,8 @@
 namespace sentinel {
 
 // Every measurement as a row of the CSV's columns. A row whose result
-// differs from the floor's is drawn in red. Sorts by value through
+// differs from the floor's, or whose counts differ from the law's
+// prediction, is drawn in red. Sorts by value through
 // Qt::UserRole.
 class ResultsModel : public QAbstractTableModel {
 public:

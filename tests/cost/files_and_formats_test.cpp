@@ -12,16 +12,38 @@
 namespace sentinel {
 namespace {
 
+// The law's columns follow the counts; level and sortedness are blank where there are none.
 TEST(Csv, WritesTheHeaderAndOneLinePerMeasurement)
 {
     std::ostringstream out;
-    WriteCsv(out, {{Routine::StringsUnique, InputKind::Words, Shape::Nearly, 1000, 2, 0.00125, 0.0005, true,
-                    {1002, 500500, 990, 10, 4321}},
-                   {Routine::Pairs, InputKind::File, Shape::AsGiven, 3, 1, 1e-6, 2e-6, false, {5, 3, 3, 0, 4}}});
+    const CostLaw law{{375000, 124500, 0.75}, {1002, 376000, 1000, 0, 125500}};
+    WriteCsv(out, {{Routine::NumbersUnique, InputKind::Numbers, {ShapeKind::Sorted, 0.75}, 1000, 2, 0.00125, 0.0005,
+                    true, {1002, 376000, 1000, 0, 125500, 9000}, law},
+                   {Routine::Pairs, InputKind::File, Shape::AsGiven, 1, 1, 1e-6, 2e-6, false, {3, 1, 1, 0, 1, 1},
+                    {{0, 0, std::nullopt}, {3, 1, 1, 0, 1}}}});
     EXPECT_EQ(out.str(),
-              "routine,kind,shape,n,repeat,seconds,floor_seconds,identical,keys,steps,placed,dropped,moves\n"
-              "SortStringsUnique,words,nearly,1000,2,0.00125,0.0005,true,1002,500500,990,10,4321\n"
-              "SortPairsByNumber,file,given,3,1,1e-06,2e-06,false,5,3,3,0,4\n");
+              "routine,kind,shape,n,repeat,seconds,floor_seconds,identical,keys,steps,placed,dropped,moves,"
+              "level,sortedness,ordered_pairs,unordered_pairs,predicted_steps,predicted_moves,shifted\n"
+              "SortNumbersUnique,numbers,sorted:0.75,1000,2,0.00125,0.0005,true,1002,376000,1000,0,125500,"
+              "0.75,0.75,375000,124500,376000,125500,9000\n"
+              "SortPairsByNumber,file,given,1,1,1e-06,2e-06,false,3,1,1,0,1,,,0,0,1,1,1\n");
+}
+
+// A result that differs from the floor's, or counts the law did not
+// predict, is a fault of the program, named with its row.
+TEST(Measurement, FirstFaultNamesTheRow)
+{
+    Measurement row{Routine::Numbers, InputKind::Numbers, Shape::Random, 2, 1, 1e-6, 1e-6, true, {4, 3, 2, 0, 3, 2},
+                    {{1, 0, 1.0}, {4, 3, 2, 0, 3}}};
+    EXPECT_EQ(FirstFault({row}), std::nullopt);
+    Measurement miscounted = row;
+    miscounted.repeat = 2;
+    ++miscounted.counts.steps;  // a counter that disagrees with the law
+    EXPECT_EQ(FirstFault({row, miscounted}),
+              "SortNumbers, random, n = 2, run 2: the counted steps 4 and moves 3 differ from the predicted 3 and 3");
+    Measurement differing = row;
+    differing.identical = false;
+    EXPECT_EQ(FirstFault({differing, miscounted}), "SortNumbers, random, n = 2, run 1: the result differs from the floor's");
 }
 
 TEST(TextFile, ReadsLinesAndRefusesWhatIsNotATextOfEntries)

@@ -210,7 +210,8 @@ TEST(SentinelCostProgram, HeadlessWritesTheCsvAndTheChartWithNoDisplay)
     QFile rows(csv);
     ASSERT_TRUE(rows.open(QIODevice::ReadOnly));
     EXPECT_EQ(rows.readLine(), "routine,kind,shape,n,repeat,seconds,floor_seconds,identical,keys,steps,placed,"
-                               "dropped,moves\n");
+                               "dropped,moves,level,sortedness,ordered_pairs,unordered_pairs,predicted_steps,"
+                               "predicted_moves,shifted\n");
     EXPECT_EQ(rows.readAll().count('\n'), 2 * 3 * 2);
     EXPECT_FALSE(QImage(png).isNull());
     EXPECT_EQ(RunProgram({"--help"}).exitCode, 0);
