@@ -53,8 +53,6 @@ struct Given {
     bool orderSweep = false;
 };
 
-inline constexpr std::int32_t kDefaultOrderSweepSize = 2000;
-
 // FROM:TO:STEP, sortedness levels from 0 to 1: the shapes of an order sweep.
 std::vector<Shape> OrderSweep(std::string_view value)
 {

@@ -19,6 +19,7 @@ inline constexpr int kDefaultRepeats = 3;
 inline constexpr std::int32_t kDefaultSmallest = 250;
 inline constexpr std::int32_t kDefaultLargest = 16000;
 inline constexpr Shape kDefaultShapes[] = {Shape::Random, Shape::Ascending, Shape::Descending};
+inline constexpr std::int32_t kDefaultOrderSweepSize = 2000;
 
 // The routine a kind is measured with unless others are chosen: the one the
 // demo runs on such data.

@@ -60,7 +60,7 @@ CostWindow::CostWindow(Complaint complain, QWidget* parent)
     tabs_->setAccessibleName(QStringLiteral("Charts and results"));
     tabs_->addTab(charts_.time, QStringLiteral("&Time"));
     tabs_->addTab(charts_.steps, QStringLiteral("S&teps"));
-    tabs_->addTab(charts_.order, QStringLiteral("&Order"));
+    tabs_->addTab(charts_.order, QStringLiteral("Or&der"));
     tabs_->addTab(CreateTable(), QStringLiteral("&Results"));
     stepView_ = new StepView([this](const QString& problem) { complain_(problem); });
     tabs_->addTab(stepView_, QStringLiteral("Step t&hrough"));

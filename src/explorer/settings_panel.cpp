@@ -68,12 +68,11 @@ SettingsPanel::SettingsPanel(QWidget* parent) : QWidget(parent)
 {
     const Routine defaultRoutine[] = {DefaultRoutine(InputKind::Numbers)};
     routines_ = Checklist<Routine>(QStringLiteral("Routines"), kRoutines, defaultRoutine);
-    shapes_ = Checklist<Shape>(QStringLiteral("Shapes"), kAllShapes, kDefaultShapes);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(CreateInputGroup());
     layout->addWidget(Group(QStringLiteral("Routines"), routines_));
-    layout->addWidget(Group(QStringLiteral("Shapes"), shapes_));
+    layout->addWidget(CreateShapesGroup());
     layout->addWidget(CreateSizesGroup());
     layout->addWidget(CreateRunControls());
     layout->addStretch();
@@ -101,8 +100,57 @@ QWidget* SettingsPanel::CreateInputGroup()
     return input;
 }
 
+QWidget* SettingsPanel::CreateShapesGroup()
+{
+    shapes_ = Checklist<Shape>(QStringLiteral("Shapes"), kAllShapes, kDefaultShapes);
+    auto* parameters = new QHBoxLayout;
+    const auto parameter = [&](const Shape& shape, int low, const char* label, const char* name) {
+        auto* box = new QSpinBox;
+        box->setRange(low, kLargestSize);
+        box->setValue(static_cast<int>(shape.parameter));
+        box->setAccessibleName(QString::fromUtf8(name));
+        parameters->addWidget(new QLabel(QString::fromUtf8(label)));
+        parameters->addWidget(box, 1);
+        connect(box, &QSpinBox::valueChanged, this, [this] {
+            const std::vector<Shape> shapes = ShapeChoices();
+            for (int row = 0; row < shapes_->count(); ++row)
+                shapes_->item(row)->setText(ToQString(NameOf(shapes[static_cast<std::size_t>(row)])));
+        });
+        return box;
+    };
+    swaps_ = parameter(kSwapsShape, 0, "swaps", "Pairs swapped");
+    runLength_ = parameter(kRunsShape, 1, "runs", "Run length");
+    teeth_ = parameter(kSawtoothShape, 1, "teeth", "Sawtooth teeth");
+
+    auto* group = new QGroupBox(QStringLiteral("Shapes"));
+    auto* layout = new QVBoxLayout(group);
+    layout->addWidget(shapes_);
+    layout->addLayout(parameters);
+    return group;
+}
+
+std::vector<Shape> SettingsPanel::ShapeChoices() const
+{
+    std::vector<Shape> shapes(std::begin(kAllShapes), std::end(kAllShapes));
+    for (Shape& shape : shapes) {
+        for (const auto& [kind, box] : {std::pair{ShapeKind::Swaps, swaps_}, std::pair{ShapeKind::Runs, runLength_},
+                                        std::pair{ShapeKind::Sawtooth, teeth_}})
+            if (shape.kind == kind)
+                shape.parameter = box->value();
+    }
+    return shapes;
+}
+
 QWidget* SettingsPanel::CreateSizesGroup()
 {
+    sweep_ = new QComboBox;
+    sweep_->setAccessibleName(QStringLiteral("Sweep"));
+    sweep_->addItems({QStringLiteral("Sizes, doubling"), QStringLiteral("Order, at one size")});
+    connect(sweep_, &QComboBox::currentIndexChanged, this, &SettingsPanel::SweepChanged);
+    levels_ = new QSpinBox;
+    levels_->setRange(2, 101);
+    levels_->setValue(11);
+    levels_->setAccessibleName(QStringLiteral("Levels of sortedness"));
     sizeFrom_ = new QSpinBox;
     sizeTo_ = new QSpinBox;
     for (auto [box, value, name] : {std::tuple{sizeFrom_, kDefaultSmallest, "Smallest size"},
@@ -118,11 +166,14 @@ QWidget* SettingsPanel::CreateSizesGroup()
     repeat_->setValue(kDefaultRepeats);
     repeat_->setAccessibleName(QStringLiteral("Repetitions"));
 
-    auto* sizes = new QGroupBox(QStringLiteral("Sizes, doubling"));
+    auto* sizes = new QGroupBox(QStringLiteral("Sweep"));
     auto* layout = new QFormLayout(sizes);
+    layout->addRow(QStringLiteral("S&weep"), sweep_);
     layout->addRow(QStringLiteral("&From"), sizeFrom_);
     layout->addRow(QStringLiteral("T&o"), sizeTo_);
+    layout->addRow(QStringLiteral("&Levels"), levels_);
     layout->addRow(QStringLiteral("Re&petitions"), repeat_);
+    SweepChanged();
     return sizes;
 }
 
@@ -164,11 +215,32 @@ void SettingsPanel::KindChanged()
     const int largest = file ? static_cast<int>(fileEntries_.size()) : kLargestSize;
     sizeFrom_->setMaximum(largest);
     sizeTo_->setMaximum(largest);
+    if (file && OrderSweep())
+        sweep_->setCurrentIndex(0);  // a file is measured as given
     if (file != fileChosen_) {  // the whole file, or back to the made data's sizes
         sizeFrom_->setValue(file ? largest : kDefaultSmallest);
         sizeTo_->setValue(file ? largest : kDefaultLargest);
     }
     fileChosen_ = file;
+}
+
+bool SettingsPanel::OrderSweep() const
+{
+    return sweep_->currentIndex() == 1;
+}
+
+// An order sweep makes its own inputs at one size: From is that size.
+void SettingsPanel::SweepChanged()
+{
+    const bool order = OrderSweep();
+    if (order && static_cast<InputKind>(kind_->currentData().toInt()) == InputKind::File)
+        kind_->setCurrentIndex(0);
+    shapes_->setEnabled(!order);
+    sizeTo_->setEnabled(!order);
+    levels_->setEnabled(order);
+    sizeFrom_->setToolTip(order ? QStringLiteral("The one size n of the order sweep") : QString());
+    if (order && sizeFrom_->value() == kDefaultSmallest)
+        sizeFrom_->setValue(kDefaultOrderSweepSize);
 }
 
 void SettingsPanel::ChooseFile(const QString& fileName, std::vector<Text> entries)
@@ -192,8 +264,14 @@ SweepPlan SettingsPanel::Plan() const
     plan.kind = static_cast<InputKind>(kind_->currentData().toInt());
     if (plan.kind == InputKind::File)
         plan.fileEntries = fileEntries_;
-    plan.shapes = Checked<Shape>(*shapes_, kAllShapes);
-    plan.sizes = DoublingSizes(sizeFrom_->value(), std::max(sizeFrom_->value(), sizeTo_->value()));
+    if (OrderSweep()) {
+        plan.shapes = OrderSweepShapes(0, 1, levels_->value());
+        plan.sizes = {sizeFrom_->value()};
+    } else {
+        const std::vector<Shape> shapes = ShapeChoices();
+        plan.shapes = Checked<Shape>(*shapes_, shapes);
+        plan.sizes = DoublingSizes(sizeFrom_->value(), std::max(sizeFrom_->value(), sizeTo_->value()));
+    }
     plan.repeat = repeat_->value();
     return plan;
 }
@@ -203,10 +281,14 @@ void SettingsPanel::SetRunning(bool running)
     run_->setEnabled(!running);
     cancel_->setEnabled(running);
     for (QWidget* setting : {static_cast<QWidget*>(kind_), static_cast<QWidget*>(openFile_),
-                             static_cast<QWidget*>(routines_), static_cast<QWidget*>(shapes_),
-                             static_cast<QWidget*>(sizeFrom_), static_cast<QWidget*>(sizeTo_),
-                             static_cast<QWidget*>(repeat_)})
+                             static_cast<QWidget*>(routines_), static_cast<QWidget*>(sweep_),
+                             static_cast<QWidget*>(sizeFrom_), static_cast<QWidget*>(repeat_)})
         setting->setEnabled(!running);
+    for (QWidget* setting : {static_cast<QWidget*>(shapes_), static_cast<QWidget*>(sizeTo_),
+                             static_cast<QWidget*>(swaps_), static_cast<QWidget*>(runLength_),
+                             static_cast<QWidget*>(teeth_)})
+        setting->setEnabled(!running && !OrderSweep());
+    levels_->setEnabled(!running && OrderSweep());
     if (running)
         progress_->setValue(0);
 }

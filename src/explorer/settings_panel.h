@@ -18,7 +18,8 @@ QT_END_NAMESPACE
 namespace sentinel {
 
 // The settings of a sweep: the input (a made kind or an opened file), the
-// routines and shapes, the sizes and repetitions; and below them Run,
+// routines and shapes (with their parameters), the sizes doubling or an
+// order sweep at one size, and the repetitions; and below them Run,
 // Cancel, the progress bar and the status line, which the window drives.
 class SettingsPanel : public QWidget {
 public:
@@ -39,14 +40,24 @@ public:
 
 private:
     QWidget* CreateInputGroup();
+    QWidget* CreateShapesGroup();
     QWidget* CreateSizesGroup();
     QWidget* CreateRunControls();
     void KindChanged();
+    void SweepChanged();
+    // The shapes offered, with the parameters set in the window.
+    std::vector<Shape> ShapeChoices() const;
+    bool OrderSweep() const;
 
     QComboBox* kind_;
     QPushButton* openFile_;
     QListWidget* routines_;
     QListWidget* shapes_;
+    QSpinBox* swaps_;
+    QSpinBox* runLength_;
+    QSpinBox* teeth_;
+    QComboBox* sweep_;
+    QSpinBox* levels_;
     QSpinBox* sizeFrom_;
     QSpinBox* sizeTo_;
     QSpinBox* repeat_;

@@ -100,6 +100,12 @@ TEST(CommandLine, DefaultsAndOptions)
     EXPECT_EQ(file.plan.sizes, std::vector<std::int32_t>{3});
     EXPECT_EQ(file.plan.shapes, std::vector{Shape::AsGiven});
     EXPECT_TRUE(ParseCommandLine({"--help"}).help);
+
+    const CommandLine order = ParseCommandLine({"--order-sweep", "0:1:0.25"});
+    EXPECT_EQ(order.plan.sizes, std::vector<std::int32_t>{kDefaultOrderSweepSize});
+    EXPECT_EQ(order.plan.shapes, OrderSweepShapes(0, 1, 5));
+    EXPECT_EQ(ParseCommandLine({"--order-sweep", "0:1:0.01", "--sizes", "7"}).plan.shapes.size(), 101U)
+        << "100 steps, the most";
 }
 
 TEST(CommandLine, RefusesBadArgumentsWithOneLine)
@@ -108,7 +114,9 @@ TEST(CommandLine, RefusesBadArgumentsWithOneLine)
         {"--routines", "SortFaster"}, {"--shapes", "sideways"}, {"--sizes", "0"},     {"--sizes", "100001"},
         {"--sizes", "ten"},           {"--sizes", "5,"},        {"--repeat", "0"},    {"--kind", "file"},
         {"--kind", "words", "--input", "x"}, {"--csv"},         {"--colour", "red"},  {"stray"},
-        {"--input", "/no/such/file"},
+        {"--input", "/no/such/file"}, {"--order-sweep", "0:1"}, {"--order-sweep", "0:1.1:0.1"},
+        {"--order-sweep", "0:1:0.3"}, {"--order-sweep", "0:1:0.001"}, {"--order-sweep", "0:1:0.1", "--sizes", "5,6"},
+        {"--order-sweep", "0:1:0.5", "--shapes", "random"},
     };
     for (const auto& arguments : bad) {
         try {

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QBrush>
 #include <QChart>
+#include <QChartView>
+#include <QLineSeries>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -118,6 +120,41 @@ TEST_F(CostWindowTest, AFileIsMeasuredAsGiven)
     ASSERT_EQ(window.Results().rowCount(), 3);  // SortNumbers, n = 3, three repetitions
     EXPECT_EQ(window.Results().Rows()[0].shape, Shape::AsGiven);
     EXPECT_EQ(window.Results().Rows()[0].n, 3);
+}
+
+// An order sweep at one size: one row a level, each on its own sortedness,
+// drawn on the order chart beside the law's two lines.
+TEST_F(CostWindowTest, AnOrderSweepMeasuresEachLevelAndDrawsCostAgainstOrder)
+{
+    for (QComboBox* box : window.findChildren<QComboBox*>())
+        if (box->accessibleName() == "Sweep")
+            box->setCurrentIndex(1);
+    Spin("Smallest size").setValue(40);
+    Spin("Levels of sortedness").setValue(3);
+    Spin("Repetitions").setValue(1);
+    window.StartSweep();
+    ASSERT_TRUE(Finishes());
+    ASSERT_EQ(window.Results().rowCount(), 3);
+    const double levels[] = {0, 0.5, 1};
+    for (int row = 0; row < 3; ++row) {
+        const Measurement& measured = window.Results().Rows()[static_cast<std::size_t>(row)];
+        EXPECT_EQ(measured.Level(), levels[row]);
+        EXPECT_NEAR(*measured.law.order.sortedness, levels[row], 0.02);
+        EXPECT_TRUE(measured.PredictionHolds());
+    }
+    QLineSeries* stepsLaw = nullptr;
+    for (QChartView* view : window.findChildren<QChartView*>())
+        if (view->accessibleName() == "Order chart")
+            stepsLaw = static_cast<QLineSeries*>(view->chart()->series().front());
+    ASSERT_TRUE(stepsLaw);
+    EXPECT_EQ(stepsLaw->points(), (QList<QPointF>{{0, 40}, {1, 40 + 40 * 39 / 2}})) << "n + s n(n-1)/2";
+
+    Spin("Pairs swapped").setValue(12);
+    bool renamed = false;
+    for (QListWidget* list : window.findChildren<QListWidget*>())
+        for (int row = 0; row < list->count(); ++row)
+            renamed = renamed || list->item(row)->text() == "swaps:12";
+    EXPECT_TRUE(renamed);
 }
 
 // Steps through the start-up data with every routine: the end shows the
