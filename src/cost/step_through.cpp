@@ -54,6 +54,7 @@ StepThrough::StepThrough(StepInput input) : input_(std::move(input))
     CollectionRef stableItems = items;
     CollectionRef stableCompanion = companion;
     trace_ = SortTraced(input_.routine, items, companion, input_.fieldIndex);
+    predicted_ = ApplyCostLaw(input_.routine, input_.entries, input_.fieldIndex).predicted;
     FloorSort(input_.routine, stableItems, stableCompanion, input_.fieldIndex);
     result_ = TextsOf(items);
     stableResult_ = TextsOf(stableItems);
@@ -63,6 +64,8 @@ StepThrough::Frame StepThrough::At(std::size_t events) const
 {
     Frame frame;
     frame.list = {0, -1};
+    frame.entrySteps.assign(input_.entries.size(), 0);
+    frame.entryDropped.assign(input_.entries.size(), false);
     const TraceEvent* firstTest = nullptr;
     for (std::size_t k = 0; k < std::min(events, Events()); ++k) {
         const TraceEvent& event = trace_.events[k];
@@ -76,6 +79,7 @@ StepThrough::Frame StepThrough::At(std::size_t events) const
             break;
         case TraceEvent::Kind::Tested: {
             ++frame.counts.steps;
+            ++frame.entrySteps[static_cast<std::size_t>(event.entry - 1)];
             firstTest = firstTest ? firstTest : &event;
             const std::size_t j = static_cast<std::size_t>(event.at);
             frame.test = KeyText(frame.list[j - 1]) + Text(Relation(-event.keyToLow)) + KeyText(event.entry)
@@ -93,6 +97,7 @@ StepThrough::Frame StepThrough::At(std::size_t events) const
         }
         case TraceEvent::Kind::Dropped:
             ++frame.counts.dropped;
+            frame.entryDropped[static_cast<std::size_t>(event.entry - 1)] = true;
             frame.dropped.push_back({event.entry, DropReason(*firstTest, trace_.events[k - 1])});
             break;
         }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cost/cost_law.h"
 #include "runtime/value.h"
 #include "sorting/routines.h"
 #include "sorting/scan_trace.h"
@@ -44,6 +45,10 @@ public:
         std::vector<Dropped> dropped;
         ScanCounts counts;
         Text test;  // the last test written out, e.g. "20 < 30 < 120 → fits"
+        // By input entry (from 0): the positions its scan has tested so far,
+        // and whether it was dropped.
+        std::vector<std::int64_t> entrySteps;
+        std::vector<bool> entryDropped;
     };
     Frame At(std::size_t events) const;
 
@@ -52,6 +57,8 @@ public:
     std::size_t EndOfEntry(std::size_t events) const;
 
     const StepInput& Input() const noexcept { return input_; }
+    // The whole run's counts, as the law of the cost predicts them from the input.
+    const Prediction& Predicted() const noexcept { return predicted_; }
     Text EntryText(std::int32_t entry) const;  // as listed; the sentinels' keys for 0 and -1
     Text KeyText(std::int32_t entry) const;
     const std::vector<Text>& Result() const noexcept { return result_; }  // the routine's
@@ -60,6 +67,7 @@ public:
 private:
     StepInput input_;
     ScanTrace trace_;
+    Prediction predicted_;
     std::vector<Text> result_;
     std::vector<Text> stableResult_;
 };

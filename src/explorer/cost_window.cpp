@@ -9,6 +9,8 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
@@ -64,10 +66,6 @@ CostWindow::CostWindow(Complaint complain, QWidget* parent)
     tabs_->addTab(CreateTable(), QStringLiteral("&Results"));
     stepView_ = new StepView([this](const QString& problem) { complain_(problem); });
     tabs_->addTab(stepView_, QStringLiteral("Step t&hrough"));
-    // The sweep's settings make no sense beside a step-through, which has its own.
-    connect(tabs_, &QTabWidget::currentChanged, settings_,
-            [this](int tab) { settings_->setVisible(tabs_->widget(tab) != stepView_); });
-
     connect(&settings_->RunButton(), &QPushButton::clicked, this, &CostWindow::StartSweep);
     connect(&settings_->CancelButton(), &QPushButton::clicked, this, &CostWindow::CancelSweep);
     connect(&settings_->OpenFileButton(), &QPushButton::clicked, this, [this] {
@@ -75,8 +73,19 @@ CostWindow::CostWindow(Complaint complain, QWidget* parent)
         if (!path.isEmpty())
             OpenInput(path);
     });
+    // The settings scroll when the window is too short to show them whole.
+    auto* settingsScroll = new QScrollArea;
+    settingsScroll->setWidget(settings_);
+    settingsScroll->setWidgetResizable(true);
+    settingsScroll->setFrameShape(QFrame::NoFrame);
+    settingsScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    settingsScroll->setMinimumWidth(settings_->minimumWidth() + settingsScroll->verticalScrollBar()->sizeHint().width());
+    settingsScroll->setMaximumWidth(settings_->maximumWidth() + settingsScroll->verticalScrollBar()->sizeHint().width());
+    // The sweep's settings make no sense beside a step-through, which has its own.
+    connect(tabs_, &QTabWidget::currentChanged, settingsScroll,
+            [this, settingsScroll](int tab) { settingsScroll->setVisible(tabs_->widget(tab) != stepView_); });
     auto* splitter = new QSplitter;
-    splitter->addWidget(settings_);
+    splitter->addWidget(settingsScroll);
     splitter->addWidget(tabs_);
     splitter->setStretchFactor(1, 1);
     setCentralWidget(splitter);

@@ -31,7 +31,7 @@ QListWidget* Checklist(const QString& name, std::span<const Value> values, std::
         item->setCheckState(std::find(checked.begin(), checked.end(), value) != checked.end() ? Qt::Checked
                                                                                               : Qt::Unchecked);
     }
-    list->setMaximumHeight(list->sizeHintForRow(0) * static_cast<int>(values.size()) + 2 * list->frameWidth() + 4);
+    list->setFixedHeight(list->sizeHintForRow(0) * static_cast<int>(values.size()) + 2 * list->frameWidth() + 4);
     return list;
 }
 

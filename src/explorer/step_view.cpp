@@ -35,6 +35,15 @@ QPushButton* Button(const QString& caption, const QString& name, const QString& 
     return button;
 }
 
+// The counts so far, each beside the whole run's as the law predicts it.
+QString CountsText(const ScanCounts& c, const Prediction& whole)
+{
+    return QStringLiteral("keys %1 of %2 · steps %3 of %4 · placed %5 of %6 · dropped %7 of %8 · moves %9 of %10 · "
+                          "shifted %11")
+        .arg(c.keys).arg(whole.keys).arg(c.steps).arg(whole.steps).arg(c.placed).arg(whole.placed)
+        .arg(c.dropped).arg(whole.dropped).arg(c.moves).arg(whole.moves).arg(c.shifted);
+}
+
 }  // namespace
 
 StepView::StepView(Complaint complain, QWidget* parent)
@@ -245,9 +254,7 @@ void StepView::ShowEvents(std::size_t events)
     shown_ = recording_ ? std::min(events, recording_->Events()) : 0;
     canvas_->ShowFrame(recording_.get(), shown_);
     scrubber_->setValue(static_cast<int>(shown_));
-    const ScanCounts& c = canvas_->Frame().counts;
-    counts_->setText(QStringLiteral("keys %1 · steps %2 · placed %3 · dropped %4 · moves %5")
-                         .arg(c.keys).arg(c.steps).arg(c.placed).arg(c.dropped).arg(c.moves));
+    counts_->setText(CountsText(canvas_->Frame().counts, recording_ ? recording_->Predicted() : Prediction{}));
     for (QWidget* control : {static_cast<QWidget*>(back_), static_cast<QWidget*>(play_),
                              static_cast<QWidget*>(stepTest_), static_cast<QWidget*>(stepEntry_),
                              static_cast<QWidget*>(scrubber_)})

@@ -41,6 +41,7 @@ private:
     void Heading();
     void List();
     void Outcome();
+    void Strip();
     void DroppedLane();
     void Result();
 
@@ -61,6 +62,7 @@ TraceCanvas::Layout TraceCanvas::Builder::Build()
         Heading();
         List();
         Outcome();
+        Strip();
         DroppedLane();
         if (canvas_.Finished())
             Result();
@@ -180,6 +182,27 @@ void TraceCanvas::Builder::Outcome()
     Line(large_, dropped ? kDropped : Colour(QPalette::Text), outcome);
 }
 
+// One bar per input entry, as tall as the most positions a scan can test
+// (the entries plus one), filled with the positions its scan tested.
+void TraceCanvas::Builder::Strip()
+{
+    const StepThrough::Frame& frame = canvas_.frame_;
+    Line(bold_, Colour(QPalette::Text),
+         QStringLiteral("Steps of each entry: 1 + the earlier entries with a smaller key; a dropped entry tests every "
+                        "position"));
+    const int count = static_cast<int>(frame.entrySteps.size());
+    const int width = std::clamp((canvas_.width() - 2 * kMargin) / std::max(count, 1) - 2, 3, 18);
+    const int height = 4 * plain_.height();
+    const double most = static_cast<double>(count + 1);
+    for (int i = 0; i < count; ++i) {
+        const QRect box(kMargin + i * (width + 2), y_, width, height);
+        const int filled = static_cast<int>(height * static_cast<double>(frame.entrySteps[static_cast<std::size_t>(i)]) / most);
+        layout_.bars.push_back({box, QRect(box.left(), box.bottom() + 1 - filled, width, filled),
+                                frame.entryDropped[static_cast<std::size_t>(i)]});
+    }
+    y_ += height + 2 * kGap;
+}
+
 void TraceCanvas::Builder::DroppedLane()
 {
     const StepThrough::Frame& frame = canvas_.frame_;
@@ -253,6 +276,17 @@ void TraceCanvas::paintEvent(QPaintEvent*)
         painter.setFont(font());
         painter.setPen(palette().color(QPalette::PlaceholderText));
         painter.drawText(cell.box.adjusted(0, 0, 0, -kPadding), Qt::AlignHCenter | Qt::AlignBottom, cell.below);
+    }
+    for (const Bar& bar : layout_.bars) {
+        painter.setPen(QPen(palette().color(QPalette::Mid), 1));
+        painter.setBrush(palette().color(QPalette::Base));
+        painter.drawRect(bar.box);
+        painter.fillRect(bar.filled, bar.dropped ? QBrush(kDropped, Qt::BDiagPattern) : QBrush(palette().color(QPalette::Highlight)));
+        if (bar.dropped) {  // a second cue beside the colour: a cross at the top
+            painter.setPen(QPen(kDropped, 2));
+            painter.drawLine(bar.box.topLeft(), bar.box.topLeft() + QPoint(bar.box.width(), bar.box.width()));
+            painter.drawLine(bar.box.topRight(), bar.box.topRight() + QPoint(-bar.box.width(), bar.box.width()));
+        }
     }
     if (layout_.gapMarker) {
         painter.setPen(QPen(layout_.markerColour, 3));

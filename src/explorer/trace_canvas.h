@@ -46,9 +46,17 @@ private:
         QColor outline;
         qreal outlineWidth;
     };
+    // One input entry's scan: the positions tested so far (`filled`) within
+    // the most it could test (`box`).
+    struct Bar {
+        QRect box;
+        QRect filled;
+        bool dropped;
+    };
     struct Layout {
         std::vector<TextLine> lines;
         std::vector<Cell> cells;
+        std::vector<Bar> bars;
         std::optional<QLine> gapMarker;  // in the gap under test
         QColor markerColour;
         int height = 0;
