@@ -38,9 +38,6 @@ Text DropReason(const TraceEvent& first, const TraceEvent& last)
 std::vector<Text> TypedEntries(const std::string& utf8)
 {
     const std::vector<Text> entries = SplitEntries(utf8, "the typed list");
-    for (std::size_t line = 0; line < entries.size(); ++line)
-        if (entries[line].empty())
-            throw InputError("line " + std::to_string(line + 1) + " is empty: every line is one entry");
     if (entries.size() > kMostStepEntries)
         throw InputError("the list has " + std::to_string(entries.size()) + " entries; at most "
                          + std::to_string(kMostStepEntries) + " can be stepped through");

@@ -13,9 +13,9 @@ namespace sentinel {
 
 inline constexpr std::size_t kMostStepEntries = 60;
 
-// The entries of a typed or pasted list, one a line. Raises InputError on
-// an empty line (naming it), a list of no entries or one of more than
-// kMostStepEntries.
+// The entries of a typed or pasted list, one a line, as a file's are read
+// (a blank line is an entry, the empty text). Raises InputError on a list of
+// no entries or one of more than kMostStepEntries.
 std::vector<Text> TypedEntries(const std::string& utf8);
 
 // What to step through: one routine on a short list.

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <algorithm>
 #include <optional>
 
 #include "cost/input_error.h"
@@ -46,22 +46,20 @@ std::optional<Text> DecodeLine(std::string_view bytes)
 
 std::vector<Text> SplitEntries(const std::string& utf8, const std::string& source)
 {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
     std::vector<Text> entries;
-    std::size_t start = 0;
+    std::size_t start = utf8.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
     while (start < utf8.size()) {
-        std::size_t end = utf8.find('\n', start);
+        std::size_t end = utf8.find_first_of("\r\n", start);
         if (end == std::string::npos)
             end = utf8.size();
-        std::string_view line(utf8.data() + start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
         if (entries.size() == kMostEntries)
             throw InputError(source + " holds more than " + std::to_string(kMostEntries) + " entries");
-        std::optional<Text> entry = DecodeLine(line);
+        std::optional<Text> entry = DecodeLine(std::string_view(utf8.data() + start, end - start));
         if (!entry)
             throw InputError(source + ": line " + std::to_string(entries.size() + 1) + " is not UTF-8 text");
         entries.push_back(std::move(*entry));
-        start = end + 1;
+        start = end + (utf8.compare(end, 2, "\r\n") == 0 ? 2 : 1);
     }
     if (entries.empty())
         throw InputError(source + " holds no entries");
@@ -71,14 +69,29 @@ std::vector<Text> SplitEntries(const std::string& utf8, const std::string& sourc
 std::vector<Text> ReadEntries(const std::string& path)
 {
     std::error_code error;
-    if (!std::filesystem::exists(path, error))
+    const auto status = std::filesystem::status(path, error);
+    if (!std::filesystem::exists(status))
         throw InputError(path + ": no such file");
-    if (std::filesystem::is_directory(path, error))
+    if (std::filesystem::is_directory(status))
         throw InputError(path + " is a folder, not a text file");
+    if (!std::filesystem::is_regular_file(status))
+        throw InputError(path + " is not a regular file (a device, a pipe or a socket): open a text file");
     std::ifstream file(path, std::ios::binary);
     if (!file)
         throw InputError(path + " cannot be read");
-    const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    std::string bytes;
+    std::size_t lineEnds = 0;
+    char chunk[1 << 16];
+    while (file.read(chunk, sizeof chunk) || file.gcount() > 0) {
+        const std::string_view read(chunk, static_cast<std::size_t>(file.gcount()));
+        if (bytes.size() + read.size() > kMostBytes)
+            throw InputError(path + " is larger than " + std::to_string(kMostBytes / (1024 * 1024))
+                             + " MiB, the most a file of entries may hold");
+        lineEnds += static_cast<std::size_t>(std::count(read.begin(), read.end(), '\n'));
+        if (lineEnds > kMostEntries)
+            throw InputError(path + " holds more than " + std::to_string(kMostEntries) + " entries");
+        bytes.append(read);
+    }
     if (file.bad())
         throw InputError(path + " cannot be read");
     return SplitEntries(bytes, path);

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <cstdio>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -48,9 +52,22 @@ TEST(Measurement, FirstFaultNamesTheRow)
 
 TEST(TextFile, ReadsLinesAndRefusesWhatIsNotATextOfEntries)
 {
-    EXPECT_EQ(SplitEntries("b\r\na\n\nZ\xC3\xA9\xF0\x9F\x98\x80", "t"),
-              (std::vector<Text>{u"b", u"a", u"", u"Z\u00E9\U0001F600"}));
-    EXPECT_EQ(SplitEntries("one\n", "t"), std::vector<Text>{u"one"});
+    const struct {
+        const char* name;
+        std::string bytes;
+        std::vector<Text> entries;
+    } cases[] = {
+        {"LF, CR LF and CR", "b\r\na\rc\nd", {u"b", u"a", u"c", u"d"}},
+        {"UTF-8 beyond ASCII", "Z\xC3\xA9\xF0\x9F\x98\x80", {u"Z\u00E9\U0001F600"}},
+        {"a final line end", "one\n", {u"one"}},
+        {"a final CR LF", "one\r\n", {u"one"}},
+        {"blank lines", "\n\r\n\rx", {u"", u"", u"", u"x"}},
+        {"one line end", "\n", {u""}},
+        {"a byte order mark", "\xEF\xBB\xBF" "7\n8", {u"7", u"8"}},
+        {"a mark only at the start", "7\n\xEF\xBB\xBF", {u"7", u"\uFEFF"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SplitEntries(c.bytes, "t"), c.entries) << c.name;
 
     const auto message = [](const std::string& bytes) {
         try {
@@ -64,11 +81,42 @@ TEST(TextFile, ReadsLinesAndRefusesWhatIsNotATextOfEntries)
     EXPECT_EQ(message("\xC0\xAF"), "list.txt: line 1 is not UTF-8 text") << "overlong";
     EXPECT_EQ(message("\xED\xA0\x80"), "list.txt: line 1 is not UTF-8 text") << "a surrogate";
     EXPECT_EQ(message(""), "list.txt holds no entries");
-    EXPECT_EQ(message(std::string(100001 * 2, '\n').replace(0, 1, "x")), "list.txt holds more than 100000 entries");
+    EXPECT_EQ(message("\xEF\xBB\xBF"), "list.txt holds no entries");
+    EXPECT_EQ(message(std::string(100000, '\n')), "accepted") << "the most entries";
+    EXPECT_EQ(message(std::string(100000, '\n') + "x"), "list.txt holds more than 100000 entries");
+}
 
+// What is not a regular file is refused before it is opened, and a file over
+// a limit is refused without reading past it.
+TEST(TextFile, RefusesDevicesPipesAndFilesOverTheLimits)
+{
     const std::string folder = ::testing::TempDir();
-    EXPECT_THROW(ReadEntries(folder), InputError);
-    EXPECT_THROW(ReadEntries(folder + "/no-such-file.txt"), InputError);
+    const auto message = [](const std::string& path) {
+        try {
+            ReadEntries(path);
+        } catch (const InputError& error) {
+            return std::string(error.what());
+        }
+        return std::string("accepted");
+    };
+    EXPECT_EQ(message(folder), folder + " is a folder, not a text file");
+    EXPECT_EQ(message(folder + "/no-such-file.txt"), folder + "/no-such-file.txt: no such file");
+    EXPECT_EQ(message("/dev/zero"), "/dev/zero is not a regular file (a device, a pipe or a socket): open a text file");
+    const std::string fifo = folder + "/entries.fifo";
+    std::remove(fifo.c_str());
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(message(fifo), fifo + " is not a regular file (a device, a pipe or a socket): open a text file");
+    std::remove(fifo.c_str());
+
+    const std::string large = folder + "/large.txt";
+    std::ofstream(large) << "x";
+    std::filesystem::resize_file(large, kMostBytes);  // one entry: "x" and NULs
+    EXPECT_EQ(message(large), "accepted") << "the most bytes";
+    std::filesystem::resize_file(large, kMostBytes + 1);
+    EXPECT_EQ(message(large), large + " is larger than 64 MiB, the most a file of entries may hold");
+    std::ofstream(large) << std::string(100001, '\n');
+    EXPECT_EQ(message(large), large + " holds more than 100000 entries");
+    std::remove(large.c_str());
 }
 
 TEST(CommandLine, DefaultsAndOptions)
