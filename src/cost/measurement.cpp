@@ -38,14 +38,15 @@ bool SameEntries(const CollectionRef& a, const CollectionRef& b)
 
 }  // namespace
 
-Measurement Measure(Routine routine, InputKind kind, const Shape& shape, const Input& input, int repeat)
+Measurement Measure(Routine routine, InputKind kind, const Shape& shape, const Input& input, int repeat,
+                    const std::atomic<bool>* cancel)
 {
     constexpr std::int16_t kFirstField = 0;
     const CollectionRef items = std::make_shared<Collection>(input.entries);
     const CollectionRef companion = std::make_shared<Collection>(input.companion);
     ScanCounts counts;
     const Result sentinel = Timed(items, companion, [&](CollectionRef& i, CollectionRef& c) {
-        counts = SortCounted(routine, i, c, kFirstField);
+        counts = SortCounted(routine, i, c, kFirstField, cancel);
     });
     const Result floor = Timed(items, companion, [&](CollectionRef& i, CollectionRef& c) {
         FloorSort(routine, i, c, kFirstField);

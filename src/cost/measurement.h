@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -37,7 +38,9 @@ std::optional<std::string> FirstFault(const std::vector<Measurement>& rows);
 
 // Runs the routine (counted) and then its floor on collections of `input`,
 // keyed by field 0 where the routine takes a field. Raises RuntimeError when
-// the routine cannot take the input, e.g. a text without that field.
-Measurement Measure(Routine routine, InputKind kind, const Shape& shape, const Input& input, int repeat);
+// the routine cannot take the input, e.g. a text without that field, and
+// ScanCancelled when `cancel` is set while the routine runs.
+Measurement Measure(Routine routine, InputKind kind, const Shape& shape, const Input& input, int repeat,
+                    const std::atomic<bool>* cancel = nullptr);
 
 }  // namespace sentinel

@@ -151,7 +151,10 @@ SweepOutcome RunSweep(const SweepPlan& plan, const SweepEvents& events, const st
                 : MakeInput(plan.kind, step.shape, step.n, plan.seed + static_cast<std::uint64_t>(step.n));
         }
         try {
-            outcome.rows.push_back(Measure(step.routine, plan.kind, step.shape, at->second, step.repeat));
+            outcome.rows.push_back(Measure(step.routine, plan.kind, step.shape, at->second, step.repeat, &cancel));
+        } catch (const ScanCancelled&) {
+            outcome.end = SweepEnd::Cancelled;
+            return outcome;
         } catch (const RuntimeError& error) {
             outcome.end = SweepEnd::Failed;
             outcome.error = std::string(NameOf(step.routine)) + " cannot take this input: " + error.Description();

@@ -70,8 +70,9 @@ struct SweepOutcome {
     std::vector<Measurement> rows;
 };
 
-// Runs the plan on this thread. `cancel` is read between measurements, so a
-// cancel takes effect when the measurement under way ends.
+// Runs the plan on this thread. `cancel` is read between measurements and
+// once an entry within the routine's run, so a cancel stops the measurement
+// under way too.
 SweepOutcome RunSweep(const SweepPlan& plan, const SweepEvents& events, const std::atomic<bool>& cancel);
 
 // RunSweep on a worker thread of its own. The events and `finished` are

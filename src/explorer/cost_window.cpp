@@ -200,7 +200,7 @@ void CostWindow::CancelSweep()
     if (!running_)
         return;
     runner_.Cancel();
-    settings_->Status().setText(QStringLiteral("Cancelling when the measurement under way ends…"));
+    settings_->Status().setText(QStringLiteral("Cancelling…"));
 }
 
 void CostWindow::Measured(const Measurement& row)

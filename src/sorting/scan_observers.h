@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 
@@ -68,9 +69,15 @@ struct NoScanCounting {
     void Dropped(std::size_t /*listSize*/) {}
 };
 
-// Adds up the counts.
+// Raised by a counted run that was asked to stop.
+struct ScanCancelled {};
+
+// Adds up the counts. With `cancel`, reads it once an entry (a relaxed load
+// beside a whole scan) and stops the run by raising ScanCancelled when it
+// is set.
 struct ScanCounter {
     ScanCounts counts;
+    const std::atomic<bool>* cancel = nullptr;
 
     template <class Key>
     void SentinelsComputed(const Key&, const Key&)
@@ -82,8 +89,16 @@ struct ScanCounter {
     {
         ++counts.keys;
     }
-    void Placed(std::size_t after, std::size_t listSize) { counts.AddEntry(after, listSize); }
-    void Dropped(std::size_t listSize) { counts.AddEntry(0, listSize); }
+    void Placed(std::size_t after, std::size_t listSize) { Add(after, listSize); }
+    void Dropped(std::size_t listSize) { Add(0, listSize); }
+
+private:
+    void Add(std::size_t after, std::size_t listSize)
+    {
+        counts.AddEntry(after, listSize);
+        if (cancel && cancel->load(std::memory_order_relaxed))
+            throw ScanCancelled{};
+    }
 };
 
 }  // namespace sentinel

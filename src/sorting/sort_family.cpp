@@ -103,9 +103,11 @@ void SortPairsByNumberUnique(CollectionRef& keys, CollectionRef& companion)
     RunUncounted(Routine::PairsUnique, keys, companion);
 }
 
-ScanCounts SortCounted(Routine routine, CollectionRef& items, CollectionRef& companion, std::int16_t fieldIndex)
+ScanCounts SortCounted(Routine routine, CollectionRef& items, CollectionRef& companion, std::int16_t fieldIndex,
+                       const std::atomic<bool>* cancel)
 {
     ScanCounter counter;
+    counter.cancel = cancel;
     RunRoutine(routine, items, companion, fieldIndex, counter);
     return counter.counts;
 }

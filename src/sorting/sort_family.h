@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <utility>
 
@@ -44,7 +45,10 @@ void SortPairsByNumberUnique(CollectionRef& keys, CollectionRef& companion);
 // Any routine of the family, its work counted, with the same result and the
 // same errors as the routine's own function. `companion` serves the paired
 // routines and `fieldIndex` the field routines; the others leave both alone.
-ScanCounts SortCounted(Routine routine, CollectionRef& items, CollectionRef& companion, std::int16_t fieldIndex);
+// When `cancel` is set during the run, it raises ScanCancelled within one
+// entry's scan and leaves the collections as they were.
+ScanCounts SortCounted(Routine routine, CollectionRef& items, CollectionRef& companion, std::int16_t fieldIndex,
+                       const std::atomic<bool>* cancel = nullptr);
 
 // The same, recording every step of the scan (see scan_trace.h).
 ScanTrace SortTraced(Routine routine, CollectionRef& items, CollectionRef& companion, std::int16_t fieldIndex);

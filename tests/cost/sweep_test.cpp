@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <chrono>
 #include <condition_variable>
+#include <future>
+#include <thread>
 #include <mutex>
 
 #include "cost/growth.h"
 #include "cost/input_error.h"
 #include "cost/sweep.h"
+#include "runtime/conversions.h"
 
 namespace sentinel {
 namespace {
@@ -154,6 +158,44 @@ TEST(SweepRunner, ReportsProgressAndStopsOnCancel)
     EXPECT_EQ(progress.front().total, planned);
     EXPECT_GT(progress[static_cast<std::size_t>(measured) - 1].secondsLeft, 0.0);
     EXPECT_FALSE(progress.back().current.empty());
+}
+
+// Texts alike in their first 200 units make every test compare them whole:
+// at 20,000 of them one run takes half a minute. A cancel stops it within
+// the entry under way, and a second run after it measures as a first would.
+TEST(SweepRunner, CancelStopsTheMeasurementUnderWay)
+{
+    SweepPlan plan;
+    plan.routines = {Routine::Strings};
+    plan.kind = InputKind::File;
+    plan.shapes = {Shape::AsGiven};
+    for (int i = 20000; i > 0; --i)
+        plan.fileEntries.push_back(Text(200, u'A') + WholeNumberText(i));
+    plan.sizes = {20000};
+    plan.repeat = 1;
+    std::promise<SweepOutcome> finished;
+    SweepRunner runner;
+    std::promise<void> started;
+    runner.Start(plan, {nullptr, [&](const SweepProgress& p) { if (p.done == 0) started.set_value(); }},
+                 [&](const SweepOutcome& outcome) { finished.set_value(outcome); });
+    started.get_future().wait();
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));  // well into the measurement
+    runner.Cancel();
+    std::future<SweepOutcome> outcome = finished.get_future();
+    ASSERT_EQ(outcome.wait_for(std::chrono::seconds(5)), std::future_status::ready);
+    const SweepOutcome cancelled = outcome.get();
+    EXPECT_EQ(cancelled.end, SweepEnd::Cancelled);
+    EXPECT_TRUE(cancelled.rows.empty());
+    runner.Wait();
+
+    plan.fileEntries.resize(3);
+    plan.sizes = {3};
+    std::promise<SweepOutcome> again;
+    runner.Start(plan, {}, [&](const SweepOutcome& o) { again.set_value(o); });
+    const SweepOutcome second = again.get_future().get();
+    EXPECT_EQ(second.end, SweepEnd::Completed);
+    ASSERT_EQ(second.rows.size(), 1U);
+    EXPECT_TRUE(second.rows[0].identical);
 }
 
 }  // namespace
