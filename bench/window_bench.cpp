@@ -66,7 +66,8 @@ void ExplorerPostedEventDelay(benchmark::State& state)
 {
     using Clock = std::chrono::steady_clock;
     for (auto _ : state) {
-        CostWindow window([](const QString& problem) { std::fprintf(stderr, "%s\n", qPrintable(problem)); });
+        CostWindow window([](const QString& problem) { std::fprintf(stderr, "%s\n", qPrintable(problem)); },
+                          [](const QString&) { return true; });
         window.show();
         for (QListWidget* list : window.findChildren<QListWidget*>())
             for (int row = 0; row < list->count(); ++row)

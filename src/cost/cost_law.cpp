@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <type_traits>
 
+#include "cost/text_file.h"
 #include "sorting/routine_keys.h"
 
 namespace sentinel {
@@ -64,7 +65,7 @@ OrderMeasures MeasureOrder(const std::vector<std::size_t>& ranks, std::size_t di
 // The law, entry by entry, with the placed keys counted by rank.
 template <class Key>
 Prediction Predict(const std::vector<Key>& keys, const std::vector<std::size_t>& ranks, std::size_t distinct,
-                   const Key& low, const Key& high, bool strict)
+                   const Key& low, const Key& high, bool strict, Drops& drops)
 {
     Prediction predicted;
     if (keys.empty())
@@ -80,6 +81,8 @@ Prediction Predict(const std::vector<Key>& keys, const std::vector<std::size_t>&
         if (!fits) {
             predicted.steps += m + 1;
             ++predicted.dropped;
+            ++(key < low ? drops.belowLow : high < key ? drops.aboveHigh : key == low || key == high ? drops.atSentinel
+                                                                                                    : drops.repeated);
             continue;
         }
         predicted.steps += 1 + smaller;
@@ -91,6 +94,30 @@ Prediction Predict(const std::vector<Key>& keys, const std::vector<std::size_t>&
 }
 
 }  // namespace
+
+std::optional<std::string> DropWarning(Routine routine, const CostLaw& law)
+{
+    const Drops& drops = law.drops;
+    const std::int64_t n = law.predicted.placed + law.predicted.dropped;
+    const std::int64_t beyond = drops.belowLow + drops.aboveHigh + drops.atSentinel;
+    if (2 * beyond <= n)
+        return std::nullopt;
+    const auto count = [n](std::int64_t keys) {
+        return (keys == n ? "all " : std::to_string(keys) + " of ") + std::to_string(n) + " keys";
+    };
+    const Sentinels& sentinels = SentinelsOf(routine);
+    const std::string low = ToUtf8(TextOf(sentinels.low));
+    const std::string high = ToUtf8(TextOf(sentinels.high));
+    std::string why;
+    for (const auto& [keys, where] : {std::pair{drops.aboveHigh, "lie above the high sentinel " + high},
+                                      std::pair{drops.belowLow, "lie below the low sentinel " + low},
+                                      std::pair{drops.atSentinel, std::string("equal a sentinel")}})
+        if (keys > 0)
+            why += (why.empty() ? "" : ", ") + count(keys) + " " + where;
+    const char* between = IsStrict(routine) ? " between " : " from ";
+    const char* and_ = IsStrict(routine) ? " and " : " to ";
+    return why + "; " + std::string(NameOf(routine)) + " keeps only keys" + between + low + and_ + high;
+}
 
 std::optional<double> SortednessOf(std::int64_t orderedPairs, std::int64_t n)
 {
@@ -113,7 +140,7 @@ CostLaw ApplyCostLaw(Routine routine, const std::vector<Value>& entries, std::in
         const std::vector<std::size_t> ranks = RanksOf(keys, distinct);
         law.order = MeasureOrder<Key>(ranks, distinct);
         law.predicted = Predict(keys, ranks, distinct, Key(keyOf(sentinels.low)), Key(keyOf(sentinels.high)),
-                                IsStrict(routine));
+                                IsStrict(routine), law.drops);
     });
     return law;
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "runtime/value.h"
@@ -49,9 +50,18 @@ struct Prediction {
     }
 };
 
+// Why the entries the law predicts dropped are dropped.
+struct Drops {
+    std::int64_t belowLow = 0;
+    std::int64_t aboveHigh = 0;
+    std::int64_t atSentinel = 0;  // strict routines: equal to a sentinel
+    std::int64_t repeated = 0;  // strict routines: the key already placed
+};
+
 struct CostLaw {
     OrderMeasures order;
     Prediction predicted;
+    Drops drops;
 };
 
 // The order of the entries' keys, as the routine reads them, and what the
@@ -59,6 +69,13 @@ struct CostLaw {
 // scan. `fieldIndex` serves the field routines. Raises RuntimeError where
 // the routine would (a missing field).
 CostLaw ApplyCostLaw(Routine routine, const std::vector<Value>& entries, std::int16_t fieldIndex);
+
+// A line for the user when more than half of the entries would be dropped
+// for being beyond or at a sentinel, e.g. "all 50 keys lie above the high
+// sentinel ZZZZZZZZZZZZZ; SortStrings keeps only keys from 0 to
+// ZZZZZZZZZZZZZ"; nothing otherwise. Repeats under a strict routine are
+// what it is for, and never warned of.
+std::optional<std::string> DropWarning(Routine routine, const CostLaw& law);
 
 // The sortedness a count of ordered pairs among n keys stands for.
 std::optional<double> SortednessOf(std::int64_t orderedPairs, std::int64_t n);

@@ -70,6 +70,12 @@ std::string Describe(const Step& step, int repeats)
 
 }  // namespace
 
+Input PlanInput(const SweepPlan& plan, const Shape& shape, std::int32_t n)
+{
+    return plan.kind == InputKind::File ? FirstEntries(plan.fileEntries, n)
+                                        : MakeInput(plan.kind, shape, n, plan.seed + static_cast<std::uint64_t>(n));
+}
+
 std::vector<std::int32_t> DoublingSizes(std::int32_t from, std::int32_t to)
 {
     std::vector<std::int32_t> sizes;
@@ -145,11 +151,8 @@ SweepOutcome RunSweep(const SweepPlan& plan, const SweepEvents& events, const st
         if (i > 0 && steps[i - 1].n != step.n)
             inputs.clear();  // every shape of the smaller size is done
         auto [at, made] = inputs.try_emplace({step.shape, step.n});
-        if (made) {
-            at->second = plan.kind == InputKind::File
-                ? FirstEntries(plan.fileEntries, step.n)
-                : MakeInput(plan.kind, step.shape, step.n, plan.seed + static_cast<std::uint64_t>(step.n));
-        }
+        if (made)
+            at->second = PlanInput(plan, step.shape, step.n);
         try {
             outcome.rows.push_back(Measure(step.routine, plan.kind, step.shape, at->second, step.repeat, &cancel));
         } catch (const ScanCancelled&) {

@@ -40,6 +40,10 @@ struct SweepPlan {
     bool IsOrderSweep() const;
 };
 
+// The input a plan measures in a shape at size n: made from the plan's seed,
+// or the first n entries of its file.
+Input PlanInput(const SweepPlan& plan, const Shape& shape, std::int32_t n);
+
 // from, 2 from, 4 from, ... while below `to`, and `to` itself.
 std::vector<std::int32_t> DoublingSizes(std::int32_t from, std::int32_t to);
 // kDefaultSmallest, doubling up to kDefaultLargest.

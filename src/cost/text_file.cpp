@@ -66,6 +66,29 @@ std::vector<Text> SplitEntries(const std::string& utf8, const std::string& sourc
     return entries;
 }
 
+std::string ToUtf8(TextView text)
+{
+    std::string bytes;
+    bytes.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t code = text[i];
+        const bool high = code >= 0xD800 && code <= 0xDBFF;
+        if (high && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF)
+            code = 0x10000 + ((code - 0xD800) << 10) + (text[++i] - 0xDC00);
+        else if (code >= 0xD800 && code <= 0xDFFF)
+            code = 0xFFFD;
+        if (code < 0x80) {
+            bytes.push_back(static_cast<char>(code));
+            continue;
+        }
+        const int length = code < 0x800 ? 2 : code < 0x10000 ? 3 : 4;
+        bytes.push_back(static_cast<char>((0xF00 >> length) | (code >> (6 * (length - 1)))));
+        for (int k = length - 2; k >= 0; --k)
+            bytes.push_back(static_cast<char>(0x80 | ((code >> (6 * k)) & 0x3F)));
+    }
+    return bytes;
+}
+
 std::vector<Text> ReadEntries(const std::string& path)
 {
     std::error_code error;

@@ -24,6 +24,8 @@
 
 #include "cost/csv.h"
 #include "cost/input_error.h"
+#include "cost/preview.h"
+#include "runtime/runtime_error.h"
 #include "cost/text_file.h"
 #include "explorer/export_file.h"
 #include "explorer/results_model.h"
@@ -33,11 +35,6 @@
 namespace sentinel {
 namespace {
 
-QString Duration(double seconds)
-{
-    return seconds < 1 ? QStringLiteral("under a second") : QStringLiteral("about %1 s").arg(std::ceil(seconds));
-}
-
 // Asks for a path to save to; empty when the user cancels.
 QString SavePath(QWidget* parent, const QString& title, const QString& name, const QString& filter)
 {
@@ -46,12 +43,16 @@ QString SavePath(QWidget* parent, const QString& title, const QString& name, con
 
 }  // namespace
 
-CostWindow::CostWindow(Complaint complain, QWidget* parent)
-    : QMainWindow(parent), complain_(std::move(complain)), results_(new ResultsModel(this)),
+CostWindow::CostWindow(Complaint complain, Confirmation confirm, QWidget* parent)
+    : QMainWindow(parent), complain_(std::move(complain)), confirm_(std::move(confirm)), results_(new ResultsModel(this)),
       charts_(CreateCostCharts()), settings_(new SettingsPanel), redraw_(new QTimer(this))
 {
     if (!complain_)
         complain_ = [this](const QString& problem) { QMessageBox::warning(this, windowTitle(), problem); };
+    if (!confirm_)
+        confirm_ = [this](const QString& question) {
+            return QMessageBox::question(this, windowTitle(), question) == QMessageBox::Yes;
+        };
     setWindowTitle(QStringLiteral("Sentinel insertion: cost explorer"));
     // Small sizes are measured faster than charts are drawn: draw at most ten times a second.
     redraw_->setSingleShot(true);
@@ -60,10 +61,10 @@ CostWindow::CostWindow(Complaint complain, QWidget* parent)
 
     tabs_ = new QTabWidget;
     tabs_->setAccessibleName(QStringLiteral("Charts and results"));
-    tabs_->addTab(charts_.time, QStringLiteral("&Time"));
-    tabs_->addTab(charts_.steps, QStringLiteral("S&teps"));
+    tabs_->addTab(charts_.time, QStringLiteral("T&ime"));
+    tabs_->addTab(charts_.steps, QStringLiteral("&Steps"));
     tabs_->addTab(charts_.order, QStringLiteral("Or&der"));
-    tabs_->addTab(CreateTable(), QStringLiteral("&Results"));
+    tabs_->addTab(CreateTable(), QStringLiteral("Res&ults"));
     stepView_ = new StepView([this](const QString& problem) { complain_(problem); });
     tabs_->addTab(stepView_, QStringLiteral("Step t&hrough"));
     connect(&settings_->RunButton(), &QPushButton::clicked, this, &CostWindow::StartSweep);
@@ -100,6 +101,8 @@ CostWindow::~CostWindow()
 {
     runner_.Cancel();
     runner_.Wait();  // no event of the worker outlives the window
+    if (reader_.joinable())
+        reader_.join();  // a read is bounded by the file limits
 }
 
 QChart& CostWindow::TimeChart() const noexcept
@@ -154,28 +157,73 @@ void CostWindow::CreateMenus()
     measure->addAction(QStringLiteral("&Cancel"), QKeySequence(Qt::Key_Escape), this, &CostWindow::CancelSweep);
 }
 
-bool CostWindow::OpenInput(const QString& path)
+void CostWindow::OpenInput(const QString& path)
 {
-    try {
-        settings_->ChooseFile(QFileInfo(path).fileName(), ReadEntries(QFile::encodeName(path).toStdString()));
-    } catch (const InputError& error) {
-        complain_(QString::fromUtf8(error.what()));
-        return false;
+    if (reading_ || running_)
+        return;
+    if (reader_.joinable())
+        reader_.join();
+    reading_ = true;
+    settings_->SetRunning(true);
+    settings_->Status().setText(QStringLiteral("Reading %1…").arg(QFileInfo(path).fileName()));
+    reader_ = std::thread([this, path] {
+        std::vector<Text> entries;
+        QString problem;
+        try {
+            entries = ReadEntries(QFile::encodeName(path).toStdString());
+        } catch (const InputError& error) {
+            problem = QString::fromUtf8(error.what());
+        }
+        QMetaObject::invokeMethod(
+            this, [this, path, entries = std::move(entries), problem] { FileRead(path, entries, problem); },
+            Qt::QueuedConnection);
+    });
+}
+
+void CostWindow::FileRead(const QString& path, const std::vector<Text>& entries, const QString& problem)
+{
+    reading_ = false;
+    settings_->SetRunning(false);
+    if (!problem.isEmpty()) {
+        settings_->Status().setText(QStringLiteral("Not opened: %1").arg(problem));
+        complain_(problem);
+        return;
     }
-    return true;
+    settings_->ChooseFile(QFileInfo(path).fileName(), entries);
+    settings_->Status().setText(
+        QStringLiteral("Opened %1: %2 entries. Run (F5) to measure it.").arg(QFileInfo(path).fileName()).arg(entries.size()));
+}
+
+// Asks before a run of over a minute, or one that drops most of a file.
+bool CostWindow::ConfirmPlan(const SweepPlan& plan)
+{
+    QStringList reasons;
+    try {
+        const double seconds = EstimateSeconds(plan);
+        if (seconds > 60)
+            reasons << QStringLiteral("This run takes %1.").arg(QString::fromStdString(Duration(seconds)));
+        for (const std::string& warning : DropWarnings(plan))
+            reasons << QString::fromStdString(warning) + QStringLiteral(".");
+    } catch (const RuntimeError&) {
+        return true;  // the sweep says what a routine cannot take
+    }
+    return reasons.isEmpty() || confirm_(reasons.join(QStringLiteral("\n")) + QStringLiteral("\n\nRun it?"));
 }
 
 void CostWindow::StartSweep()
 {
-    if (running_)
+    if (running_ || reading_)
         return;
-    SweepPlan plan = settings_->Plan();
+    SweepPlan plan;
     try {
+        plan = settings_->Plan();
         CheckPlan(plan);
     } catch (const InputError& error) {
         complain_(QString::fromUtf8(error.what()));
         return;  // the results shown stay
     }
+    if (!ConfirmPlan(plan))
+        return;
     results_->Clear();
     DrawCharts(charts_, results_->Rows());
     SetRunning(true);
@@ -217,7 +265,7 @@ void CostWindow::Progressed(const SweepProgress& progress)
     if (!progress.current.empty())
         settings_->Status().setText(QString::fromStdString(progress.current) + QStringLiteral("\n")
                                     + (progress.done == 0 ? QStringLiteral("estimating the time left")
-                                                          : Duration(progress.secondsLeft) + QStringLiteral(" left")));
+                                                          : QString::fromStdString(Duration(progress.secondsLeft)) + QStringLiteral(" left")));
 }
 
 void CostWindow::Finished(const SweepOutcome& outcome)

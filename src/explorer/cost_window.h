@@ -3,6 +3,8 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <thread>
+#include <vector>
 
 #include "cost/sweep.h"
 #include "explorer/cost_charts.h"
@@ -29,18 +31,24 @@ public:
     // Told of a problem the user must see: a bad file, a plan that cannot
     // be measured, a failed export. Shows a message box unless replaced.
     using Complaint = std::function<void(const QString&)>;
+    // Asked before a run that takes over a minute or drops most of its
+    // input; true to go on. Asks in a message box unless replaced.
+    using Confirmation = std::function<bool(const QString&)>;
 
-    explicit CostWindow(Complaint complain = {}, QWidget* parent = nullptr);
+    explicit CostWindow(Complaint complain = {}, Confirmation confirm = {}, QWidget* parent = nullptr);
     ~CostWindow() override;
 
     // What the buttons and menus do, for keyboard users and tests alike.
     void StartSweep();
     void CancelSweep();
-    bool OpenInput(const QString& path);
+    // Reads the file on a thread of its own; the window answers meanwhile,
+    // and takes the entries, or complains, when it is read.
+    void OpenInput(const QString& path);
     bool ExportCsv(const QString& path);
     bool ExportChart(const QString& path);
 
     bool Running() const noexcept { return running_; }
+    bool Reading() const noexcept { return reading_; }
     QChart& TimeChart() const noexcept;
     QChart& StepsChart() const noexcept;
     const ResultsModel& Results() const noexcept { return *results_; }
@@ -49,12 +57,15 @@ public:
 private:
     QTableView* CreateTable();
     void CreateMenus();
+    bool ConfirmPlan(const SweepPlan& plan);
+    void FileRead(const QString& path, const std::vector<Text>& entries, const QString& problem);
     void Measured(const Measurement& row);
     void Progressed(const SweepProgress& progress);
     void Finished(const SweepOutcome& outcome);
     void SetRunning(bool running);
 
     Complaint complain_;
+    Confirmation confirm_;
     ResultsModel* results_;
     CostCharts charts_;
     SettingsPanel* settings_;
@@ -64,6 +75,8 @@ private:
 
     bool running_ = false;
     SweepRunner runner_;
+    bool reading_ = false;
+    std::thread reader_;
 };
 
 }  // namespace sentinel

@@ -10,6 +10,8 @@
 
 #include "cost/csv.h"
 #include "cost/growth.h"
+#include "cost/preview.h"
+#include "runtime/runtime_error.h"
 #include "explorer/cost_charts.h"
 #include "explorer/export_file.h"
 
@@ -58,10 +60,23 @@ QByteArray ChartPng(const std::vector<Measurement>& rows, bool orderSweep)
     return PngOf(shown);
 }
 
+// The estimate and any warning, on standard error before the sweep starts.
+// Input a routine cannot take is left for the sweep to report.
+void Preview(const SweepPlan& plan)
+{
+    try {
+        std::fprintf(stderr, "sentinel-cost: this run takes %s\n", Duration(EstimateSeconds(plan)).c_str());
+        for (const std::string& warning : DropWarnings(plan))
+            std::fprintf(stderr, "sentinel-cost: %s\n", warning.c_str());
+    } catch (const RuntimeError&) {
+    }
+}
+
 }  // namespace
 
 int RunHeadless(const CommandLine& line)
 {
+    Preview(line.plan);
     const SweepOutcome outcome = RunSweep(line.plan, {}, false);
     if (outcome.end == SweepEnd::Failed) {
         std::fprintf(stderr, "sentinel-cost: %s\n", outcome.error.c_str());

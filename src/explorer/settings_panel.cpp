@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <span>
 
+#include "cost/input_error.h"
 #include "qt_glue/qt_text.h"
 
 namespace sentinel {
@@ -91,7 +92,7 @@ QWidget* SettingsPanel::CreateInputGroup()
     kind_->addItem(QStringLiteral("Vector texts \"x,y,z\" (field 0)"), int(InputKind::Vectors));
     kind_->addItem(QStringLiteral("Whole numbers with a companion list"), int(InputKind::Pairs));
     connect(kind_, &QComboBox::currentIndexChanged, this, &SettingsPanel::KindChanged);
-    openFile_ = Button(QStringLiteral("&Open file…"), QStringLiteral("Open an input file"));
+    openFile_ = Button(QStringLiteral("Op&en file…"), QStringLiteral("Open an input file"));
 
     auto* input = new QGroupBox(QStringLiteral("Input"));
     auto* layout = new QVBoxLayout(input);
@@ -169,8 +170,8 @@ QWidget* SettingsPanel::CreateSizesGroup()
     auto* sizes = new QGroupBox(QStringLiteral("Sweep"));
     auto* layout = new QFormLayout(sizes);
     layout->addRow(QStringLiteral("S&weep"), sweep_);
-    layout->addRow(QStringLiteral("&From"), sizeFrom_);
-    layout->addRow(QStringLiteral("T&o"), sizeTo_);
+    layout->addRow(QStringLiteral("Fr&om"), sizeFrom_);
+    layout->addRow(QStringLiteral("&To"), sizeTo_);
     layout->addRow(QStringLiteral("&Levels"), levels_);
     layout->addRow(QStringLiteral("Re&petitions"), repeat_);
     SweepChanged();
@@ -186,8 +187,7 @@ QWidget* SettingsPanel::CreateRunControls()
     progress_->setValue(0);
     progress_->setAccessibleName(QStringLiteral("Progress"));
     status_ = new QLabel;
-    status_->setWordWrap(true);
-    status_->setAccessibleName(QStringLiteral("Measurement under way"));
+    status_->setWordWrap(true);  // no accessible name: a label reads as its text
 
     auto* controls = new QWidget;
     auto* layout = new QVBoxLayout(controls);
@@ -268,9 +268,12 @@ SweepPlan SettingsPanel::Plan() const
         plan.shapes = OrderSweepShapes(0, 1, levels_->value());
         plan.sizes = {sizeFrom_->value()};
     } else {
+        if (sizeFrom_->value() > sizeTo_->value())
+            throw InputError("From (" + std::to_string(sizeFrom_->value()) + ") lies above To ("
+                             + std::to_string(sizeTo_->value()) + "): choose sizes from the smaller to the larger");
         const std::vector<Shape> shapes = ShapeChoices();
         plan.shapes = Checked<Shape>(*shapes_, shapes);
-        plan.sizes = DoublingSizes(sizeFrom_->value(), std::max(sizeFrom_->value(), sizeTo_->value()));
+        plan.sizes = DoublingSizes(sizeFrom_->value(), sizeTo_->value());
     }
     plan.repeat = repeat_->value();
     return plan;

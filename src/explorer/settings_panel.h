@@ -25,7 +25,8 @@ class SettingsPanel : public QWidget {
 public:
     explicit SettingsPanel(QWidget* parent = nullptr);
 
-    // The plan the settings describe; CheckPlan says whether it can be measured.
+    // The plan the settings describe; CheckPlan says whether it can be
+    // measured. Raises InputError when From lies above To.
     SweepPlan Plan() const;
     // Offers the file's entries as the input and chooses it, to be measured whole.
     void ChooseFile(const QString& fileName, std::vector<Text> entries);

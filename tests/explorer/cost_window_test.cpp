@@ -29,7 +29,23 @@ namespace {
 
 class CostWindowTest : public ::testing::Test {
 protected:
-    CostWindowTest() : window([this](const QString& problem) { complaints.append(problem); }) {}
+    CostWindowTest()
+        : window([this](const QString& problem) { complaints.append(problem); },
+                 [this](const QString& question) {
+                     questions.append(question);
+                     return true;
+                 })
+    {
+    }
+
+    // Opens a file as the menu does and waits for it to be read; false when
+    // it was refused.
+    bool Open(const std::string& path)
+    {
+        const auto before = complaints.size();
+        window.OpenInput(QString::fromStdString(path));
+        return QTest::qWaitFor([this] { return !window.Reading(); }, 10000) && complaints.size() == before;
+    }
 
     QSpinBox& Spin(const char* name)
     {
@@ -49,6 +65,7 @@ protected:
     bool Finishes() { return QTest::qWaitFor([this] { return !window.Running(); }, 60000); }
 
     QStringList complaints;
+    QStringList questions;
     CostWindow window;
     QTemporaryDir folder;
 };
@@ -97,7 +114,7 @@ TEST_F(CostWindowTest, ABadFileOrPlanIsRefusedAndTheResultsStay)
 
     const std::string bad = folder.filePath("latin1.txt").toStdString();
     std::ofstream(bad) << "ok\nd\xE9j\xE0\n";
-    EXPECT_FALSE(window.OpenInput(QString::fromStdString(bad)));
+    EXPECT_FALSE(Open(bad));
     ASSERT_EQ(complaints.size(), 1);
     EXPECT_TRUE(complaints[0].contains("line 2 is not UTF-8")) << complaints[0].toStdString();
 
@@ -114,7 +131,7 @@ TEST_F(CostWindowTest, AFileIsMeasuredAsGiven)
 {
     const std::string path = folder.filePath("words.txt").toStdString();
     std::ofstream(path) << "pear\napple\nfig\n";
-    ASSERT_TRUE(window.OpenInput(QString::fromStdString(path)));
+    ASSERT_TRUE(Open(path));
     window.StartSweep();
     ASSERT_TRUE(Finishes());
     ASSERT_EQ(window.Results().rowCount(), 3);  // SortNumbers, n = 3, three repetitions
@@ -211,8 +228,8 @@ TEST_F(CostWindowTest, ATypedListTooLongOrEmptyIsRefusedAndKept)
 TEST(ResultsModel, ShowsARowThatDiffersFromTheFloorInRedAndSortsByValue)
 {
     ResultsModel model;
-    model.Append({Routine::Numbers, InputKind::Numbers, Shape::Random, 1000, 1, 2e-4, 1e-4, true, {}});
-    model.Append({Routine::Numbers, InputKind::Numbers, Shape::Random, 250, 1, 3e-5, 1e-5, false, {}});
+    model.Append({Routine::Numbers, InputKind::Numbers, Shape::Random, 1000, 1, 2e-4, 1e-4, true, {}, {}});
+    model.Append({Routine::Numbers, InputKind::Numbers, Shape::Random, 250, 1, 3e-5, 1e-5, false, {}, {}});
     EXPECT_FALSE(model.data(model.index(0, 0), Qt::ForegroundRole).isValid());
     EXPECT_EQ(model.data(model.index(1, 0), Qt::ForegroundRole).value<QBrush>().color().red(), 0xd0);
     EXPECT_EQ(model.data(model.index(1, 7), Qt::DisplayRole).toString(), "NO");

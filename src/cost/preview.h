@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "cost/sweep.h"
+
+namespace sentinel {
+
+// What a plan will do, told before it runs.
+
+// About how many seconds the plan takes on this machine: each measurement's
+// steps, as the law of the cost finds them in the input it will measure,
+// times the seconds a step takes here, as a short probe of each routine on
+// the plan's own kind of input finds; the floor beside it as n log n. Above
+// 8,192 entries the steps are scaled from the input's first 8,192 by n
+// squared. The plan must pass CheckPlan.
+double EstimateSeconds(const SweepPlan& plan);
+
+// One line for each routine that would drop more than half of the plan's
+// largest input for being beyond or at a sentinel (see DropWarning): a
+// file's read whole, made keys by a sample.
+std::vector<std::string> DropWarnings(const SweepPlan& plan);
+
+// "under a second", "about 40 s", "about 3 min".
+std::string Duration(double seconds);
+
+}  // namespace sentinel
