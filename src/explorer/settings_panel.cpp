@@ -201,27 +201,38 @@ QWidget* SettingsPanel::CreateRunControls()
     return controls;
 }
 
+// A file is measured as given and made data in the chosen shapes: the
+// shapes that do not apply are unchecked and disabled, and the made shapes
+// checked before a file was chosen come back with made data.
 void SettingsPanel::KindChanged()
 {
     const bool file = static_cast<InputKind>(kind_->currentData().toInt()) == InputKind::File;
-    for (int row = 0; row < shapes_->count(); ++row) {
-        QListWidgetItem& item = *shapes_->item(row);
-        const bool asGiven = kAllShapes[row] == Shape::AsGiven;
-        const bool fits = file == asGiven;
-        item.setFlags(fits ? item.flags() | Qt::ItemIsEnabled : item.flags() & ~Qt::ItemIsEnabled);
-        if (asGiven)
-            item.setCheckState(file ? Qt::Checked : Qt::Unchecked);
+    if (file && OrderSweep())
+        sweep_->setCurrentIndex(0);  // a file is measured as given
+    if (file != fileChosen_) {
+        for (int row = 0; row < shapes_->count(); ++row) {
+            QListWidgetItem& item = *shapes_->item(row);
+            const bool asGiven = kAllShapes[static_cast<std::size_t>(row)] == Shape::AsGiven;
+            item.setFlags(file == asGiven ? item.flags() | Qt::ItemIsEnabled : item.flags() & ~Qt::ItemIsEnabled);
+            if (asGiven) {
+                item.setCheckState(file ? Qt::Checked : Qt::Unchecked);
+            } else if (file) {
+                item.setData(Qt::UserRole, item.checkState());
+                item.setCheckState(Qt::Unchecked);
+            } else {
+                item.setCheckState(item.data(Qt::UserRole).value<Qt::CheckState>());
+            }
+        }
     }
     const int largest = file ? static_cast<int>(fileEntries_.size()) : kLargestSize;
     sizeFrom_->setMaximum(largest);
     sizeTo_->setMaximum(largest);
-    if (file && OrderSweep())
-        sweep_->setCurrentIndex(0);  // a file is measured as given
-    if (file != fileChosen_) {  // the whole file, or back to the made data's sizes
+    if (file != fileChosen_ || fileRead_) {  // the whole file, or back to the made data's sizes
         sizeFrom_->setValue(file ? largest : kDefaultSmallest);
         sizeTo_->setValue(file ? largest : kDefaultLargest);
     }
     fileChosen_ = file;
+    fileRead_ = false;
 }
 
 bool SettingsPanel::OrderSweep() const
@@ -252,7 +263,7 @@ void SettingsPanel::ChooseFile(const QString& fileName, std::vector<Text> entrie
         kind_->addItem(label, int(InputKind::File));
     else
         kind_->setItemText(at, label);
-    fileChosen_ = false;  // a new file is measured whole
+    fileRead_ = true;  // a new file is measured whole
     kind_->setCurrentIndex(kind_->findData(int(InputKind::File)));
     KindChanged();
 }

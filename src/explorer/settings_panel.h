@@ -68,7 +68,8 @@ private:
     QLabel* status_;
 
     std::vector<Text> fileEntries_;
-    bool fileChosen_ = false;  // the sizes were last set for the file
+    bool fileChosen_ = false;  // the settings were last set for the file
+    bool fileRead_ = false;  // a file was just read, to be measured whole
 };
 
 }  // namespace sentinel

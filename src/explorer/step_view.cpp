@@ -8,7 +8,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QShortcut>
 #include <QSlider>
 #include <QSpinBox>
 #include <QStackedWidget>
@@ -31,6 +30,7 @@ QPushButton* Button(const QString& caption, const QString& name, const QString& 
 {
     auto* button = new QPushButton(caption);
     button->setAccessibleName(name);
+    button->setAutoDefault(true);  // Return presses the button that has focus
     button->setToolTip(tip);
     return button;
 }
@@ -66,15 +66,17 @@ StepView::StepView(Complaint complain, QWidget* parent)
         else
             PlayOrPause();
     });
-    const auto shortcut = [this](QKeySequence keys, auto action) {
-        auto* shortcut = new QShortcut(keys, this, action);
-        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
-    };
-    shortcut(Qt::Key_Space, [this] { PlayOrPause(); });
-    shortcut(Qt::Key_Right, [this] { StepTest(1); });
-    shortcut(Qt::Key_Left, [this] { StepTest(-1); });
-    shortcut(Qt::Key_Down, [this] { StepEntry(1); });
-    shortcut(Qt::Key_Up, [this] { StepEntry(-1); });
+    // The stepping keys belong to the canvas: other controls keep their own.
+    canvas_->SetKeyHandler([this](int key) {
+        switch (key) {
+        case Qt::Key_Space: PlayOrPause(); return true;
+        case Qt::Key_Right: StepTest(1); return true;
+        case Qt::Key_Left: StepTest(-1); return true;
+        case Qt::Key_Down: StepEntry(1); return true;
+        case Qt::Key_Up: StepEntry(-1); return true;
+        default: return false;
+        }
+    });
     SettingsChanged();
     ShowEvents(0);
 }
@@ -130,7 +132,7 @@ QWidget* StepView::CreateSettings()
     field_ = new QSpinBox;
     field_->setRange(0, 2);
     field_->setAccessibleName(QStringLiteral("Field index"));
-    load_ = Button(QStringLiteral("&Load"), QStringLiteral("Load"), QStringLiteral("Record the routine's run on this list"));
+    load_ = Button(QStringLiteral("L&oad"), QStringLiteral("Load"), QStringLiteral("Record the routine's run on this list"));
     connect(load_, &QPushButton::clicked, this, &StepView::Load);
     connect(source_, &QComboBox::currentIndexChanged, this, &StepView::SettingsChanged);
     connect(routine_, &QComboBox::currentIndexChanged, this, &StepView::SettingsChanged);
@@ -142,7 +144,9 @@ QWidget* StepView::CreateSettings()
     form->addRow(QString(), CreateSourceDetails());
     auto* routineRow = new QHBoxLayout;
     routineRow->addWidget(routine_, 1);
-    routineRow->addWidget(new QLabel(QStringLiteral("field")));
+    auto* fieldLabel = new QLabel(QStringLiteral("fi&eld"));
+    fieldLabel->setBuddy(field_);
+    routineRow->addWidget(fieldLabel);
     routineRow->addWidget(field_);
     routineRow->addWidget(load_);
     auto* routineLabel = new QLabel(QStringLiteral("&Routine"));
@@ -175,7 +179,7 @@ QWidget* StepView::CreateControls()
             ShowEvents(static_cast<std::size_t>(events));
     });
     counts_ = new QLabel;
-    counts_->setAccessibleName(QStringLiteral("Counts so far"));
+    // No accessible name: a label reads as its text, and says when it changes.
     counts_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* controls = new QWidget;

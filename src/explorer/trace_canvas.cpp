@@ -1,5 +1,6 @@
 #include "explorer/trace_canvas.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -180,6 +181,7 @@ void TraceCanvas::Builder::Outcome()
     else if (dropped && !canvas_.Finished())
         outcome = QStringLiteral("Dropped: %1.").arg(ToQString(frame.dropped.back().reason));
     Line(large_, dropped ? kDropped : Colour(QPalette::Text), outcome);
+    layout_.outcome = outcome;
 }
 
 // One bar per input entry, as tall as the most positions a scan can test
@@ -232,6 +234,24 @@ void TraceCanvas::Builder::Result()
                    : QStringLiteral("\u2717 differs from the stable sort"));
 }
 
+TraceCanvas::TraceCanvas(QWidget* parent) : QWidget(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void TraceCanvas::SetKeyHandler(std::function<bool(int key)> handle)
+{
+    handleKey_ = std::move(handle);
+}
+
+void TraceCanvas::keyPressEvent(QKeyEvent* event)
+{
+    if (handleKey_ && event->modifiers() == Qt::NoModifier && handleKey_(event->key()))
+        event->accept();
+    else
+        QWidget::keyPressEvent(event);
+}
+
 void TraceCanvas::ShowFrame(const StepThrough* run, std::size_t events)
 {
     run_ = run;
@@ -251,6 +271,8 @@ std::vector<Text> TraceCanvas::ListedTexts() const
 void TraceCanvas::Relayout()
 {
     layout_ = Builder(*this).Build();
+    // What a screen reader reads of the canvas besides its name.
+    setAccessibleDescription(layout_.outcome);
     setMinimumHeight(layout_.height);
     update();
 }

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -17,9 +18,12 @@ namespace sentinel {
 // frame or the width changes; painting only draws it.
 class TraceCanvas : public QWidget {
 public:
-    using QWidget::QWidget;
+    explicit TraceCanvas(QWidget* parent = nullptr);
 
     void ShowFrame(const StepThrough* run, std::size_t events);
+    // Keys pressed while the canvas has focus go to `handle` first, which
+    // says whether it took them.
+    void SetKeyHandler(std::function<bool(int key)> handle);
 
     const StepThrough::Frame& Frame() const noexcept { return frame_; }
     // The texts of the list's entries, sentinels left out.
@@ -27,6 +31,7 @@ public:
     bool Finished() const noexcept { return run_ && events_ == run_->Events(); }
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -59,6 +64,7 @@ private:
         std::vector<Bar> bars;
         std::optional<QLine> gapMarker;  // in the gap under test
         QColor markerColour;
+        QString outcome;  // the test written out, or what happened to the entry
         int height = 0;
     };
 
@@ -69,6 +75,7 @@ private:
     std::size_t events_ = 0;
     StepThrough::Frame frame_;
     Layout layout_;
+    std::function<bool(int)> handleKey_;
 };
 
 }  // namespace sentinel

@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QLabel>
 #include <QBrush>
 #include <QChart>
 #include <QChartView>
@@ -132,11 +138,23 @@ TEST_F(CostWindowTest, AFileIsMeasuredAsGiven)
     const std::string path = folder.filePath("words.txt").toStdString();
     std::ofstream(path) << "pear\napple\nfig\n";
     ASSERT_TRUE(Open(path));
+    QListWidget* shapes = nullptr;
+    for (QListWidget* list : window.findChildren<QListWidget*>())
+        if (list->accessibleName() == "Shapes")
+            shapes = list;
+    for (int row = 0; row < shapes->count(); ++row)
+        EXPECT_EQ(shapes->item(row)->checkState() == Qt::Checked, shapes->item(row)->text() == "given")
+            << shapes->item(row)->text().toStdString() << ": only what is measured reads as checked";
     window.StartSweep();
     ASSERT_TRUE(Finishes());
     ASSERT_EQ(window.Results().rowCount(), 3);  // SortNumbers, n = 3, three repetitions
     EXPECT_EQ(window.Results().Rows()[0].shape, Shape::AsGiven);
     EXPECT_EQ(window.Results().Rows()[0].n, 3);
+
+    for (QComboBox* box : window.findChildren<QComboBox*>())
+        if (box->accessibleName() == "Input kind")
+            box->setCurrentIndex(0);
+    EXPECT_EQ(shapes->item(0)->checkState(), Qt::Checked) << "random comes back with made data";
 }
 
 // An order sweep at one size: one row a level, each on its own sortedness,
@@ -172,6 +190,84 @@ TEST_F(CostWindowTest, AnOrderSweepMeasuresEachLevelAndDrawsCostAgainstOrder)
         for (int row = 0; row < list->count(); ++row)
             renamed = renamed || list->item(row)->text() == "swaps:12";
     EXPECT_TRUE(renamed);
+}
+
+// The mnemonic letters of what a keyboard user can reach on the page in view.
+QStringList Mnemonics(QWidget& window)
+{
+    QStringList letters;
+    const auto take = [&](const QString& text) {
+        const qsizetype at = QString(text).replace("&&", "").indexOf('&');
+        if (at >= 0 && at + 1 < text.size())
+            letters << text.mid(at + 1, 1).toLower();
+    };
+    for (QAction* menu : window.findChild<QMenuBar*>()->actions())
+        take(menu->text());
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(&window))
+            continue;
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            take(label->text());
+        else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            take(button->text());
+        else if (auto* tabs = qobject_cast<QTabBar*>(widget))
+            for (int tab = 0; tab < tabs->count(); ++tab)
+                take(tabs->tabText(tab));
+    }
+    return letters;
+}
+
+TEST_F(CostWindowTest, MnemonicsAreUniqueOnEveryPage)
+{
+    window.show();
+    auto& tabs = *window.findChild<QTabWidget*>();
+    for (int tab = 0; tab < tabs.count(); ++tab) {
+        tabs.setCurrentIndex(tab);
+        const QStringList letters = Mnemonics(window);
+        EXPECT_GE(letters.size(), 9);
+        EXPECT_EQ(QSet<QString>(letters.begin(), letters.end()).size(), letters.size())
+            << tabs.tabText(tab).toStdString() << ": " << letters.join(' ').toStdString();
+    }
+}
+
+// Labels whose text changes read as that text; the stepping keys belong to
+// the canvas, and Return presses the button that has focus.
+TEST_F(CostWindowTest, TheKeyboardAndScreenReadersReachTheStepThrough)
+{
+    window.show();
+    window.findChild<QTabWidget*>()->setCurrentWidget(&window.Stepper());
+    StepView& stepper = window.Stepper();
+    QPushButton* load = nullptr;
+    for (QPushButton* button : stepper.findChildren<QPushButton*>())
+        if (button->accessibleName() == "Load")
+            load = button;
+    ASSERT_TRUE(load);
+    load->setFocus();
+    QTest::keyClick(load, Qt::Key_Return);
+    ASSERT_TRUE(stepper.Recording()) << "Return pressed Load";
+    QTest::keyClick(load, Qt::Key_Space);  // presses Load again, plays nothing
+    EXPECT_EQ(stepper.Shown(), 0U);
+    auto& canvas = const_cast<TraceCanvas&>(stepper.Canvas());
+    QTest::keyClick(&canvas, Qt::Key_Right);
+    QTest::keyClick(&canvas, Qt::Key_Right);
+    EXPECT_EQ(stepper.Shown(), 2U);
+    EXPECT_TRUE(canvas.accessibleDescription().contains(u'\u2192')) << "the test written out";
+    QTest::keyClick(&canvas, Qt::Key_Down);
+    EXPECT_EQ(stepper.Shown(), stepper.Recording()->EndOfEntry(2));
+    QSpinBox* field = nullptr;
+    for (QSpinBox* box : stepper.findChildren<QSpinBox*>())
+        if (box->accessibleName() == "Field index")
+            field = box;
+    QTest::keyClick(field, Qt::Key_Up);
+    EXPECT_EQ(field->value(), 1) << "the spin box keeps its keys";
+
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->text().startsWith("keys ")) {
+            QAccessibleInterface* read = QAccessible::queryAccessibleInterface(label);
+            ASSERT_TRUE(read);
+            EXPECT_EQ(read->text(QAccessible::Name), label->text());
+        }
+    }
 }
 
 // Steps through the start-up data with every routine: the end shows the
