@@ -1,6 +1,10 @@
 #include "cost/command_line.h"
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <charconv>
+#include <filesystem>
 #include <cmath>
 
 #include "cost/input_error.h"
@@ -91,8 +95,11 @@ void TakeOption(std::string_view option, std::string_view value, CommandLine& li
         given.shapes = true;
     } else if (option == "--sizes") {
         line.plan.sizes.clear();
-        for (const std::string_view size : SplitAtCommas(value))
-            line.plan.sizes.push_back(WholeNumber(option, size, 1, kLargestSize));
+        for (const std::string_view size : SplitAtCommas(value)) {
+            const int n = WholeNumber(option, size, 1, kLargestSize);
+            if (std::find(line.plan.sizes.begin(), line.plan.sizes.end(), n) == line.plan.sizes.end())
+                line.plan.sizes.push_back(n);
+        }
         given.sizes = true;
     } else if (option == "--repeat") {
         line.plan.repeat = WholeNumber(option, value, 1, kMostRepeats);
@@ -100,7 +107,7 @@ void TakeOption(std::string_view option, std::string_view value, CommandLine& li
         line.plan.shapes = OrderSweep(value);
         given.orderSweep = true;
     } else if (option == "--csv") {
-        line.csvPath = value;
+        line.csvPath = value == "/dev/stdout" ? "-" : value;
     } else if (option == "--chart") {
         line.chartPath = value;
     } else {
@@ -133,6 +140,41 @@ void CompletePlan(CommandLine& line, const Given& given)
         line.plan.sizes = file ? std::vector{static_cast<std::int32_t>(line.plan.fileEntries.size())} : DefaultSizes();
 }
 
+// Qt's own options, which a QApplication takes: those after the first word
+// take a value.
+constexpr std::string_view kQtFlags[] = {"-reverse", "-widgetcount", "-nograb", "-dograb", "-sync"};
+constexpr std::string_view kQtOptionsWithValue[] = {
+    "-platform", "-platformpluginpath", "-platformtheme", "-plugin", "-qwindowgeometry", "-qwindowicon",
+    "-qwindowtitle", "-session", "-style", "-stylesheet", "-display", "-geometry"};
+
+// How many arguments a Qt option at `option` takes up: 0 when it is not one.
+std::size_t QtOptionLength(std::string_view option)
+{
+    if (!option.starts_with('-') || option.starts_with("--"))
+        return 0;
+    const std::string_view name = option.substr(0, option.find('='));
+    if (std::find(std::begin(kQtFlags), std::end(kQtFlags), name) != std::end(kQtFlags))
+        return 1;
+    if (std::find(std::begin(kQtOptionsWithValue), std::end(kQtOptionsWithValue), name) != std::end(kQtOptionsWithValue))
+        return name.size() < option.size() ? 1 : 2;
+    return 0;
+}
+
+// Refuses, before anything is measured, a path that cannot be written.
+void CheckWritable(std::string_view option, const std::string& path)
+{
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path file(path);
+    const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+    if (fs::is_directory(file, error))
+        throw InputError(std::string(option) + ": " + path + " is a folder");
+    if (!fs::is_directory(folder, error))
+        throw InputError(std::string(option) + ": " + path + " cannot be written: no folder " + folder.string());
+    if (access(folder.c_str(), W_OK) != 0)
+        throw InputError(std::string(option) + ": " + path + " cannot be written: the folder is not writable");
+}
+
 }  // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments)
@@ -145,6 +187,12 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments)
             line.help = true;
             return line;
         }
+        if (const std::size_t length = QtOptionLength(option)) {
+            if (i + length > arguments.size())
+                throw InputError(std::string(option) + " needs a value");
+            i += length - 1;
+            continue;
+        }
         if (i + 1 == arguments.size() || !option.starts_with("--"))
             throw InputError(option.starts_with("--") ? std::string(option) + " needs a value"
                                                       : "unknown argument \"" + std::string(option) + "\"");
@@ -152,6 +200,10 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments)
     }
     CompletePlan(line, given);
     CheckPlan(line.plan);
+    if (!line.csvPath.empty() && line.csvPath != "-")
+        CheckWritable("--csv", line.csvPath);
+    if (!line.chartPath.empty())
+        CheckWritable("--chart", line.chartPath);
     return line;
 }
 
@@ -197,7 +249,8 @@ Options:
                    Default: 250,500,1000,2000,4000,8000,16000; a file: all of it.
   --repeat N       measurements of each routine, shape and size (1 to 100).
                    Default: 3.
-  --csv FILE       write every measurement as CSV:
+  --csv FILE       write every measurement as CSV (FILE - for standard output,
+                   the summary then goes to standard error):
                    routine,kind,shape,n,repeat,seconds,floor_seconds,identical,
                    keys,steps,placed,dropped,moves,level,sortedness,
                    ordered_pairs,unordered_pairs,predicted_steps,
@@ -205,6 +258,9 @@ Options:
   --chart FILE     write the chart of time against n as a PNG image (of cost
                    against order for an order sweep).
   --help           show this text.
+
+The window also takes Qt's own options, such as -platform offscreen or
+-style Fusion.
 
 A bad argument or file exits with status 2 and one line on standard error,
 and writes nothing. A result that differs from the standard stable sort's, or

@@ -12,7 +12,7 @@ namespace sentinel {
 struct CommandLine {
     SweepPlan plan;
     std::string inputPath;  // --input: the plan's entries are read from it
-    std::string csvPath;
+    std::string csvPath;  // "-" for standard output
     std::string chartPath;
     bool help = false;
 
@@ -20,9 +20,11 @@ struct CommandLine {
 };
 
 // Reads the arguments after the program's name, and the file of --input.
+// Qt's own options (-platform NAME, -style NAME, ...) are passed over, for
+// the window's QApplication to take. Repeated sizes are measured once.
 // Raises InputError, with one line for the user, on an unknown option or
-// value, a missing value, a bad number or size, a bad file, or a plan that
-// cannot be measured.
+// value, a missing value, a bad number or size, a bad file, an output file
+// that cannot be written, or a plan that cannot be measured.
 CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments);
 
 // What --help prints.

@@ -18,9 +18,9 @@
 namespace sentinel {
 namespace {
 
-void PrintSummary(const std::vector<GrowthSummary>& summaries)
+void PrintSummary(std::FILE* out, const std::vector<GrowthSummary>& summaries)
 {
-    std::printf("%-24s %-11s %9s %9s %9s %14s %9s\n", "routine", "shape", "largest n", "time ^", "steps ^",
+    std::fprintf(out, "%-24s %-11s %9s %9s %9s %14s %9s\n", "routine", "shape", "largest n", "time ^", "steps ^",
                 "ns per step", "x floor");
     for (const GrowthSummary& s : summaries) {
         const auto exponent = [](double value) {
@@ -29,20 +29,20 @@ void PrintSummary(const std::vector<GrowthSummary>& summaries)
                 std::snprintf(text, sizeof text, "%.2f", value);
             return std::string(text);
         };
-        std::printf("%-24s %-11s %9d %9s %9s %14.3f %9.2f\n", std::string(NameOf(s.routine)).c_str(),
+        std::fprintf(out, "%-24s %-11s %9d %9s %9s %14.3f %9.2f\n", std::string(NameOf(s.routine)).c_str(),
                     std::string(NameOf(s.shape)).c_str(), s.largestN, exponent(s.timeExponent).c_str(),
                     exponent(s.stepExponent).c_str(), s.secondsPerStep * 1e9, s.floorRatio);
     }
 }
 
-void PrintOrder(const std::vector<Measurement>& rows)
+void PrintOrder(std::FILE* out, const std::vector<Measurement>& rows)
 {
     std::int32_t n = 0;
     const std::vector<OrderPoint> points = OrderPoints(rows, n);
-    std::printf("\nAt n = %d:\n%-24s %-14s %10s %12s %12s %12s %10s\n", n, "routine", "shape", "sortedness", "steps",
+    std::fprintf(out, "\nAt n = %d:\n%-24s %-14s %10s %12s %12s %12s %10s\n", n, "routine", "shape", "sortedness", "steps",
                 "moves", "shifted", "ms");
     for (const OrderPoint& p : points)
-        std::printf("%-24s %-14s %10.3f %12lld %12lld %12lld %10.3f\n", std::string(NameOf(p.routine)).c_str(),
+        std::fprintf(out, "%-24s %-14s %10.3f %12lld %12lld %12lld %10.3f\n", std::string(NameOf(p.routine)).c_str(),
                     NameOf(p.shape).c_str(), p.sortedness, static_cast<long long>(p.steps),
                     static_cast<long long>(p.moves), static_cast<long long>(p.shifted), p.seconds * 1e3);
 }
@@ -82,18 +82,23 @@ int RunHeadless(const CommandLine& line)
         std::fprintf(stderr, "sentinel-cost: %s\n", outcome.error.c_str());
         return 2;
     }
-    PrintSummary(Summarize(outcome.rows));
+    // Standard output carries the CSV when asked for it; the summary then goes aside.
+    const bool csvToOutput = line.csvPath == "-";
+    std::FILE* summary = csvToOutput ? stderr : stdout;
+    PrintSummary(summary, Summarize(outcome.rows));
     if (line.plan.IsOrderSweep())
-        PrintOrder(outcome.rows);
+        PrintOrder(summary, outcome.rows);
     std::ostringstream csv;
     WriteCsv(csv, outcome.rows);
     const QByteArray chart = line.chartPath.empty() ? QByteArray() : ChartPng(outcome.rows, line.plan.IsOrderSweep());
-    if (!line.csvPath.empty() && !WriteWhole(QString::fromStdString(line.csvPath), QByteArray::fromStdString(csv.str()))) {
+    if (csvToOutput)
+        std::fputs(csv.str().c_str(), stdout);
+    else if (!line.csvPath.empty() && !WriteWhole(QString::fromStdString(line.csvPath), QByteArray::fromStdString(csv.str()))) {
         std::fprintf(stderr, "sentinel-cost: %s could not be written\n", line.csvPath.c_str());
         return 2;
     }
     if (!line.chartPath.empty() && !WriteWhole(QString::fromStdString(line.chartPath), chart)) {
-        if (!line.csvPath.empty())
+        if (!line.csvPath.empty() && !csvToOutput)
             QFile::remove(QString::fromStdString(line.csvPath));  // all or nothing
         std::fprintf(stderr, "sentinel-cost: %s could not be written\n", line.chartPath.c_str());
         return 2;

@@ -20,11 +20,11 @@ namespace {
 TEST(Csv, WritesTheHeaderAndOneLinePerMeasurement)
 {
     std::ostringstream out;
-    const CostLaw law{{375000, 124500, 0.75}, {1002, 376000, 1000, 0, 125500}};
+    const CostLaw law{{375000, 124500, 0.75}, {1002, 376000, 1000, 0, 125500}, {}};
     WriteCsv(out, {{Routine::NumbersUnique, InputKind::Numbers, {ShapeKind::Sorted, 0.75}, 1000, 2, 0.00125, 0.0005,
                     true, {1002, 376000, 1000, 0, 125500, 9000}, law},
                    {Routine::Pairs, InputKind::File, Shape::AsGiven, 1, 1, 1e-6, 2e-6, false, {3, 1, 1, 0, 1, 1},
-                    {{0, 0, std::nullopt}, {3, 1, 1, 0, 1}}}});
+                    {{0, 0, std::nullopt}, {3, 1, 1, 0, 1}, {}}}});
     EXPECT_EQ(out.str(),
               "routine,kind,shape,n,repeat,seconds,floor_seconds,identical,keys,steps,placed,dropped,moves,"
               "level,sortedness,ordered_pairs,unordered_pairs,predicted_steps,predicted_moves,shifted\n"
@@ -38,7 +38,7 @@ TEST(Csv, WritesTheHeaderAndOneLinePerMeasurement)
 TEST(Measurement, FirstFaultNamesTheRow)
 {
     Measurement row{Routine::Numbers, InputKind::Numbers, Shape::Random, 2, 1, 1e-6, 1e-6, true, {4, 3, 2, 0, 3, 2},
-                    {{1, 0, 1.0}, {4, 3, 2, 0, 3}}};
+                    {{1, 0, 1.0}, {4, 3, 2, 0, 3}, {}}};
     EXPECT_EQ(FirstFault({row}), std::nullopt);
     Measurement miscounted = row;
     miscounted.repeat = 2;
@@ -154,6 +154,11 @@ TEST(CommandLine, DefaultsAndOptions)
     EXPECT_EQ(order.plan.shapes, OrderSweepShapes(0, 1, 5));
     EXPECT_EQ(ParseCommandLine({"--order-sweep", "0:1:0.01", "--sizes", "7"}).plan.shapes.size(), 101U)
         << "100 steps, the most";
+
+    EXPECT_EQ(ParseCommandLine({"--sizes", "100,7,100"}).plan.sizes, (std::vector<std::int32_t>{100, 7}));
+    const CommandLine qt = ParseCommandLine({"-platform", "offscreen", "-style=Fusion", "-reverse", "--repeat", "2"});
+    EXPECT_EQ(qt.plan.repeat, 2) << "Qt's options are left to Qt";
+    EXPECT_EQ(ParseCommandLine({"--csv", "/dev/stdout"}).csvPath, "-");
 }
 
 TEST(CommandLine, RefusesBadArgumentsWithOneLine)
@@ -164,7 +169,8 @@ TEST(CommandLine, RefusesBadArgumentsWithOneLine)
         {"--kind", "words", "--input", "x"}, {"--csv"},         {"--colour", "red"},  {"stray"},
         {"--input", "/no/such/file"}, {"--order-sweep", "0:1"}, {"--order-sweep", "0:1.1:0.1"},
         {"--order-sweep", "0:1:0.3"}, {"--order-sweep", "0:1:0.001"}, {"--order-sweep", "0:1:0.1", "--sizes", "5,6"},
-        {"--order-sweep", "0:1:0.5", "--shapes", "random"},
+        {"--order-sweep", "0:1:0.5", "--shapes", "random"}, {"-platform"}, {"-unknown"},
+        {"--csv", "/no/such/folder/rows.csv"}, {"--chart", "/"},
     };
     for (const auto& arguments : bad) {
         try {

@@ -371,6 +371,12 @@ TEST(SentinelCostProgram, HeadlessWritesTheCsvAndTheChartWithNoDisplay)
     EXPECT_EQ(rows.readAll().count('\n'), 2 * 3 * 2);
     EXPECT_FALSE(QImage(png).isNull());
     EXPECT_EQ(RunProgram({"--help"}).exitCode, 0);
+
+    const Ran piped = RunProgram({"--sizes", "10", "--repeat", "1", "--csv", "-"});
+    ASSERT_EQ(piped.exitCode, 0) << piped.error.toStdString();
+    EXPECT_TRUE(piped.out.startsWith("routine,kind,shape,")) << "the CSV on standard output";
+    EXPECT_EQ(piped.out.count('\n'), 1 + 3);
+    EXPECT_TRUE(piped.error.contains("largest n")) << "the summary aside";
 }
 
 TEST(SentinelCostProgram, BadInputExitsWithStatusTwoAndOneLineAndWritesNothing)
