@@ -209,11 +209,11 @@ void SettingsPanel::KindChanged()
     const bool file = static_cast<InputKind>(kind_->currentData().toInt()) == InputKind::File;
     if (file && OrderSweep())
         sweep_->setCurrentIndex(0);  // a file is measured as given
-    if (file != fileChosen_) {
-        for (int row = 0; row < shapes_->count(); ++row) {
-            QListWidgetItem& item = *shapes_->item(row);
-            const bool asGiven = kAllShapes[static_cast<std::size_t>(row)] == Shape::AsGiven;
-            item.setFlags(file == asGiven ? item.flags() | Qt::ItemIsEnabled : item.flags() & ~Qt::ItemIsEnabled);
+    for (int row = 0; row < shapes_->count(); ++row) {
+        QListWidgetItem& item = *shapes_->item(row);
+        const bool asGiven = kAllShapes[static_cast<std::size_t>(row)] == Shape::AsGiven;
+        item.setFlags(file == asGiven ? item.flags() | Qt::ItemIsEnabled : item.flags() & ~Qt::ItemIsEnabled);
+        if (file != fileChosen_) {
             if (asGiven) {
                 item.setCheckState(file ? Qt::Checked : Qt::Unchecked);
             } else if (file) {

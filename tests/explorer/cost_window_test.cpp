@@ -137,11 +137,14 @@ TEST_F(CostWindowTest, AFileIsMeasuredAsGiven)
 {
     const std::string path = folder.filePath("words.txt").toStdString();
     std::ofstream(path) << "pear\napple\nfig\n";
-    ASSERT_TRUE(Open(path));
     QListWidget* shapes = nullptr;
     for (QListWidget* list : window.findChildren<QListWidget*>())
         if (list->accessibleName() == "Shapes")
             shapes = list;
+    QListWidgetItem& given = *shapes->item(shapes->count() - 1);
+    EXPECT_FALSE(given.flags() & Qt::ItemIsEnabled) << "made data is never measured as given";
+    ASSERT_TRUE(Open(path));
+    EXPECT_TRUE(given.flags() & Qt::ItemIsEnabled);
     for (int row = 0; row < shapes->count(); ++row)
         EXPECT_EQ(shapes->item(row)->checkState() == Qt::Checked, shapes->item(row)->text() == "given")
             << shapes->item(row)->text().toStdString() << ": only what is measured reads as checked";
