@@ -72,7 +72,7 @@ TEST(Growth, FitsTheExponentOfSyntheticPowerLaws)
     for (const std::int32_t n : {1000, 2000, 4000})
         for (const double noise : {0.9, 1.0, 1.3})  // the median is the middle repetition
             rows.push_back({Routine::Numbers, InputKind::Numbers, Shape::Random, n, 1, noise * 1e-9 * n * n,
-                            0.5 * 1e-9 * n * n, true, {n + 2, std::int64_t{n} * n / 4, n, 0, 0}});
+                            0.5 * 1e-9 * n * n, true, {n + 2, std::int64_t{n} * n / 4, n, 0, 0}, {}});
     const std::vector<GrowthSummary> summaries = Summarize(rows);
     ASSERT_EQ(summaries.size(), 1U);
     EXPECT_NEAR(summaries[0].timeExponent, 2.0, 1e-9);
