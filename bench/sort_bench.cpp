@@ -160,7 +160,7 @@ double SweepExponent(const SummaryReporter& reporter, const std::string& name, c
         const std::string size = std::string("/").append(std::to_string(n));
         points.emplace_back(n, reporter.Micros(name + size) - (baseline.empty() ? 0.0 : reporter.Micros(baseline + size)));
     }
-    return FittedExponent(points);
+    return FitGrowth(points).slope;
 }
 
 void PrintSummary(const SummaryReporter& reporter)

@@ -18,30 +18,13 @@ struct AtSize {
 
 }  // namespace
 
-double Median(std::vector<double> values)
+LineFit FitGrowth(const std::vector<std::pair<double, double>>& points)
 {
-    if (values.empty())
-        return std::numeric_limits<double>::quiet_NaN();
-    std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
-
-double FittedExponent(const std::vector<std::pair<double, double>>& points)
-{
-    double count = 0, sumX = 0, sumY = 0, sumXX = 0, sumXY = 0;
-    std::set<double> sizes;
-    for (const auto& [n, y] : points) {
-        if (!(n > 0 && y > 0))
-            continue;
-        const double x = std::log(n);
-        const double logY = std::log(y);
-        count += 1, sumX += x, sumY += logY, sumXX += x * x, sumXY += x * logY;
-        sizes.insert(n);
-    }
-    if (sizes.size() < 2)
-        return std::numeric_limits<double>::quiet_NaN();
-    return (count * sumXY - sumX * sumY) / (count * sumXX - sumX * sumX);
+    std::vector<std::pair<double, double>> logs;
+    for (const auto& [n, y] : points)
+        if (n > 0 && y > 0)
+            logs.emplace_back(std::log(n), std::log(y));
+    return FitLine(logs);
 }
 
 std::vector<GrowthSummary> Summarize(const std::vector<Measurement>& rows)
@@ -63,12 +46,16 @@ std::vector<GrowthSummary> Summarize(const std::vector<Measurement>& rows)
         std::vector<std::pair<double, double>> times;
         std::vector<std::pair<double, double>> steps;
         for (const auto& [n, at] : bySize[key]) {
-            points.push_back({n, Median(at.seconds), Median(at.floorSeconds), at.steps});
+            const auto [fewest, most] = std::minmax_element(at.seconds.begin(), at.seconds.end());
+            const auto outliers = std::count_if(at.seconds.begin(), at.seconds.end(),
+                                                [&](double seconds) { return IsOutlier(seconds, at.seconds); });
+            points.push_back({n, Median(at.seconds), Median(at.floorSeconds), at.steps, *fewest, *most,
+                              static_cast<int>(outliers)});
             times.emplace_back(n, points.back().seconds);
             steps.emplace_back(n, static_cast<double>(at.steps));
         }
         const SizePoint& largest = points.back();
-        summaries.push_back({key.first, key.second, points, FittedExponent(times), FittedExponent(steps), largest.n,
+        summaries.push_back({key.first, key.second, points, FitGrowth(times), FitGrowth(steps), largest.n,
                              largest.steps > 0 ? largest.seconds / static_cast<double>(largest.steps) : 0,
                              largest.seconds / largest.floorSeconds});
     }

@@ -5,24 +5,24 @@
 #include <vector>
 
 #include "cost/measurement.h"
+#include "cost/statistics.h"
 
 namespace sentinel {
 
-// The middle value, or the mean of the two middle values of an even count;
-// NaN for none.
-double Median(std::vector<double> values);
+// The growth of y = a * n^b, by least squares on log y over log n: the
+// slope is the exponent b, with its interval and R². Points with n or y not
+// above 0 are left out; NaN when fewer than two distinct n remain.
+LineFit FitGrowth(const std::vector<std::pair<double, double>>& points);
 
-// The growth exponent b of y = a * n^b, by least squares on log y over
-// log n. Points with n or y not above 0 are left out; NaN when fewer than
-// two distinct n remain.
-double FittedExponent(const std::vector<std::pair<double, double>>& points);
-
-// One size of a series: the medians of its repetitions.
+// One size of a series: the medians of its repetitions, and their spread.
 struct SizePoint {
     std::int32_t n;
     double seconds;
     double floorSeconds;
     std::int64_t steps;
+    double fewestSeconds;
+    double mostSeconds;
+    int outliers;  // repetitions more than three median absolute deviations from the median
 };
 
 // How one routine's cost grows on one shape, over all the sizes measured.
@@ -31,8 +31,8 @@ struct GrowthSummary {
     Routine routine;
     Shape shape;
     std::vector<SizePoint> points;  // by n, ascending
-    double timeExponent;
-    double stepExponent;
+    LineFit timeFit;  // the slope is the growth exponent of the time
+    LineFit stepFit;
     std::int32_t largestN;
     double secondsPerStep;  // at the largest n
     double floorRatio;  // the routine's time over the floor's, at the largest n

@@ -18,9 +18,14 @@
 namespace sentinel {
 namespace {
 
-QString Exponent(double exponent)
+// "n^1.98 ± 0.03", the growth exponent with its 95 % interval.
+QString Exponent(const LineFit& fit)
 {
-    return std::isnan(exponent) ? QStringLiteral("n^?") : QStringLiteral("n^%1").arg(exponent, 0, 'f', 2);
+    if (std::isnan(fit.slope))
+        return QStringLiteral("n^?");
+    const QString exponent = QStringLiteral("n^%1").arg(fit.slope, 0, 'f', 2);
+    return std::isnan(fit.slopeHalfWidth95) ? exponent
+                                            : exponent + QStringLiteral(" ± %1").arg(fit.slopeHalfWidth95, 0, 'f', 2);
 }
 
 QLineSeries* AddLine(QChart& chart, const QString& name, const std::map<std::int32_t, double>& points,
@@ -132,9 +137,9 @@ void DrawCharts(const CostCharts& charts, const std::vector<Measurement>& rows)
         }
         const QColor color = palette[static_cast<qsizetype>(i) % palette.size()];
         const QString name = ToQString(NameOf(series.routine)) + ", " + ToQString(NameOf(series.shape));
-        AddLine(time, name + " (" + Exponent(series.timeExponent) + ")", seconds, color, Qt::SolidLine);
+        AddLine(time, name + " (" + Exponent(series.timeFit) + ")", seconds, color, Qt::SolidLine);
         AddLine(time, name + ": floor", floorSeconds, color, Qt::DashLine);
-        AddLine(steps, name + " (" + Exponent(series.stepExponent) + ")", counted, color, Qt::SolidLine);
+        AddLine(steps, name + " (" + Exponent(series.stepFit) + ")", counted, color, Qt::SolidLine);
         shapes.insert(series.shape);
     }
     AddClosedForms(steps, shapes, sizes);

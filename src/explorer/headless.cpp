@@ -20,18 +20,19 @@ namespace {
 
 void PrintSummary(std::FILE* out, const std::vector<GrowthSummary>& summaries)
 {
-    std::fprintf(out, "%-24s %-11s %9s %9s %9s %14s %9s\n", "routine", "shape", "largest n", "time ^", "steps ^",
-                "ns per step", "x floor");
+    std::fprintf(out, "%-24s %-11s %9s %15s %6s %9s %14s %9s\n", "routine", "shape", "largest n", "time ^ (95 %)",
+                 "R2", "steps ^", "ns per step", "x floor");
+    const auto number = [](const char* format, double value) {
+        char text[24] = "-";
+        if (!std::isnan(value))
+            std::snprintf(text, sizeof text, format, value);
+        return std::string(text);
+    };
     for (const GrowthSummary& s : summaries) {
-        const auto exponent = [](double value) {
-            char text[16] = "-";
-            if (!std::isnan(value))
-                std::snprintf(text, sizeof text, "%.2f", value);
-            return std::string(text);
-        };
-        std::fprintf(out, "%-24s %-11s %9d %9s %9s %14.3f %9.2f\n", std::string(NameOf(s.routine)).c_str(),
-                    std::string(NameOf(s.shape)).c_str(), s.largestN, exponent(s.timeExponent).c_str(),
-                    exponent(s.stepExponent).c_str(), s.secondsPerStep * 1e9, s.floorRatio);
+        const std::string time = number("%.2f", s.timeFit.slope) + number(" ± %.2f", s.timeFit.slopeHalfWidth95);
+        std::fprintf(out, "%-24s %-11s %9d %15s %6s %9s %14.3f %9.2f\n", std::string(NameOf(s.routine)).c_str(),
+                     NameOf(s.shape).c_str(), s.largestN, time.c_str(), number("%.3f", s.timeFit.rSquared).c_str(),
+                     number("%.2f", s.stepFit.slope).c_str(), s.secondsPerStep * 1e9, s.floorRatio);
     }
 }
 

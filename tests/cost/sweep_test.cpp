@@ -64,9 +64,9 @@ TEST(Sweep, MadeOrderedInputsFollowTheClosedForms)
 
 TEST(Growth, FitsTheExponentOfSyntheticPowerLaws)
 {
-    EXPECT_NEAR(FittedExponent({{100, 3e-4}, {200, 1.2e-3}, {400, 4.8e-3}}), 2.0, 1e-9);
-    EXPECT_NEAR(FittedExponent({{10, 5}, {1000, 500}, {0, 1}, {50, -1}}), 1.0, 1e-9) << "non-positive points left out";
-    EXPECT_TRUE(std::isnan(FittedExponent({{100, 1}, {100, 2}}))) << "one size fits no slope";
+    EXPECT_NEAR(FitGrowth({{100, 3e-4}, {200, 1.2e-3}, {400, 4.8e-3}}).slope, 2.0, 1e-9);
+    EXPECT_NEAR(FitGrowth({{10, 5}, {1000, 500}, {0, 1}, {50, -1}}).slope, 1.0, 1e-9) << "non-positive points left out";
+    EXPECT_TRUE(std::isnan(FitGrowth({{100, 1}, {100, 2}}).slope)) << "one size fits no slope";
 
     std::vector<Measurement> rows;
     for (const std::int32_t n : {1000, 2000, 4000})
@@ -75,8 +75,8 @@ TEST(Growth, FitsTheExponentOfSyntheticPowerLaws)
                             0.5 * 1e-9 * n * n, true, {n + 2, std::int64_t{n} * n / 4, n, 0, 0}, {}});
     const std::vector<GrowthSummary> summaries = Summarize(rows);
     ASSERT_EQ(summaries.size(), 1U);
-    EXPECT_NEAR(summaries[0].timeExponent, 2.0, 1e-9);
-    EXPECT_NEAR(summaries[0].stepExponent, 2.0, 1e-9);
+    EXPECT_NEAR(summaries[0].timeFit.slope, 2.0, 1e-9);
+    EXPECT_NEAR(summaries[0].stepFit.slope, 2.0, 1e-9);
     EXPECT_EQ(summaries[0].largestN, 4000);
     EXPECT_NEAR(summaries[0].floorRatio, 2.0, 1e-9);
     EXPECT_NEAR(summaries[0].secondsPerStep, 4e-9, 1e-15);

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <utility>
+#include <vector>
+
+namespace sentinel {
+
+// The middle value, or the mean of the two middle values of an even count;
+// NaN for none.
+double Median(std::vector<double> values);
+
+// The median of the distances from the median; NaN for none.
+double MedianAbsoluteDeviation(const std::vector<double>& values);
+
+// Whether `value` lies more than three median absolute deviations from the
+// median of `values` (a spread of zero flags nothing).
+bool IsOutlier(double value, const std::vector<double>& values);
+
+// A straight line fitted by least squares, y = intercept + slope x, with the
+// half-width of the slope's 95 % confidence interval (Student's t with n - 2
+// degrees of freedom; NaN below three points) and the share of the variance
+// of y it explains (R², NaN when y does not vary).
+struct LineFit {
+    double slope;
+    double intercept;
+    double slopeHalfWidth95;
+    double rSquared;
+};
+
+// NaN in every member below two distinct x.
+LineFit FitLine(const std::vector<std::pair<double, double>>& points);
+
+}  // namespace sentinel
