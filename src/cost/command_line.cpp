@@ -248,7 +248,7 @@ Options:
   --sizes LIST     sizes n, comma-separated, each 1 to 100000.
                    Default: 250,500,1000,2000,4000,8000,16000; a file: all of it.
   --repeat N       measurements of each routine, shape and size (1 to 100).
-                   Default: 3.
+                   Default: 5.
   --csv FILE       write every measurement as CSV (FILE - for standard output,
                    the summary then goes to standard error):
                    routine,kind,shape,n,repeat,seconds,floor_seconds,identical,

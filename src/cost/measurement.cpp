@@ -1,12 +1,24 @@
 #include "cost/measurement.h"
 
+#include <malloc.h>
+
 #include <chrono>
+#include <limits>
+#include <mutex>
 
 #include "sorting/stable_floor.h"
 #include "sorting/sort_family.h"
 
 namespace sentinel {
 namespace {
+
+// The floor with the counted run's signature, for WarmUp.
+ScanCounts FloorSortCounted(Routine routine, CollectionRef& items, CollectionRef& companion, std::int16_t fieldIndex,
+                            const std::atomic<bool>*)
+{
+    FloorSort(routine, items, companion, fieldIndex);
+    return {};
+}
 
 struct Result {
     CollectionRef items;
@@ -62,6 +74,29 @@ Measurement Measure(Routine routine, InputKind kind, const Shape& shape, const I
             identical,
             counts,
             ApplyCostLaw(routine, input.entries, kFirstField)};
+}
+
+void WarmUp(Routine routine, const Input& input, const std::atomic<bool>* cancel)
+{
+    const CollectionRef items = std::make_shared<Collection>(input.entries);
+    const CollectionRef companion = std::make_shared<Collection>(input.companion);
+    constexpr std::int16_t kFirstField = 0;
+    for (const auto& sort : {SortCounted, FloorSortCounted}) {
+        CollectionRef i = items;
+        CollectionRef c = companion;
+        sort(routine, i, c, kFirstField, cancel);
+    }
+}
+
+void KeepFreedMemory()
+{
+#ifdef __GLIBC__
+    static std::once_flag once;
+    std::call_once(once, [] {
+        mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);  // the most glibc takes: every block of a sort stays on the heap
+        mallopt(M_TRIM_THRESHOLD, std::numeric_limits<int>::max());
+    });
+#endif
 }
 
 std::optional<double> Measurement::Level() const

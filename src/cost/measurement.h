@@ -31,6 +31,17 @@ struct Measurement {
     bool PredictionHolds() const { return law.predicted.Matches(counts); }
 };
 
+// Runs the routine and its floor once on `input`, untimed, so that what a
+// measurement then times finds its code and data warm. Raises ScanCancelled
+// as Measure does.
+void WarmUp(Routine routine, const Input& input, const std::atomic<bool>* cancel = nullptr);
+
+// Keeps memory the sorts free with the process from here on, so that a
+// measurement times the sort, not memory handed back to the system and
+// faulted in again (glibc trims its heap and unmaps large blocks on free by
+// default). Process-wide; later calls do nothing.
+void KeepFreedMemory();
+
 // The first row whose result differs from the floor's or whose counts differ
 // from the law's prediction, described in a line; nothing when all hold.
 // Either would be a fault in the program, not in the input.

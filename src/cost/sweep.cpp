@@ -135,6 +135,7 @@ void CheckPlan(const SweepPlan& plan)
 
 SweepOutcome RunSweep(const SweepPlan& plan, const SweepEvents& events, const std::atomic<bool>& cancel)
 {
+    KeepFreedMemory();
     SweepOutcome outcome;
     const std::vector<Step> steps = Steps(plan);
     std::map<std::pair<Shape, std::int32_t>, Input> inputs;
@@ -154,6 +155,8 @@ SweepOutcome RunSweep(const SweepPlan& plan, const SweepEvents& events, const st
         if (made)
             at->second = PlanInput(plan, step.shape, step.n);
         try {
+            if (step.repeat == 1)
+                WarmUp(step.routine, at->second, &cancel);
             outcome.rows.push_back(Measure(step.routine, plan.kind, step.shape, at->second, step.repeat, &cancel));
         } catch (const ScanCancelled&) {
             outcome.end = SweepEnd::Cancelled;

@@ -15,7 +15,7 @@ namespace sentinel {
 // The limits and defaults of a plan, for the window and the command line alike.
 inline constexpr std::int32_t kLargestSize = static_cast<std::int32_t>(kMostEntries);
 inline constexpr int kMostRepeats = 100;
-inline constexpr int kDefaultRepeats = 3;
+inline constexpr int kDefaultRepeats = 5;
 inline constexpr std::int32_t kDefaultSmallest = 250;
 inline constexpr std::int32_t kDefaultLargest = 16000;
 inline constexpr Shape kDefaultShapes[] = {Shape::Random, Shape::Ascending, Shape::Descending};
@@ -74,7 +74,9 @@ struct SweepOutcome {
     std::vector<Measurement> rows;
 };
 
-// Runs the plan on this thread. `cancel` is read between measurements and
+// Runs the plan on this thread, each routine, shape and size after one
+// untimed warm-up run (see WarmUp), with freed memory kept (see
+// KeepFreedMemory). `cancel` is read between measurements and
 // once an entry within the routine's run, so a cancel stops the measurement
 // under way too.
 SweepOutcome RunSweep(const SweepPlan& plan, const SweepEvents& events, const std::atomic<bool>& cancel);

@@ -128,7 +128,7 @@ TEST(CommandLine, DefaultsAndOptions)
     EXPECT_EQ(defaults.plan.sizes, (std::vector<std::int32_t>{250, 500, 1000, 2000, 4000, 8000, 16000}));
     EXPECT_EQ(DoublingSizes(100, 1000), (std::vector<std::int32_t>{100, 200, 400, 800, 1000}));
     EXPECT_EQ(DoublingSizes(7, 7), std::vector<std::int32_t>{7});
-    EXPECT_EQ(defaults.plan.repeat, 3);
+    EXPECT_EQ(defaults.plan.repeat, 5);
     EXPECT_EQ(ParseCommandLine({"--kind", "words"}).plan.routines, std::vector{Routine::Strings});
 
     const CommandLine line = ParseCommandLine({"--routines", "SortStrings,SortPairsByNumberUnique", "--kind",

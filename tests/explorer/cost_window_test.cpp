@@ -150,7 +150,7 @@ TEST_F(CostWindowTest, AFileIsMeasuredAsGiven)
             << shapes->item(row)->text().toStdString() << ": only what is measured reads as checked";
     window.StartSweep();
     ASSERT_TRUE(Finishes());
-    ASSERT_EQ(window.Results().rowCount(), 3);  // SortNumbers, n = 3, three repetitions
+    ASSERT_EQ(window.Results().rowCount(), 5);  // SortNumbers, n = 3, five repetitions
     EXPECT_EQ(window.Results().Rows()[0].shape, Shape::AsGiven);
     EXPECT_EQ(window.Results().Rows()[0].n, 3);
 
