@@ -49,6 +49,19 @@ int WholeNumber(std::string_view option, std::string_view text, int low, int hig
     return value;
 }
 
+// "1s", "250ms", "2.5s", "3min": a positive duration, in seconds.
+double TimeSpan(std::string_view option, std::string_view text)
+{
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const std::string_view unit(end, static_cast<std::size_t>(text.data() + text.size() - end));
+    const double scale = unit == "s" ? 1 : unit == "ms" ? 1e-3 : unit == "min" ? 60 : 0;
+    if (error != std::errc() || scale == 0 || !(value > 0) || value * scale > 24 * 3600)
+        throw InputError(std::string(option) + ": \"" + std::string(text)
+                         + "\" is not a time such as 1s, 250ms or 2min (at most a day)");
+    return value * scale;
+}
+
 // What the options given leave to their defaults.
 struct Given {
     bool kind = false;
@@ -106,6 +119,8 @@ void TakeOption(std::string_view option, std::string_view value, CommandLine& li
     } else if (option == "--order-sweep") {
         line.plan.shapes = OrderSweep(value);
         given.orderSweep = true;
+    } else if (option == "--budget") {
+        line.budgetSeconds = TimeSpan(option, value);
     } else if (option == "--csv") {
         line.csvPath = value == "/dev/stdout" ? "-" : value;
     } else if (option == "--chart") {
@@ -211,8 +226,9 @@ std::string_view HelpText()
 {
     return R"(sentinel-cost: how the cost of sorting by sentinel insertion grows with size and input order.
 
-Without --csv or --chart it opens the explorer window. With either, it runs
-headless (no display needed), prints a summary and writes the files.
+Without --csv, --chart or --budget it opens the explorer window. With any of
+them it runs headless (no display needed), prints a summary, the cost model
+of each routine and the budget asked for, and writes the files.
 
 Usage:
   sentinel-cost [--routines LIST] [--kind KIND | --input FILE] [--shapes LIST]
@@ -255,6 +271,9 @@ Options:
                    keys,steps,placed,dropped,moves,level,sortedness,
                    ordered_pairs,unordered_pairs,predicted_steps,
                    predicted_moves,shifted
+  --budget TIME    after the sweep, the largest n (at most 100000) that each
+                   routine sorts on each shape within TIME (1s, 250ms, 2min),
+                   from the cost model fitted to the measurements.
   --chart FILE     write the chart of time against n as a PNG image (of cost
                    against order for an order sweep).
   --help           show this text.

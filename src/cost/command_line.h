@@ -14,9 +14,10 @@ struct CommandLine {
     std::string inputPath;  // --input: the plan's entries are read from it
     std::string csvPath;  // "-" for standard output
     std::string chartPath;
+    double budgetSeconds = 0;  // --budget: 0 for none
     bool help = false;
 
-    bool Headless() const { return !csvPath.empty() || !chartPath.empty(); }
+    bool Headless() const { return !csvPath.empty() || !chartPath.empty() || budgetSeconds > 0; }
 };
 
 // Reads the arguments after the program's name, and the file of --input.

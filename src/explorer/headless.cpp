@@ -8,6 +8,7 @@
 #include <memory>
 #include <sstream>
 
+#include "cost/cost_model.h"
 #include "cost/csv.h"
 #include "cost/growth.h"
 #include "cost/preview.h"
@@ -46,6 +47,33 @@ void PrintOrder(std::FILE* out, const std::vector<Measurement>& rows)
         std::fprintf(out, "%-24s %-14s %10.3f %12lld %12lld %12lld %10.3f\n", std::string(NameOf(p.routine)).c_str(),
                     NameOf(p.shape).c_str(), p.sortedness, static_cast<long long>(p.steps),
                     static_cast<long long>(p.moves), static_cast<long long>(p.shifted), p.seconds * 1e3);
+}
+
+void PrintCostModels(std::FILE* out, const std::vector<Measurement>& rows)
+{
+    std::fprintf(out, "\nCost model, time = a n + b steps + c shifted:\n");
+    for (const CostModel& m : FitCostModels(rows))
+        std::fprintf(out, "%-24s a %8.3f ns (%3.0f %%)  b %8.3f ns (%3.0f %%)  c %8.3f ns (%3.0f %%)\n",
+                     std::string(NameOf(m.routine)).c_str(), m.perEntry * 1e9, 100 * m.entryShare, m.perStep * 1e9,
+                     100 * m.stepShare, m.perShift * 1e9, 100 * m.shiftShare);
+}
+
+// Made inputs are checked by a run at the size found; a file cannot grow
+// past its own entries, so its budget is the model's alone.
+void PrintBudget(std::FILE* out, const SweepPlan& plan, const std::vector<Measurement>& rows, double seconds)
+{
+    TimeAt timeAt;
+    if (plan.kind != InputKind::File)
+        timeAt = [&plan](Routine routine, const Shape& shape, std::int32_t n) {
+            const Input input = PlanInput(plan, shape, n);
+            WarmUp(routine, input);
+            return Measure(routine, plan.kind, shape, input, 1).seconds;
+        };
+    std::fprintf(out, "\nThe largest n within %g s:\n", seconds);
+    for (const Budget& budget : LargestWithin(rows, seconds, timeAt))
+        std::fprintf(out, "%-24s %-14s %9d  %.3g s predicted%s\n", std::string(NameOf(budget.routine)).c_str(),
+                     NameOf(budget.shape).c_str(), budget.n, budget.seconds,
+                     budget.measured > 0 ? (", " + std::to_string(budget.measured) + " s measured").c_str() : "");
 }
 
 // The chart of time against n, or of cost against order for an order sweep.
@@ -89,6 +117,9 @@ int RunHeadless(const CommandLine& line)
     PrintSummary(summary, Summarize(outcome.rows));
     if (line.plan.IsOrderSweep())
         PrintOrder(summary, outcome.rows);
+    PrintCostModels(summary, outcome.rows);
+    if (line.budgetSeconds > 0)
+        PrintBudget(summary, line.plan, outcome.rows, line.budgetSeconds);
     std::ostringstream csv;
     WriteCsv(csv, outcome.rows);
     const QByteArray chart = line.chartPath.empty() ? QByteArray() : ChartPng(outcome.rows, line.plan.IsOrderSweep());

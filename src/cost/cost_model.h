@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "cost/measurement.h"
+
+namespace sentinel {
+
+// What a routine's time is made of on this machine, fitted by least squares
+// (relative errors, so small and large sizes weigh alike, and no negative
+// share) over all of its measurements:
+//   time = perEntry * n + perStep * steps + perShift * shifted
+// with shifted the entries the key store really moves. The shares say how
+// much of the time measured each term explains. A term the measurements
+// cannot tell apart from the others (say, shifted on ascending input alone,
+// where it equals n) is left at 0.
+struct CostModel {
+    Routine routine;
+    double perEntry = 0;
+    double perStep = 0;
+    double perShift = 0;
+    double entryShare = 0;
+    double stepShare = 0;
+    double shiftShare = 0;
+
+    double Seconds(double n, double steps, double shifted) const
+    {
+        return perEntry * n + perStep * steps + perShift * shifted;
+    }
+};
+
+// One model per routine, in the order the routines first appear.
+std::vector<CostModel> FitCostModels(const std::vector<Measurement>& rows);
+
+// The largest n, at most kLargestSize, that a routine sorts on a shape within
+// a budget of seconds, and the time the model predicts for it. The steps and
+// entries shifted at n follow the shape as measured: each grows as
+// n + s n(n-1)/2, with s its median share of the pairs.
+//
+// A size beyond those measured may run slower per step than the model says
+// (its list no longer fits a cache). Given `timeAt`, which times one run at
+// a size, the model is checked there and scaled by what it finds, up to
+// three times, until the time lies within a fifth of the budget; `measured`
+// is then the last time found.
+struct Budget {
+    Routine routine;
+    Shape shape;
+    std::int32_t n;
+    double seconds;  // predicted
+    double measured = 0;  // 0 when not checked
+};
+using TimeAt = std::function<double(Routine routine, const Shape& shape, std::int32_t n)>;
+std::vector<Budget> LargestWithin(const std::vector<Measurement>& rows, double budgetSeconds, const TimeAt& timeAt = {});
+
+}  // namespace sentinel
