@@ -1,33 +1,39 @@
 #pragma once
 
-#include <QtGlobal>
-
 #include <vector>
 
 #include "cost/measurement.h"
 
-QT_BEGIN_NAMESPACE
-class QChart;
-class QChartView;
-QT_END_NAMESPACE
-
 namespace sentinel {
 
-// The time chart, the steps chart and the chart of cost against order,
-// each in a view of its own, titled and styled as the window shows them and
-// the command line exports them.
+class ChartPanel;
+
+// The explorer's charts, each a panel of its own with its legend, as the
+// window shows them and the command line exports them.
 struct CostCharts {
-    QChartView* time;
-    QChartView* steps;
-    QChartView* order;
+    ChartPanel* time;
+    ChartPanel* steps;
+    ChartPanel* ratio;
+    ChartPanel* order;
 };
 CostCharts CreateCostCharts();
 
-// Draws the measurements on all three charts, the medians of the
-// repetitions at each n, the first two on log-log axes: `time` gets one series per routine and shape with its floor dashed beside
-// it, the fitted exponent in the legend; `steps` gets the scan steps, with
-// the exact closed forms n(n+1)/2 (ascending) and n (descending) dotted;
-// `order` as order_chart.h says.
+// Draws the measurements on every chart, on logarithmic axes labelled at the
+// sizes measured (or at 1, 2 and 5 times the powers of ten) and in the units
+// people read:
+//   time:  each routine and shape's median as a line with its markers, the
+//          spread of its repetitions as a band, its floor dashed, the growth
+//          exponent with its 95 % interval and R² in the legend and the cost
+//          model in the legend's tooltip; faint reference slopes of n,
+//          n log n and n²;
+//   steps: the scan's steps, with the exact n(n+1)/2 (ascending) and n
+//          (descending) dotted on top, and the legend saying how many
+//          points lie on them;
+//   ratio: each routine's time over its floor's;
+//   order: as order_chart.h says.
+// Colours are by routine (by shape when there is one routine), markers by
+// shape. Past eight series, those of routines after the first start hidden;
+// the legend shows or hides any.
 void DrawCharts(const CostCharts& charts, const std::vector<Measurement>& rows);
 
 }  // namespace sentinel

@@ -1,6 +1,5 @@
 #include "explorer/cost_window.h"
 
-#include <QChartView>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -27,6 +26,7 @@
 #include "cost/preview.h"
 #include "runtime/runtime_error.h"
 #include "cost/text_file.h"
+#include "explorer/chart_panel.h"
 #include "explorer/export_file.h"
 #include "explorer/results_model.h"
 #include "explorer/settings_panel.h"
@@ -63,6 +63,7 @@ CostWindow::CostWindow(Complaint complain, Confirmation confirm, QWidget* parent
     tabs_->setAccessibleName(QStringLiteral("Charts and results"));
     tabs_->addTab(charts_.time, QStringLiteral("T&ime"));
     tabs_->addTab(charts_.steps, QStringLiteral("&Steps"));
+    tabs_->addTab(charts_.ratio, QStringLiteral("R&atio"));
     tabs_->addTab(charts_.order, QStringLiteral("Or&der"));
     tabs_->addTab(CreateTable(), QStringLiteral("Res&ults"));
     stepView_ = new StepView([this](const QString& problem) { complain_(problem); });
@@ -105,14 +106,12 @@ CostWindow::~CostWindow()
         reader_.join();  // a read is bounded by the file limits
 }
 
-QChart& CostWindow::TimeChart() const noexcept
+ChartPanel* CostWindow::ShownChart() const
 {
-    return *charts_.time->chart();
-}
-
-QChart& CostWindow::StepsChart() const noexcept
-{
-    return *charts_.steps->chart();
+    for (ChartPanel* panel : {charts_.time, charts_.steps, charts_.ratio, charts_.order})
+        if (tabs_->currentWidget() == panel)
+            return panel;
+    return nullptr;
 }
 
 QTableView* CostWindow::CreateTable()
@@ -142,7 +141,7 @@ void CostWindow::CreateMenus()
         if (!path.isEmpty())
             ExportCsv(path);
     });
-    file->addAction(QStringLiteral("Export Chart as &PNG…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), this,
+    exportChart_ = file->addAction(QStringLiteral("Export Chart as &PNG…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), this,
                     [this] {
                         const QString path = SavePath(this, QStringLiteral("Export the chart shown"),
                                                       QStringLiteral("sentinel-cost.png"),
@@ -150,6 +149,8 @@ void CostWindow::CreateMenus()
                         if (!path.isEmpty())
                             ExportChart(path);
                     });
+    // Only a chart in view can be exported as one.
+    connect(tabs_, &QTabWidget::currentChanged, exportChart_, [this] { exportChart_->setEnabled(ShownChart()); });
     file->addSeparator();
     file->addAction(QStringLiteral("&Quit"), QKeySequence::Quit, this, &QWidget::close);
     QMenu* measure = menuBar()->addMenu(QStringLiteral("&Measure"));
@@ -315,11 +316,12 @@ bool CostWindow::ExportCsv(const QString& path)
 
 bool CostWindow::ExportChart(const QString& path)
 {
-    QChartView* view = charts_.time;
-    for (QChartView* shown : {charts_.steps, charts_.order})
-        if (tabs_->currentWidget() == shown)
-            view = shown;
-    if (!WriteWhole(path, PngOf(*view))) {
+    const ChartPanel* shown = ShownChart();
+    if (!shown) {
+        complain_(QStringLiteral("Choose a chart's tab to export it"));
+        return false;
+    }
+    if (!WriteWhole(path, shown->Png())) {
         complain_(QStringLiteral("%1 could not be written").arg(path));
         return false;
     }

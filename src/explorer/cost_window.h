@@ -10,7 +10,7 @@
 #include "explorer/cost_charts.h"
 
 QT_BEGIN_NAMESPACE
-class QChart;
+class QAction;
 class QTabWidget;
 class QTableView;
 class QTimer;
@@ -18,6 +18,7 @@ QT_END_NAMESPACE
 
 namespace sentinel {
 
+class ChartPanel;
 class ResultsModel;
 class SettingsPanel;
 class StepView;
@@ -49,8 +50,7 @@ public:
 
     bool Running() const noexcept { return running_; }
     bool Reading() const noexcept { return reading_; }
-    QChart& TimeChart() const noexcept;
-    QChart& StepsChart() const noexcept;
+    const CostCharts& Charts() const noexcept { return charts_; }
     const ResultsModel& Results() const noexcept { return *results_; }
     StepView& Stepper() const noexcept { return *stepView_; }
 
@@ -63,6 +63,7 @@ private:
     void Progressed(const SweepProgress& progress);
     void Finished(const SweepOutcome& outcome);
     void SetRunning(bool running);
+    ChartPanel* ShownChart() const;
 
     Complaint complain_;
     Confirmation confirm_;
@@ -72,6 +73,7 @@ private:
     QTabWidget* tabs_;
     StepView* stepView_;
     QTimer* redraw_;
+    QAction* exportChart_;
 
     bool running_ = false;
     SweepRunner runner_;

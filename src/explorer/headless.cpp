@@ -1,6 +1,6 @@
 #include "explorer/headless.h"
 
-#include <QChartView>
+#include <QLayout>
 #include <QFile>
 
 #include <cmath>
@@ -13,6 +13,7 @@
 #include "cost/growth.h"
 #include "cost/preview.h"
 #include "runtime/runtime_error.h"
+#include "explorer/chart_panel.h"
 #include "explorer/cost_charts.h"
 #include "explorer/export_file.h"
 
@@ -76,17 +77,20 @@ void PrintBudget(std::FILE* out, const SweepPlan& plan, const std::vector<Measur
                      budget.measured > 0 ? (", " + std::to_string(budget.measured) + " s measured").c_str() : "");
 }
 
-// The chart of time against n, or of cost against order for an order sweep.
+// The chart of time against n, or of cost against order for an order
+// sweep, with its legend.
 QByteArray ChartPng(const std::vector<Measurement>& rows, bool orderSweep)
 {
     const CostCharts charts = CreateCostCharts();
-    const std::unique_ptr<QChartView> time(charts.time);
-    const std::unique_ptr<QChartView> steps(charts.steps);
-    const std::unique_ptr<QChartView> order(charts.order);
+    const std::unique_ptr<ChartPanel> panels[] = {std::unique_ptr<ChartPanel>(charts.time),
+                                                  std::unique_ptr<ChartPanel>(charts.steps),
+                                                  std::unique_ptr<ChartPanel>(charts.ratio),
+                                                  std::unique_ptr<ChartPanel>(charts.order)};
     DrawCharts(charts, rows);
-    QChartView& shown = orderSweep ? *order : *time;
-    shown.resize(1200, 720);
-    return PngOf(shown);
+    ChartPanel& shown = orderSweep ? *charts.order : *charts.time;
+    shown.resize(1200 + 250, 720);
+    shown.layout()->activate();
+    return shown.Png();
 }
 
 // The estimate and any warning, on standard error before the sweep starts.

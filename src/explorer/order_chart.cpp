@@ -8,16 +8,16 @@
 #include <algorithm>
 
 #include "cost/growth.h"
-#include "qt_glue/qt_text.h"
+#include "explorer/chart_legend.h"
+#include "explorer/chart_panel.h"
+#include "explorer/palette.h"
 
 namespace sentinel {
 namespace {
 
-QScatterSeries* Points(QChart& chart, const QString& name, const QColor& colour,
-                       QScatterSeries::MarkerShape marker)
+QScatterSeries* Points(QChart& chart, const QColor& colour, QScatterSeries::MarkerShape marker)
 {
     auto* points = new QScatterSeries(&chart);
-    points->setName(name);
     points->setColor(colour);
     points->setBorderColor(colour);
     points->setMarkerShape(marker);
@@ -26,10 +26,9 @@ QScatterSeries* Points(QChart& chart, const QString& name, const QColor& colour,
     return points;
 }
 
-QLineSeries* LawLine(QChart& chart, const QString& name, double from, double to, const QColor& colour)
+QLineSeries* LawLine(QChart& chart, double from, double to, const QColor& colour)
 {
     auto* line = new QLineSeries(&chart);
-    line->setName(name);
     line->append(0, from);
     line->append(1, to);
     line->setPen(QPen(colour, 1.5, Qt::DashLine));
@@ -55,7 +54,7 @@ void ResetAxes(QChart& chart, std::int32_t n, double topCount, double topSeconds
     auto* time = new QValueAxis(&chart);
     time->setRange(0, topSeconds * 1e3 * 1.1);
     time->setLabelFormat(QStringLiteral("%.3g"));
-    time->setTitleText(QStringLiteral("time (ms)"));
+    time->setTitleText(QStringLiteral("time (ms, median)"));
     chart.addAxis(x, Qt::AlignBottom);
     chart.addAxis(counts, Qt::AlignLeft);
     chart.addAxis(time, Qt::AlignRight);
@@ -67,21 +66,32 @@ void ResetAxes(QChart& chart, std::int32_t n, double topCount, double topSeconds
 
 }  // namespace
 
-void DrawOrderChart(QChart& chart, const std::vector<Measurement>& rows)
+void DrawOrderChart(ChartPanel& panel, const std::vector<Measurement>& rows)
 {
+    QChart& chart = panel.Chart();
     chart.removeAllSeries();
     std::int32_t n = 0;
     const std::vector<OrderPoint> points = OrderPoints(rows, n);
     const double pairs = double(n) * (double(n) - 1) / 2;
-    LawLine(chart, QStringLiteral("law: steps = n + s·n(n−1)/2"), n, n + pairs, QColor(0x0072B2));
-    LawLine(chart, QStringLiteral("law: moves = n + (1−s)·n(n−1)/2"), n + pairs, n, QColor(0xD55E00));
-    QScatterSeries* steps = Points(chart, QStringLiteral("steps"), QColor(0x0072B2), QScatterSeries::MarkerShapeCircle);
-    QScatterSeries* moves = Points(chart, QStringLiteral("moves"), QColor(0xD55E00), QScatterSeries::MarkerShapeRectangle);
-    QScatterSeries* shifted =
-        Points(chart, QStringLiteral("shifted (entries the list really moves)"), QColor(0x009E73),
-               QScatterSeries::MarkerShapeTriangle);
-    QScatterSeries* time =
-        Points(chart, QStringLiteral("time (ms, right axis)"), QColor(0x555555), QScatterSeries::MarkerShapeStar);
+    QLineSeries* stepsLaw = LawLine(chart, n, n + pairs, PaletteColour(0));
+    QLineSeries* movesLaw = LawLine(chart, n + pairs, n, PaletteColour(5));
+    QScatterSeries* steps = Points(chart, PaletteColour(0), MarkerFor(0));
+    QScatterSeries* moves = Points(chart, PaletteColour(5), MarkerFor(1));
+    QScatterSeries* shifted = Points(chart, PaletteColour(2), MarkerFor(2));
+    QScatterSeries* time = Points(chart, PaletteColour(7), MarkerFor(3));
+    const auto entry = [](const QString& text, const QString& tip, QAbstractSeries* series, const QPen& pen,
+                          std::optional<QScatterSeries::MarkerShape> marker) {
+        return ChartLegend::Entry{text, tip, pen, marker, {}, {series}};
+    };
+    panel.Legend().SetEntries({
+        entry(QStringLiteral("law: steps = n + s·n(n−1)/2"), {}, stepsLaw, stepsLaw->pen(), {}),
+        entry(QStringLiteral("law: moves = n + (1−s)·n(n−1)/2"), {}, movesLaw, movesLaw->pen(), {}),
+        entry(QStringLiteral("steps"), QStringLiteral("Positions the scan tested"), steps, QPen(steps->color(), 0, Qt::NoPen), MarkerFor(0)),
+        entry(QStringLiteral("moves"), QStringLiteral("Entries after each insertion point"), moves, QPen(moves->color(), 0, Qt::NoPen), MarkerFor(1)),
+        entry(QStringLiteral("shifted: entries the list really moves"),
+              QStringLiteral("The key store moves the shorter side of each insertion"), shifted, QPen(shifted->color(), 0, Qt::NoPen), MarkerFor(2)),
+        entry(QStringLiteral("time (right axis)"), {}, time, QPen(time->color(), 0, Qt::NoPen), MarkerFor(3)),
+    });
     double topSeconds = 0;
     for (const OrderPoint& point : points) {
         steps->append(point.sortedness, double(point.steps));

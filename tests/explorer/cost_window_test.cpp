@@ -23,8 +23,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cmath>
 #include <fstream>
 
+#include "explorer/chart_legend.h"
+#include "explorer/chart_panel.h"
+#include "explorer/cost_charts.h"
 #include "explorer/cost_window.h"
 #include "explorer/results_model.h"
 #include "explorer/step_view.h"
@@ -82,8 +86,25 @@ TEST_F(CostWindowTest, ARunFillsTheChartsAndTheTableAndExports)
     window.StartSweep();
     ASSERT_TRUE(Finishes());
     EXPECT_EQ(window.Results().rowCount(), 3 * 3 * 2);
-    EXPECT_EQ(window.TimeChart().series().size(), 3 * 2) << "a line and a dashed floor per shape";
-    EXPECT_EQ(window.StepsChart().series().size(), 3 + 2) << "and the two closed forms";
+    QStringList time;
+    for (const ChartLegend::Entry& entry : window.Charts().time->Legend().Entries())
+        time << entry.text;
+    EXPECT_EQ(time.size(), 3 * 2 + 1 + 3) << "a line and a floor per shape, the band, three reference slopes";
+    EXPECT_TRUE(time[0].startsWith("SortNumbers, random  n^")) << time[0].toStdString();
+    EXPECT_EQ(time[1], "SortNumbers, random: floor");
+    // The exact steps of ascending input, read off the chart, and the
+    // legend's count of the points on them.
+    const auto& steps = window.Charts().steps->Legend().Entries();
+    ASSERT_EQ(steps.size(), 3U + 2U);
+    EXPECT_EQ(steps[3].text, "n(n+1)/2, exact for ascending: 3 of 3 points on it");
+    const QList<QPointF> exact = static_cast<QLineSeries*>(steps[3].series.front())->points();
+    ASSERT_EQ(exact.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        const double n = 100 << i;
+        EXPECT_DOUBLE_EQ(exact[i].x(), std::log10(n));
+        EXPECT_DOUBLE_EQ(exact[i].y(), std::log10(n * (n + 1) / 2));
+    }
+    EXPECT_EQ(steps[4].text, "n, exact for descending: 3 of 3 points on it");
     for (const Measurement& row : window.Results().Rows())
         EXPECT_TRUE(row.identical);
     EXPECT_TRUE(complaints.isEmpty()) << complaints.join('\n').toStdString();
@@ -180,11 +201,7 @@ TEST_F(CostWindowTest, AnOrderSweepMeasuresEachLevelAndDrawsCostAgainstOrder)
         EXPECT_NEAR(*measured.law.order.sortedness, levels[row], 0.02);
         EXPECT_TRUE(measured.PredictionHolds());
     }
-    QLineSeries* stepsLaw = nullptr;
-    for (QChartView* view : window.findChildren<QChartView*>())
-        if (view->accessibleName() == "Order chart")
-            stepsLaw = static_cast<QLineSeries*>(view->chart()->series().front());
-    ASSERT_TRUE(stepsLaw);
+    auto* stepsLaw = static_cast<QLineSeries*>(window.Charts().order->Chart().series().front());
     EXPECT_EQ(stepsLaw->points(), (QList<QPointF>{{0, 40}, {1, 40 + 40 * 39 / 2}})) << "n + s n(n-1)/2";
 
     Spin("Pairs swapped").setValue(12);

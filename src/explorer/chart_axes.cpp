@@ -1,0 +1,102 @@
+#include "explorer/chart_axes.h"
+
+#include <QAbstractSeries>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QLocale>
+
+#include <cmath>
+
+namespace sentinel {
+
+std::vector<double> OneTwoFive(double low, double high)
+{
+    std::vector<double> ticks;
+    if (!(low > 0) || !(high >= low))
+        return ticks;
+    for (double decade = std::pow(10.0, std::floor(std::log10(low))); decade <= high; decade *= 10)
+        for (const double step : {1.0, 2.0, 5.0})
+            if (const double tick = step * decade; tick >= low * (1 - 1e-9) && tick <= high * (1 + 1e-9))
+                ticks.push_back(tick);
+    return ticks;
+}
+
+std::vector<double> LogTicks(double low, double high, const std::vector<double>& measured)
+{
+    if (!measured.empty() && measured.size() <= 10)
+        return measured;
+    return OneTwoFive(low, high);
+}
+
+std::vector<double> Thinned(std::vector<double> ticks, std::size_t most)
+{
+    // 1-2-5 steps, then powers of ten alone, then every other one of those.
+    if (ticks.size() > most)
+        std::erase_if(ticks, [](double tick) {
+            const double mantissa = tick / std::pow(10.0, std::floor(std::log10(tick) + 1e-9));
+            return std::abs(mantissa - 1) > 1e-6;
+        });
+    for (std::size_t keep = 2; ticks.size() > most; keep *= 2) {
+        std::vector<double> fewer;
+        for (std::size_t i = 0; i < ticks.size(); i += 2)
+            fewer.push_back(ticks[i]);
+        ticks = std::move(fewer);
+    }
+    return ticks;
+}
+
+QString TimeLabel(double seconds)
+{
+    const auto shown = [](double value, const char* unit) {
+        return QLocale().toString(value, 'g', value < 10 ? 2 : 3) + QString::fromUtf8(unit);
+    };
+    if (seconds < 1e-3)
+        return shown(seconds * 1e6, " µs");
+    if (seconds < 1)
+        return shown(seconds * 1e3, " ms");
+    return shown(seconds, " s");
+}
+
+QString CountLabel(double count)
+{
+    if (count < 1e6)
+        return QLocale().toString(static_cast<qlonglong>(std::llround(count)));
+    if (count < 1e9)
+        return QLocale().toString(count / 1e6, 'g', 3) + QStringLiteral(" M");
+    return QLocale().toString(count / 1e9, 'g', 3) + QStringLiteral(" G");
+}
+
+namespace {
+
+QCategoryAxis* Axis(QChart& chart, const LogAxis& axis, Qt::Alignment alignment)
+{
+    auto* made = new QCategoryAxis(&chart);
+    made->setTitleText(axis.title);
+    made->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    made->setRange(std::log10(axis.low), std::log10(axis.high));
+    // As many labels as fit a plot at the window's smallest size.
+    const std::size_t most = alignment == Qt::AlignBottom ? 10 : 8;
+    for (const double tick : Thinned(axis.ticks, most))
+        if (tick >= axis.low && tick <= axis.high)
+            made->append(axis.label(tick), std::log10(tick));
+    chart.addAxis(made, alignment);
+    return made;
+}
+
+}  // namespace
+
+void SetLogAxes(QChart& chart, const LogAxis& x, const LogAxis& y)
+{
+    for (QAbstractAxis* axis : chart.axes()) {
+        chart.removeAxis(axis);  // gives the axis back to us
+        delete axis;
+    }
+    QCategoryAxis* horizontal = Axis(chart, x, Qt::AlignBottom);
+    QCategoryAxis* vertical = Axis(chart, y, Qt::AlignLeft);
+    for (QAbstractSeries* series : chart.series()) {
+        series->attachAxis(horizontal);
+        series->attachAxis(vertical);
+    }
+}
+
+}  // namespace sentinel

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+QT_BEGIN_NAMESPACE
+class QChart;
+QT_END_NAMESPACE
+
+namespace sentinel {
+
+// Where a logarithmic axis from `low` to `high` is labelled: at the values
+// measured when there are at most ten of them, else at 1, 2 and 5 times the
+// powers of ten within the range.
+std::vector<double> LogTicks(double low, double high, const std::vector<double>& measured);
+
+// Ticks at 1, 2 and 5 times the powers of ten from `low` to `high`.
+std::vector<double> OneTwoFive(double low, double high);
+
+// At most `most` of the ticks: the powers of ten among them when there are
+// too many, then every other one of those.
+std::vector<double> Thinned(std::vector<double> ticks, std::size_t most);
+
+// A time for an axis or a table, in the unit its size needs: "750 µs",
+// "2.5 ms", "1.2 s".
+QString TimeLabel(double seconds);
+
+// A count with thousands separators, shortened past a million: "16,000",
+// "2.5 M".
+QString CountLabel(double count);
+
+// Labelled logarithmic axes. The chart's series hold log10 of their values;
+// its axes show the values themselves at the ticks (at most 10 across and 8
+// up, see Thinned), labelled by `label`, over the range from low to
+// high (the values, not their logs).
+struct LogAxis {
+    QString title;
+    double low;
+    double high;
+    std::vector<double> ticks;
+    std::function<QString(double)> label;
+};
+void SetLogAxes(QChart& chart, const LogAxis& x, const LogAxis& y);
+
+}  // namespace sentinel

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QWidget>
+
+QT_BEGIN_NAMESPACE
+class QBoxLayout;
+class QChart;
+class QChartView;
+class QScrollArea;
+QT_END_NAMESPACE
+
+namespace sentinel {
+
+class ChartLegend;
+
+// A chart with its own legend: beside the chart when the panel is wide,
+// below it when narrow, and scrolling when long, so no entry is ever cut.
+class ChartPanel : public QWidget {
+public:
+    ChartPanel(const QString& title, const QString& accessibleName, QWidget* parent = nullptr);
+
+    QChart& Chart() const noexcept { return *chart_; }
+    QChartView& View() const noexcept { return *view_; }
+    ChartLegend& Legend() const noexcept { return *legend_; }
+
+    // The chart as shown and its whole legend beside it, as a PNG image.
+    QByteArray Png() const;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QChart* chart_;
+    QChartView* view_;
+    ChartLegend* legend_;
+    QScrollArea* legendArea_;
+    QBoxLayout* layout_;
+};
+
+}  // namespace sentinel

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QColor>
+#include <QScatterSeries>
+
+#include <cstddef>
+
+namespace sentinel {
+
+// The Okabe–Ito palette, which colour-blind readers tell apart, for every
+// chart and the step-through alike; black last.
+inline QColor PaletteColour(std::size_t index)
+{
+    static const QColor kColours[] = {QColor(0x0072B2), QColor(0xE69F00), QColor(0x009E73), QColor(0xCC79A7),
+                                      QColor(0x56B4E9), QColor(0xD55E00), QColor(0xF0E442), QColor(0, 0, 0)};
+    return kColours[index % std::size(kColours)];
+}
+
+// What fits and what is dropped, in the step-through and the charts' checks.
+inline QColor FitColour()
+{
+    return PaletteColour(2);
+}
+inline QColor DropColour()
+{
+    return PaletteColour(5);
+}
+
+// A marker per input shape, so a chart printed in grey still reads.
+inline QScatterSeries::MarkerShape MarkerFor(std::size_t index)
+{
+    static const QScatterSeries::MarkerShape kMarkers[] = {
+        QScatterSeries::MarkerShapeCircle, QScatterSeries::MarkerShapeRectangle, QScatterSeries::MarkerShapeTriangle,
+        QScatterSeries::MarkerShapeRotatedRectangle};
+    return kMarkers[index % std::size(kMarkers)];
+}
+
+}  // namespace sentinel
