@@ -129,6 +129,8 @@ std::optional<double> SortednessOf(std::int64_t orderedPairs, std::int64_t n)
 CostLaw ApplyCostLaw(Routine routine, const std::vector<Value>& entries, std::int16_t fieldIndex)
 {
     CostLaw law;
+    if (entries.empty())
+        return law;  // as the routine, which then reads no key, not even a sentinel's
     WithKeyOf(routine, fieldIndex, [&](auto keyOf, const Sentinels& sentinels) {
         // Texts are kept whole: a view of a number's text lives only as long as keyOf.
         using Key = std::conditional_t<std::is_same_v<decltype(keyOf(sentinels.low)), TextView>, Text, double>;

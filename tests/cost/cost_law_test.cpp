@@ -72,6 +72,7 @@ TEST(CostLaw, StepsAndMovesSplitTheSameWork)
     EXPECT_EQ(law.predicted.moves, 600 + law.order.unorderedPairs);
     EXPECT_EQ(law.predicted.steps + law.predicted.moves, 600 * 603 / 2);
     EXPECT_EQ(ApplyCostLaw(Routine::Numbers, {}, 0).predicted.keys, 0);
+    EXPECT_EQ(ApplyCostLaw(Routine::ByField, {}, 7).predicted.keys, 0) << "no key read, not even a sentinel's";
 }
 
 }  // namespace
