@@ -70,15 +70,23 @@ std::map<std::int32_t, double> Steps(Routine routine, const SweepPlan& plan, con
 
 }  // namespace
 
-double EstimateSeconds(const SweepPlan& plan)
+Estimates EstimateEach(const SweepPlan& plan)
 {
-    double seconds = 0;
+    Estimates estimates;
     for (const Routine routine : plan.routines) {
         const Speed speed = Probe(routine, plan);
         for (const Shape& shape : plan.shapes)
             for (const auto& [n, steps] : Steps(routine, plan, shape))
-                seconds += plan.repeat * (steps * speed.perStep + EntryLog(n) * speed.floorPerEntryLog);
+                estimates[{routine, shape, n}] = steps * speed.perStep + EntryLog(n) * speed.floorPerEntryLog;
     }
+    return estimates;
+}
+
+double EstimateSeconds(const SweepPlan& plan)
+{
+    double seconds = 0;
+    for (const auto& [measurement, each] : EstimateEach(plan))
+        seconds += plan.repeat * each;
     return seconds;
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
-#include "cost/sweep.h"
+#include "cost/plan.h"
 
 namespace sentinel {
 
@@ -16,6 +18,10 @@ namespace sentinel {
 // 8,192 entries the steps are scaled from the input's first 8,192 by n
 // squared. The plan must pass CheckPlan.
 double EstimateSeconds(const SweepPlan& plan);
+
+// The same estimate for one repetition of each routine, shape and size.
+using Estimates = std::map<std::tuple<Routine, Shape, std::int32_t>, double>;
+Estimates EstimateEach(const SweepPlan& plan);
 
 // One line for each routine that would drop more than half of the plan's
 // largest input for being beyond or at a sentinel (see DropWarning): a

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "cost/input_error.h"
+#include "cost/preview.h"
 #include "runtime/runtime_error.h"
 
 namespace sentinel {
@@ -30,36 +31,43 @@ std::vector<Step> Steps(const SweepPlan& plan)
     return steps;
 }
 
-// Predicts the seconds of the steps to come: a series already measured
-// grows as n squared from its last size; one not yet started takes the mean
-// seconds per n squared of all the steps so far.
-class TimeLeft {
+// The estimated work of each step, from the estimate of the plan, or n
+// squared where there is none (an input a routine cannot take); and the
+// progress through it.
+class Progress {
 public:
-    void Add(const Step& step, double seconds)
+    Progress(const SweepPlan& plan, const std::vector<Step>& steps) : start_(std::chrono::steady_clock::now())
     {
-        const double perSquare = seconds / (double(step.n) * step.n);
-        last_[{step.routine, step.shape}] = perSquare;
-        sumPerSquare_ += perSquare;
-        ++count_;
+        Estimates estimates;
+        try {
+            estimates = EstimateEach(plan);
+        } catch (const RuntimeError&) {
+        }
+        for (const Step& step : steps) {
+            const auto found = estimates.find({step.routine, step.shape, step.n});
+            work_.push_back(found != estimates.end() ? found->second : double(step.n) * step.n * 1e-9);
+            total_ += work_.back();
+        }
     }
 
-    double Estimate(const std::vector<Step>& steps, std::size_t from) const
+    // Before step i: the share of the work done, and the seconds left at the
+    // pace measured so far.
+    SweepProgress At(std::size_t i, std::string current)
     {
-        if (count_ == 0)
-            return 0;
-        double seconds = 0;
-        for (std::size_t i = from; i < steps.size(); ++i) {
-            const auto found = last_.find({steps[i].routine, steps[i].shape});
-            const double perSquare = found != last_.end() ? found->second : sumPerSquare_ / count_;
-            seconds += perSquare * double(steps[i].n) * steps[i].n;
-        }
-        return seconds;
+        const double spent = std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+        const double pace = done_ > 0 ? spent / done_ : 1;
+        SweepProgress progress{static_cast<int>(i), static_cast<int>(work_.size()), std::move(current),
+                               total_ > 0 ? done_ / total_ : 1, (total_ - done_) * pace};
+        if (i < work_.size())
+            done_ += work_[i];
+        return progress;
     }
 
 private:
-    std::map<std::pair<Routine, Shape>, double> last_;
-    double sumPerSquare_ = 0;
-    int count_ = 0;
+    std::chrono::steady_clock::time_point start_;
+    std::vector<double> work_;
+    double total_ = 0;
+    double done_ = 0;
 };
 
 std::string Describe(const Step& step, int repeats)
@@ -90,56 +98,13 @@ std::vector<std::int32_t> DefaultSizes()
     return DoublingSizes(kDefaultSmallest, kDefaultLargest);
 }
 
-bool SweepPlan::IsOrderSweep() const
-{
-    return !shapes.empty()
-        && std::all_of(shapes.begin(), shapes.end(), [](const Shape& shape) { return shape.kind == ShapeKind::Sorted; });
-}
-
-Routine DefaultRoutine(InputKind kind)
-{
-    switch (kind) {
-    case InputKind::Words: return Routine::Strings;
-    case InputKind::Vectors: return Routine::ByField;
-    case InputKind::Pairs: return Routine::Pairs;
-    case InputKind::File: return Routine::Strings;
-    case InputKind::Numbers: break;
-    }
-    return Routine::Numbers;
-}
-
-void CheckPlan(const SweepPlan& plan)
-{
-    if (plan.routines.empty())
-        throw InputError("choose at least one routine");
-    if (plan.shapes.empty())
-        throw InputError("choose at least one shape");
-    if (plan.sizes.empty())
-        throw InputError("choose at least one size");
-    if (plan.repeat < 1 || plan.repeat > kMostRepeats)
-        throw InputError("repetitions must be 1 to " + std::to_string(kMostRepeats));
-    const bool file = plan.kind == InputKind::File;
-    for (const Shape shape : plan.shapes) {
-        if (file != (shape == Shape::AsGiven))
-            throw InputError(file ? "a file is measured as given: its shape is \"given\""
-                                  : "the shape \"given\" is for a file (--input)");
-    }
-    for (const std::int32_t n : plan.sizes) {
-        if (n < 1 || n > kLargestSize)
-            throw InputError("size " + std::to_string(n) + " is outside 1 to " + std::to_string(kLargestSize));
-        if (file && static_cast<std::size_t>(n) > plan.fileEntries.size())
-            throw InputError("size " + std::to_string(n) + " is more than the file's "
-                             + std::to_string(plan.fileEntries.size()) + " entries");
-    }
-}
-
 SweepOutcome RunSweep(const SweepPlan& plan, const SweepEvents& events, const std::atomic<bool>& cancel)
 {
     KeepFreedMemory();
     SweepOutcome outcome;
     const std::vector<Step> steps = Steps(plan);
     std::map<std::pair<Shape, std::int32_t>, Input> inputs;
-    TimeLeft timeLeft;
+    Progress progress(plan, steps);
     for (std::size_t i = 0; i < steps.size(); ++i) {
         if (cancel) {
             outcome.end = SweepEnd::Cancelled;
@@ -147,8 +112,7 @@ SweepOutcome RunSweep(const SweepPlan& plan, const SweepEvents& events, const st
         }
         const Step& step = steps[i];
         if (events.progressed)
-            events.progressed({static_cast<int>(i), static_cast<int>(steps.size()), Describe(step, plan.repeat),
-                               timeLeft.Estimate(steps, i)});
+            events.progressed(progress.At(i, Describe(step, plan.repeat)));
         if (i > 0 && steps[i - 1].n != step.n)
             inputs.clear();  // every shape of the smaller size is done
         auto [at, made] = inputs.try_emplace({step.shape, step.n});
@@ -166,13 +130,11 @@ SweepOutcome RunSweep(const SweepPlan& plan, const SweepEvents& events, const st
             outcome.error = std::string(NameOf(step.routine)) + " cannot take this input: " + error.Description();
             return outcome;
         }
-        const Measurement& row = outcome.rows.back();
-        timeLeft.Add(step, row.seconds + row.floorSeconds);
         if (events.measured)
-            events.measured(row);
+            events.measured(outcome.rows.back());
     }
     if (events.progressed)
-        events.progressed({static_cast<int>(steps.size()), static_cast<int>(steps.size()), {}, 0});
+        events.progressed(progress.At(steps.size(), {}));
     return outcome;
 }
 

@@ -261,12 +261,15 @@ void CostWindow::Measured(const Measurement& row)
 
 void CostWindow::Progressed(const SweepProgress& progress)
 {
-    settings_->Progress().setMaximum(progress.total);
-    settings_->Progress().setValue(progress.done);
+    // The bar follows the estimated work, not the count of measurements.
+    settings_->Progress().setMaximum(1000);
+    settings_->Progress().setValue(static_cast<int>(std::lround(1000 * progress.fraction)));
     if (!progress.current.empty())
-        settings_->Status().setText(QString::fromStdString(progress.current) + QStringLiteral("\n")
-                                    + (progress.done == 0 ? QStringLiteral("estimating the time left")
-                                                          : QString::fromStdString(Duration(progress.secondsLeft)) + QStringLiteral(" left")));
+        settings_->Status().setText(QStringLiteral("%1\nmeasurement %2 of %3; %4 left")
+                                        .arg(QString::fromStdString(progress.current))
+                                        .arg(progress.done + 1)
+                                        .arg(progress.total)
+                                        .arg(QString::fromStdString(Duration(progress.secondsLeft))));
 }
 
 void CostWindow::Finished(const SweepOutcome& outcome)

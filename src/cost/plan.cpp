@@ -1,0 +1,53 @@
+#include "cost/plan.h"
+
+#include <algorithm>
+#include <string>
+
+#include "cost/input_error.h"
+
+namespace sentinel {
+
+bool SweepPlan::IsOrderSweep() const
+{
+    return !shapes.empty()
+        && std::all_of(shapes.begin(), shapes.end(), [](const Shape& shape) { return shape.kind == ShapeKind::Sorted; });
+}
+
+Routine DefaultRoutine(InputKind kind)
+{
+    switch (kind) {
+    case InputKind::Words: return Routine::Strings;
+    case InputKind::Vectors: return Routine::ByField;
+    case InputKind::Pairs: return Routine::Pairs;
+    case InputKind::File: return Routine::Strings;
+    case InputKind::Numbers: break;
+    }
+    return Routine::Numbers;
+}
+
+void CheckPlan(const SweepPlan& plan)
+{
+    if (plan.routines.empty())
+        throw InputError("choose at least one routine");
+    if (plan.shapes.empty())
+        throw InputError("choose at least one shape");
+    if (plan.sizes.empty())
+        throw InputError("choose at least one size");
+    if (plan.repeat < 1 || plan.repeat > kMostRepeats)
+        throw InputError("repetitions must be 1 to " + std::to_string(kMostRepeats));
+    const bool file = plan.kind == InputKind::File;
+    for (const Shape shape : plan.shapes) {
+        if (file != (shape == Shape::AsGiven))
+            throw InputError(file ? "a file is measured as given: its shape is \"given\""
+                                  : "the shape \"given\" is for a file (--input)");
+    }
+    for (const std::int32_t n : plan.sizes) {
+        if (n < 1 || n > kLargestSize)
+            throw InputError("size " + std::to_string(n) + " is outside 1 to " + std::to_string(kLargestSize));
+        if (file && static_cast<std::size_t>(n) > plan.fileEntries.size())
+            throw InputError("size " + std::to_string(n) + " is more than the file's "
+                             + std::to_string(plan.fileEntries.size()) + " entries");
+    }
+}
+
+}  // namespace sentinel

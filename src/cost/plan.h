@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "cost/inputs.h"
+#include "cost/text_file.h"
+#include "sorting/routines.h"
+
+namespace sentinel {
+
+// The limits and defaults of a plan, for the window and the command line alike.
+inline constexpr std::int32_t kLargestSize = static_cast<std::int32_t>(kMostEntries);
+inline constexpr int kMostRepeats = 100;
+inline constexpr int kDefaultRepeats = 5;
+inline constexpr std::int32_t kDefaultSmallest = 250;
+inline constexpr std::int32_t kDefaultLargest = 16000;
+inline constexpr Shape kDefaultShapes[] = {Shape::Random, Shape::Ascending, Shape::Descending};
+inline constexpr std::int32_t kDefaultOrderSweepSize = 2000;
+
+// The routine a kind is measured with unless others are chosen: the one the
+// demo runs on such data.
+Routine DefaultRoutine(InputKind kind);
+
+// What to measure: every routine on every shape at every size, `repeat`
+// times, on one input per shape and size that all routines share.
+struct SweepPlan {
+    std::vector<Routine> routines;
+    InputKind kind = InputKind::Numbers;
+    std::vector<Text> fileEntries;  // the lines of the file, when the kind is File
+    std::vector<Shape> shapes;
+    std::vector<std::int32_t> sizes;
+    int repeat = kDefaultRepeats;
+    std::uint64_t seed = 20261208;
+
+    // Inputs made at chosen levels of sortedness, at one size.
+    bool IsOrderSweep() const;
+};
+
+// The input a plan measures in a shape at size n: made from the plan's seed,
+// or the first n entries of its file.
+Input PlanInput(const SweepPlan& plan, const Shape& shape, std::int32_t n);
+
+// from, 2 from, 4 from, ... while below `to`, and `to` itself.
+std::vector<std::int32_t> DoublingSizes(std::int32_t from, std::int32_t to);
+// kDefaultSmallest, doubling up to kDefaultLargest.
+std::vector<std::int32_t> DefaultSizes();
+
+// Raises InputError when the plan cannot be measured: no routine, shape or
+// size; a size outside 1 to kLargestSize or beyond the file; a shape other
+// than "as given" for a file, or "as given" for made data.
+void CheckPlan(const SweepPlan& plan);
+
+}  // namespace sentinel
