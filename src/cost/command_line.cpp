@@ -202,6 +202,10 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments)
             line.help = true;
             return line;
         }
+        if (option == "--no-first-look") {
+            line.firstLook = false;
+            continue;
+        }
         if (const std::size_t length = QtOptionLength(option)) {
             if (i + length > arguments.size())
                 throw InputError(std::string(option) + " needs a value");
@@ -276,6 +280,8 @@ Options:
                    from the cost model fitted to the measurements.
   --chart FILE     write the chart of time against n as a PNG image (of cost
                    against order for an order sweep).
+  --no-first-look  the window starts empty instead of measuring its default
+                   plan (which it does at start when that takes under a second).
   --help           show this text.
 
 The window also takes Qt's own options, such as -platform offscreen or

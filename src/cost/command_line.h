@@ -15,6 +15,7 @@ struct CommandLine {
     std::string csvPath;  // "-" for standard output
     std::string chartPath;
     double budgetSeconds = 0;  // --budget: 0 for none
+    bool firstLook = true;  // the window measures the default plan at start
     bool help = false;
 
     bool Headless() const { return !csvPath.empty() || !chartPath.empty() || budgetSeconds > 0; }

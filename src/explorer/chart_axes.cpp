@@ -45,10 +45,17 @@ std::vector<double> Thinned(std::vector<double> ticks, std::size_t most)
     return ticks;
 }
 
+QLocale Grouping()
+{
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
+    return locale;
+}
+
 QString TimeLabel(double seconds)
 {
     const auto shown = [](double value, const char* unit) {
-        return QLocale().toString(value, 'g', value < 10 ? 2 : 3) + QString::fromUtf8(unit);
+        return Grouping().toString(value, 'g', value < 10 ? 2 : 3) + QString::fromUtf8(unit);
     };
     if (seconds < 1e-3)
         return shown(seconds * 1e6, " µs");
@@ -60,10 +67,10 @@ QString TimeLabel(double seconds)
 QString CountLabel(double count)
 {
     if (count < 1e6)
-        return QLocale().toString(static_cast<qlonglong>(std::llround(count)));
+        return Grouping().toString(static_cast<qlonglong>(std::llround(count)));
     if (count < 1e9)
-        return QLocale().toString(count / 1e6, 'g', 3) + QStringLiteral(" M");
-    return QLocale().toString(count / 1e9, 'g', 3) + QStringLiteral(" G");
+        return Grouping().toString(count / 1e6, 'g', 3) + QStringLiteral(" M");
+    return Grouping().toString(count / 1e9, 'g', 3) + QStringLiteral(" G");
 }
 
 namespace {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 #include <functional>
@@ -27,9 +28,12 @@ std::vector<double> Thinned(std::vector<double> ticks, std::size_t most);
 // "2.5 ms", "1.2 s".
 QString TimeLabel(double seconds);
 
-// A count with thousands separators, shortened past a million: "16,000",
-// "2.5 M".
+// A count with the user's thousands separators (even where the locale would
+// leave them out), shortened past a million: "16,000", "2.5 M".
 QString CountLabel(double count);
+
+// The user's locale, with thousands separators.
+QLocale Grouping();
 
 // Labelled logarithmic axes. The chart's series hold log10 of their values;
 // its axes show the values themselves at the ticks (at most 10 across and 8

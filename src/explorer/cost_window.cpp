@@ -19,6 +19,7 @@
 #include <QTimer>
 
 #include <cmath>
+#include <utility>
 #include <sstream>
 
 #include "cost/csv.h"
@@ -26,7 +27,9 @@
 #include "cost/preview.h"
 #include "runtime/runtime_error.h"
 #include "cost/text_file.h"
+#include "explorer/chart_axes.h"
 #include "explorer/chart_panel.h"
+#include "qt_glue/qt_text.h"
 #include "explorer/export_file.h"
 #include "explorer/results_model.h"
 #include "explorer/settings_panel.h"
@@ -124,7 +127,8 @@ QTableView* CostWindow::CreateTable()
     table->setSortingEnabled(true);
     table->sortByColumn(-1, Qt::AscendingOrder);  // measurement order until a header is clicked
     table->setAlternatingRowColors(true);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);  // the user may widen any column
+    table->horizontalHeader()->setDefaultSectionSize(90);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     table->setAccessibleName(QStringLiteral("Results table"));
     return table;
@@ -211,6 +215,19 @@ bool CostWindow::ConfirmPlan(const SweepPlan& plan)
     return reasons.isEmpty() || confirm_(reasons.join(QStringLiteral("\n")) + QStringLiteral("\n\nRun it?"));
 }
 
+void CostWindow::ShowFirstLook()
+{
+    const SweepPlan plan = settings_->Plan();
+    if (EstimateSeconds(plan) >= 1)
+        return;
+    firstLook_ = QStringLiteral("Shown: %1 on random, ascending and descending number texts, %2 to %3, measured at "
+                                "start. Choose what to measure, then Run (F5).")
+                     .arg(ToQString(NameOf(plan.routines.front())))
+                     .arg(CountLabel(plan.sizes.front()))
+                     .arg(CountLabel(plan.sizes.back()));
+    StartSweep();
+}
+
 void CostWindow::StartSweep()
 {
     if (running_ || reading_)
@@ -281,9 +298,14 @@ void CostWindow::Finished(const SweepOutcome& outcome)
     DrawCharts(charts_, rows);
     const auto differing = std::count_if(rows.begin(), rows.end(), [](const Measurement& m) { return !m.identical; });
     QLabel& status = settings_->Status();
+    const QString firstLook = std::exchange(firstLook_, QString());
     switch (outcome.end) {
     case SweepEnd::Completed:
         settings_->Progress().setValue(settings_->Progress().maximum());
+        if (!firstLook.isEmpty()) {
+            status.setText(firstLook);
+            break;
+        }
         status.setText(QStringLiteral("Done: %1 measurements; %2.")
                            .arg(rows.size())
                            .arg(differing == 0 ? QStringLiteral("every result is identical to the floor's")

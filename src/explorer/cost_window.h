@@ -39,6 +39,10 @@ public:
     explicit CostWindow(Complaint complain = {}, Confirmation confirm = {}, QWidget* parent = nullptr);
     ~CostWindow() override;
 
+    // Measures the default plan at once when it takes under a second, so a
+    // first look shows charts; otherwise invites the user to choose.
+    void ShowFirstLook();
+
     // What the buttons and menus do, for keyboard users and tests alike.
     void StartSweep();
     void CancelSweep();
@@ -76,6 +80,7 @@ private:
     QAction* exportChart_;
 
     bool running_ = false;
+    QString firstLook_;  // what a finished first look says it shows
     SweepRunner runner_;
     bool reading_ = false;
     std::thread reader_;

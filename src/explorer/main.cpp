@@ -37,5 +37,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     CostWindow window;
     window.show();
+    if (line.firstLook)
+        window.ShowFirstLook();
     return QApplication::exec();
 }

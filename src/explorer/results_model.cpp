@@ -3,16 +3,32 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QLocale>
+
+#include <algorithm>
 
 #include "cost/csv.h"
+#include "cost/statistics.h"
+#include "explorer/chart_axes.h"
 
 namespace sentinel {
 namespace {
 
-// The CSV's columns, in its order.
+// The CSV's columns, in its order, then the median and spread of the
+// repetitions the row belongs to.
 enum Column { kRoutine, kKind, kShape, kN, kRepeat, kSeconds, kFloorSeconds, kIdentical, kKeys, kSteps, kPlaced,
               kDropped, kMoves, kLevel, kSortedness, kOrderedPairs, kUnorderedPairs, kPredictedSteps, kPredictedMoves,
-              kShifted, kColumns };
+              kShifted, kMedian, kSpread, kColumns };
+
+bool IsTime(int column)
+{
+    return column == kSeconds || column == kFloorSeconds || column == kMedian;
+}
+
+QString Micros(double seconds)
+{
+    return Grouping().toString(seconds * 1e6, 'f', 1);
+}
 
 QVariant Optional(const std::optional<double>& value)
 {
@@ -57,19 +73,52 @@ int ResultsModel::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : kColumns;
 }
 
+const std::vector<double>& ResultsModel::Repetitions(const Measurement& row) const
+{
+    return groups_.at({row.routine, row.shape, row.n});
+}
+
+QVariant ResultsModel::Value(const Measurement& row, int column) const
+{
+    if (column == kMedian)
+        return Median(Repetitions(row));
+    if (column == kSpread) {
+        const auto [fewest, most] = std::minmax_element(Repetitions(row).begin(), Repetitions(row).end());
+        return *most - *fewest;
+    }
+    return CellValue(row, column);
+}
+
+QString ResultsModel::Shown(const Measurement& row, int column) const
+{
+    const QVariant value = Value(row, column);
+    if (IsTime(column))
+        return Micros(value.toDouble()) + (column == kSeconds && IsOutlier(row.seconds, Repetitions(row)) ? QStringLiteral(" ⚑") : QString());
+    if (column == kSpread) {
+        const auto [fewest, most] = std::minmax_element(Repetitions(row).begin(), Repetitions(row).end());
+        return Micros(*fewest) + QStringLiteral(" – ") + Micros(*most);
+    }
+    if (column == kIdentical)
+        return row.identical ? QStringLiteral("yes") : QStringLiteral("NO");
+    if (column == kLevel || column == kSortedness)
+        return value.isValid() ? Grouping().toString(value.toDouble(), 'f', 3) : QString();
+    if (value.typeId() == QMetaType::LongLong || value.typeId() == QMetaType::Int)
+        return Grouping().toString(value.toLongLong());
+    return value.toString();
+}
+
 QVariant ResultsModel::data(const QModelIndex& index, int role) const
 {
     const Measurement& row = rows_[static_cast<std::size_t>(index.row())];
     switch (role) {
-    case Qt::UserRole: return CellValue(row, index.column());
-    case Qt::DisplayRole:
-        if (index.column() == kSeconds || index.column() == kFloorSeconds)
-            return QString::number(CellValue(row, index.column()).toDouble() * 1e3, 'f', 3) + " ms";
-        if (index.column() == kIdentical)
-            return row.identical ? QStringLiteral("yes") : QStringLiteral("NO");
-        if ((index.column() == kLevel || index.column() == kSortedness) && CellValue(row, index.column()).isValid())
-            return QString::number(CellValue(row, index.column()).toDouble(), 'f', 3);
-        return CellValue(row, index.column());
+    case Qt::UserRole: return Value(row, index.column());
+    case Qt::DisplayRole: return Shown(row, index.column());
+    case Qt::ToolTipRole:
+        if (index.column() == kSeconds && IsOutlier(row.seconds, Repetitions(row)))
+            return QStringLiteral("More than three median absolute deviations from the median of its %1 repetitions")
+                .arg(Repetitions(row).size());
+        return IsTime(index.column()) ? QStringLiteral("%1 s").arg(Value(row, index.column()).toDouble(), 0, 'g', 9)
+                                      : Shown(row, index.column());
     case Qt::TextAlignmentRole:
         return index.column() >= kN ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
     case Qt::ForegroundRole:
@@ -82,8 +131,10 @@ QVariant ResultsModel::headerData(int section, Qt::Orientation orientation, int 
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const QStringList headers = ToQString(kCsvHeader).split(',');
-    return headers.value(section);
+    static const QStringList headers = ToQString(kCsvHeader).split(',') << QStringLiteral("median")
+                                                                        << QStringLiteral("spread");
+    const QString header = headers.value(section);
+    return IsTime(section) ? header + QStringLiteral(" (µs)") : section == kSpread ? header + QStringLiteral(" (µs)") : header;
 }
 
 void ResultsModel::Append(const Measurement& row)
@@ -91,13 +142,18 @@ void ResultsModel::Append(const Measurement& row)
     const int at = rowCount();
     beginInsertRows({}, at, at);
     rows_.push_back(row);
+    groups_[{row.routine, row.shape, row.n}].push_back(row.seconds);
     endInsertRows();
+    // The rows of the same repetitions have a new median and spread.
+    if (at > 0)
+        emit dataChanged(index(0, kSeconds), index(at - 1, kSpread));
 }
 
 void ResultsModel::Clear()
 {
     beginResetModel();
     rows_.clear();
+    groups_.clear();
     endResetModel();
 }
 

@@ -352,6 +352,21 @@ TEST(ResultsModel, ShowsARowThatDiffersFromTheFloorInRedAndSortsByValue)
     EXPECT_LT(model.data(model.index(1, 3), Qt::UserRole).toInt(), model.data(model.index(0, 3), Qt::UserRole).toInt())
         << "n sorts as a number, not as text";
     EXPECT_EQ(model.headerData(12, Qt::Horizontal, Qt::DisplayRole).toString(), "moves");
+    EXPECT_EQ(model.data(model.index(0, 3), Qt::DisplayRole).toString(), "1,000");
+
+    // The median of an even count is the mean of the middle two; a repetition
+    // far from the others is flagged, one at the edge of three deviations not.
+    model.Append({Routine::Numbers, InputKind::Numbers, Shape::Random, 1000, 2, 3e-4, 1e-4, true, {}, {}});
+    const auto shown = [&](int row, int column) { return model.data(model.index(row, column), Qt::DisplayRole).toString(); };
+    EXPECT_EQ(shown(0, 20), "250.0");
+    EXPECT_EQ(shown(2, 21), "200.0 – 300.0");
+    for (const double seconds : {2.5e-4, 2.5e-4, 2.6e-4, 4.3e-4})
+        model.Append({Routine::Numbers, InputKind::Numbers, Shape::Random, 1000, 3, seconds, 1e-4, true, {}, {}});
+    // 200, 300, 250, 250, 260, 430: median 255, deviations 55 45 5 5 5 175, their median 25
+    EXPECT_EQ(shown(0, 20), "255.0");
+X
+    EXPECT_EQ(shown(6, 5), "430.0 ⚑") << "175 is seven deviations away";
+    EXPECT_EQ(shown(1, 5), "30.0") << "a size measured once";
 }
 
 // The program as a script runs it.
