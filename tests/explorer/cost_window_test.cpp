@@ -364,8 +364,8 @@ TEST(ResultsModel, ShowsARowThatDiffersFromTheFloorInRedAndSortsByValue)
         model.Append({Routine::Numbers, InputKind::Numbers, Shape::Random, 1000, 3, seconds, 1e-4, true, {}, {}});
     // 200, 300, 250, 250, 260, 430: median 255, deviations 55 45 5 5 5 175, their median 25
     EXPECT_EQ(shown(0, 20), "255.0");
-X
-    EXPECT_EQ(shown(6, 5), "430.0 ⚑") << "175 is seven deviations away";
+    EXPECT_EQ(shown(5, 5), "260.0") << "5 from the median, within three deviations (75)";
+    EXPECT_EQ(shown(6, 5), "430.0 ⚑") << "175 from the median: seven deviations";
     EXPECT_EQ(shown(1, 5), "30.0") << "a size measured once";
 }
 
