@@ -81,7 +81,7 @@ void WarmUp(Routine routine, const Input& input, const std::atomic<bool>* cancel
     const CollectionRef items = std::make_shared<Collection>(input.entries);
     const CollectionRef companion = std::make_shared<Collection>(input.companion);
     constexpr std::int16_t kFirstField = 0;
-    for (const auto& sort : {SortCounted, FloorSortCounted}) {
+    for (const auto& sort : {SortCounted, FloorSortCounted, SortCounted, FloorSortCounted}) {
         CollectionRef i = items;
         CollectionRef c = companion;
         sort(routine, i, c, kFirstField, cancel);

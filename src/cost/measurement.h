@@ -31,9 +31,10 @@ struct Measurement {
     bool PredictionHolds() const { return law.predicted.Matches(counts); }
 };
 
-// Runs the routine and its floor once on `input`, untimed, so that what a
-// measurement then times finds its code and data warm. Raises ScanCancelled
-// as Measure does.
+// Runs the routine and its floor on `input` twice in turn, untimed, so that
+// what a measurement then times finds its code, data and memory warm (once
+// left the first repetition of small sizes up to a quarter slow). Raises
+// ScanCancelled as Measure does.
 void WarmUp(Routine routine, const Input& input, const std::atomic<bool>* cancel = nullptr);
 
 // Keeps memory the sorts free with the process from here on, so that a
