@@ -50,6 +50,7 @@ void ChartLegend::SetEntries(std::vector<Entry> entries)
     entries_ = std::move(entries);
     focused_ = 0;
     textRects_ = Layout(width());
+    setMinimumHeight(heightForWidth(width()));
     updateGeometry();
     update();
 }
@@ -117,6 +118,7 @@ void ChartLegend::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     textRects_ = Layout(width());
+    setMinimumHeight(heightForWidth(width()));  // the scroll area around it scrolls rather than cuts
 }
 
 void ChartLegend::Toggle(std::size_t entry)

@@ -30,6 +30,7 @@
 #include "explorer/chart_panel.h"
 #include "explorer/cost_charts.h"
 #include "explorer/cost_window.h"
+#include "cost/growth.h"
 #include "explorer/results_model.h"
 #include "explorer/step_view.h"
 #include "explorer/trace_canvas.h"
@@ -119,6 +120,43 @@ TEST_F(CostWindowTest, ARunFillsTheChartsAndTheTableAndExports)
     EXPECT_FALSE(QImage(png).isNull());
     EXPECT_FALSE(window.ExportCsv(folder.filePath("no/such/folder/rows.csv")));
     EXPECT_EQ(complaints.size(), 1);
+}
+
+// At the smallest window every legend entry is whole: wrapped to the
+// legend's width at the height its text needs, and the legend as tall as
+// all of them. The ratio chart reads each median over its floor's.
+TEST_F(CostWindowTest, ChartsFitTheSmallestWindowAndReadTheirValues)
+{
+    window.resize(900, 560);
+    window.show();
+    Plan(100, 200, 3);
+    window.StartSweep();
+    ASSERT_TRUE(Finishes());
+    for (ChartPanel* panel : {window.Charts().time, window.Charts().steps, window.Charts().ratio}) {
+        window.findChild<QTabWidget*>()->setCurrentWidget(panel);
+        QApplication::processEvents();
+        const ChartLegend& legend = panel->Legend();
+        ASSERT_GT(legend.width(), 100);
+        EXPECT_GE(legend.height(), legend.heightForWidth(legend.width()));
+        for (std::size_t i = 0; i < legend.Entries().size(); ++i) {
+            const QRect& text = legend.TextRects()[i];
+            EXPECT_LE(text.right(), legend.width());
+            EXPECT_EQ(text.height(), legend.fontMetrics()
+                                         .boundingRect(QRect(0, 0, text.width(), 10000), Qt::TextWordWrap,
+                                                       legend.Entries()[i].text)
+                                         .height())
+                << legend.Entries()[i].text.toStdString();
+        }
+    }
+    const std::vector<GrowthSummary> summaries = Summarize(window.Results().Rows());
+    const auto& ratio = window.Charts().ratio->Legend().Entries();
+    ASSERT_EQ(ratio.size(), summaries.size() + 1) << "and the floor's own line";
+    for (std::size_t i = 0; i < summaries.size(); ++i) {
+        const QList<QPointF> points = static_cast<QLineSeries*>(ratio[i].series.front())->points();
+        ASSERT_EQ(points.size(), 2);
+        for (int k = 0; k < 2; ++k)
+            EXPECT_DOUBLE_EQ(points[k].y(), std::log10(summaries[i].points[k].seconds / summaries[i].points[k].floorSeconds));
+    }
 }
 
 TEST_F(CostWindowTest, CancelStopsWhenTheMeasurementUnderWayEnds)
