@@ -1,5 +1,6 @@
 #include "explorer/cost_window.h"
 
+#include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -22,6 +23,7 @@
 #include <utility>
 #include <sstream>
 
+#include "cost/cost_model.h"
 #include "cost/csv.h"
 #include "cost/input_error.h"
 #include "cost/preview.h"
@@ -71,6 +73,7 @@ CostWindow::CostWindow(Complaint complain, Confirmation confirm, QWidget* parent
     tabs_->addTab(CreateTable(), QStringLiteral("Res&ults"));
     stepView_ = new StepView([this](const QString& problem) { complain_(problem); });
     tabs_->addTab(stepView_, QStringLiteral("Step t&hrough"));
+    connect(&settings_->Budget(), &QDoubleSpinBox::valueChanged, this, &CostWindow::ShowBudget);
     connect(&settings_->RunButton(), &QPushButton::clicked, this, &CostWindow::StartSweep);
     connect(&settings_->CancelButton(), &QPushButton::clicked, this, &CostWindow::CancelSweep);
     connect(&settings_->OpenFileButton(), &QPushButton::clicked, this, [this] {
@@ -296,6 +299,7 @@ void CostWindow::Finished(const SweepOutcome& outcome)
     redraw_->stop();
     const std::vector<Measurement>& rows = results_->Rows();
     DrawCharts(charts_, rows);
+    ShowBudget();
     const auto differing = std::count_if(rows.begin(), rows.end(), [](const Measurement& m) { return !m.identical; });
     QLabel& status = settings_->Status();
     const QString firstLook = std::exchange(firstLook_, QString());
@@ -319,6 +323,20 @@ void CostWindow::Finished(const SweepOutcome& outcome)
         complain_(QString::fromStdString(outcome.error));
         break;
     }
+}
+
+// The largest n within the budget, by the cost model of the rows shown.
+void CostWindow::ShowBudget()
+{
+    const double seconds = settings_->Budget().value();
+    QStringList lines;
+    for (const Budget& budget : LargestWithin(results_->Rows(), seconds))
+        lines << QStringLiteral("%1, %2: n = %3").arg(ToQString(NameOf(budget.routine)), ToQString(NameOf(budget.shape)),
+                                                   CountLabel(budget.n));
+    settings_->BudgetText().setText(lines.isEmpty() ? QString()
+                                                    : QStringLiteral("Within %1 s, by the cost model:\n%2")
+                                                          .arg(seconds)
+                                                          .arg(lines.join(QStringLiteral("\n"))));
 }
 
 void CostWindow::SetRunning(bool running)

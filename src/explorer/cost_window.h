@@ -67,6 +67,7 @@ private:
     void Progressed(const SweepProgress& progress);
     void Finished(const SweepOutcome& outcome);
     void SetRunning(bool running);
+    void ShowBudget();
     ChartPanel* ShownChart() const;
 
     Complaint complain_;

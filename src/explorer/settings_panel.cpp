@@ -1,6 +1,7 @@
 #include "explorer/settings_panel.h"
 
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -188,6 +189,16 @@ QWidget* SettingsPanel::CreateRunControls()
     progress_->setAccessibleName(QStringLiteral("Progress"));
     status_ = new QLabel;
     status_->setWordWrap(true);  // no accessible name: a label reads as its text
+    budget_ = new QDoubleSpinBox;
+    budget_->setRange(0.001, 3600);
+    budget_->setDecimals(3);
+    budget_->setValue(1);
+    budget_->setSuffix(QStringLiteral(" s"));
+    budget_->setAccessibleName(QStringLiteral("Time budget"));
+    budget_->setToolTip(QStringLiteral("The largest n each routine sorts within this time, from the cost model of "
+                                       "the measurements shown"));
+    budgetText_ = new QLabel;
+    budgetText_->setWordWrap(true);
 
     auto* controls = new QWidget;
     auto* layout = new QVBoxLayout(controls);
@@ -198,6 +209,13 @@ QWidget* SettingsPanel::CreateRunControls()
     layout->addLayout(buttons);
     layout->addWidget(progress_);
     layout->addWidget(status_);
+    auto* budgetRow = new QHBoxLayout;
+    auto* budgetLabel = new QLabel(QStringLiteral("&Budget"));
+    budgetLabel->setBuddy(budget_);
+    budgetRow->addWidget(budgetLabel);
+    budgetRow->addWidget(budget_, 1);
+    layout->addLayout(budgetRow);
+    layout->addWidget(budgetText_);
     return controls;
 }
 

@@ -8,6 +8,7 @@
 
 QT_BEGIN_NAMESPACE
 class QComboBox;
+class QDoubleSpinBox;
 class QLabel;
 class QListWidget;
 class QProgressBar;
@@ -38,6 +39,9 @@ public:
     QPushButton& OpenFileButton() const noexcept { return *openFile_; }
     QProgressBar& Progress() const noexcept { return *progress_; }
     QLabel& Status() const noexcept { return *status_; }
+    // The time the largest n is sought for, and where it is told.
+    QDoubleSpinBox& Budget() const noexcept { return *budget_; }
+    QLabel& BudgetText() const noexcept { return *budgetText_; }
 
 private:
     QWidget* CreateInputGroup();
@@ -62,6 +66,8 @@ private:
     QSpinBox* sizeFrom_;
     QSpinBox* sizeTo_;
     QSpinBox* repeat_;
+    QDoubleSpinBox* budget_;
+    QLabel* budgetText_;
     QPushButton* run_;
     QPushButton* cancel_;
     QProgressBar* progress_;

@@ -5,13 +5,14 @@
 
 #include <algorithm>
 
+#include "explorer/palette.h"
 #include "qt_glue/qt_text.h"
 
 namespace sentinel {
 namespace {
 
-const QColor kFits(46, 160, 67);
-const QColor kDropped(207, 34, 46);
+const QColor kFits = FitColour();
+const QColor kDropped = DropColour();
 
 constexpr int kMargin = 14;
 constexpr int kGap = 8;

@@ -106,6 +106,12 @@ TEST_F(CostWindowTest, ARunFillsTheChartsAndTheTableAndExports)
         EXPECT_DOUBLE_EQ(exact[i].y(), std::log10(n * (n + 1) / 2));
     }
     EXPECT_EQ(steps[4].text, "n, exact for descending: 3 of 3 points on it");
+    QLabel* budget = nullptr;
+    for (QLabel* label : window.findChildren<QLabel*>())
+        if (label->text().startsWith("Within 1 s"))
+            budget = label;
+    ASSERT_TRUE(budget) << "the largest n within the budget, after the run";
+    EXPECT_TRUE(budget->text().contains("SortNumbers, descending: n = 100,000")) << budget->text().toStdString();
     for (const Measurement& row : window.Results().Rows())
         EXPECT_TRUE(row.identical);
     EXPECT_TRUE(complaints.isEmpty()) << complaints.join('\n').toStdString();
