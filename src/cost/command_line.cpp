@@ -226,9 +226,7 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments)
     return line;
 }
 
-std::string_view HelpText()
-{
-    return R"(sentinel-cost: how the cost of sorting by sentinel insertion grows with size and input order.
+const std::string_view kHelpText = R"(sentinel-cost: how the cost of sorting by sentinel insertion grows with size and input order.
 
 Without --csv, --chart or --budget it opens the explorer window. With any of
 them it runs headless (no display needed), prints a summary, the cost model
@@ -292,6 +290,5 @@ and writes nothing. A result that differs from the standard stable sort's, or
 counts that differ from the law's prediction, exit with status 1 after the
 files are written: that would be a fault of this program.
 )";
-}
 
 }  // namespace sentinel

@@ -30,6 +30,6 @@ struct CommandLine {
 CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments);
 
 // What --help prints.
-std::string_view HelpText();
+extern const std::string_view kHelpText;
 
 }  // namespace sentinel

@@ -46,9 +46,10 @@ std::vector<GrowthSummary> Summarize(const std::vector<Measurement>& rows)
         std::vector<std::pair<double, double>> times;
         std::vector<std::pair<double, double>> steps;
         for (const auto& [n, at] : bySize[key]) {
-            const auto [fewest, most] = std::minmax_element(at.seconds.begin(), at.seconds.end());
-            const auto outliers = std::count_if(at.seconds.begin(), at.seconds.end(),
-                                                [&](double seconds) { return IsOutlier(seconds, at.seconds); });
+            const std::vector<double>& repetitions = at.seconds;
+            const auto [fewest, most] = std::minmax_element(repetitions.begin(), repetitions.end());
+            const auto outliers = std::count_if(repetitions.begin(), repetitions.end(),
+                                                [&](double seconds) { return IsOutlier(seconds, repetitions); });
             points.push_back({n, Median(at.seconds), Median(at.floorSeconds), at.steps, *fewest, *most,
                               static_cast<int>(outliers)});
             times.emplace_back(n, points.back().seconds);

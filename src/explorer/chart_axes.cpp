@@ -36,7 +36,7 @@ std::vector<double> Thinned(std::vector<double> ticks, std::size_t most)
             const double mantissa = tick / std::pow(10.0, std::floor(std::log10(tick) + 1e-9));
             return std::abs(mantissa - 1) > 1e-6;
         });
-    for (std::size_t keep = 2; ticks.size() > most; keep *= 2) {
+    while (ticks.size() > most) {
         std::vector<double> fewer;
         for (std::size_t i = 0; i < ticks.size(); i += 2)
             fewer.push_back(ticks[i]);

@@ -228,24 +228,35 @@ void ExactLine(QChart& chart, const std::vector<GrowthSummary>& summaries, Shape
                        {Line(chart, points, dotted)}});
 }
 
+// One line with its markers per series, of the value `valueOf` gives at
+// each size; the legend names each as `nameOf` does.
+template <class ValueOf, class NameOfSeries>
+Entries SeriesLines(QChart& chart, const std::vector<GrowthSummary>& summaries, const std::vector<Style>& styles,
+                    Range& range, ValueOf valueOf, NameOfSeries nameOf, const QString& tip)
+{
+    Entries entries;
+    for (std::size_t i = 0; i < summaries.size(); ++i) {
+        Points values;
+        for (const SizePoint& point : summaries[i].points) {
+            values.emplace_back(point.n, valueOf(point));
+            range.Add(point.n, values.back().y());
+        }
+        const QPen solid(styles[i].colour, 2.5);
+        QAbstractSeries* line = Line(chart, values, solid);
+        entries.push_back({nameOf(summaries[i]), tip, solid, styles[i].marker, {},
+                           {line, Markers(chart, values, styles[i].colour, styles[i].marker)}});
+    }
+    return entries;
+}
+
 void DrawSteps(ChartPanel& panel, const std::vector<GrowthSummary>& summaries, const std::vector<Style>& styles)
 {
     QChart& chart = panel.Chart();
     chart.removeAllSeries();
-    Entries entries;
     Range range;
-    for (std::size_t i = 0; i < summaries.size(); ++i) {
-        const GrowthSummary& s = summaries[i];
-        Points steps;
-        for (const SizePoint& point : s.points) {
-            steps.emplace_back(point.n, double(point.steps));
-            range.Add(point.n, double(point.steps));
-        }
-        const QPen solid(styles[i].colour, 2.5);
-        QAbstractSeries* line = Line(chart, steps, solid);
-        entries.push_back({NameOf(s) + QStringLiteral("  ") + Exponent(s.stepFit), {}, solid, styles[i].marker, {},
-                           {line, Markers(chart, steps, styles[i].colour, styles[i].marker)}});
-    }
+    Entries entries = SeriesLines(
+        chart, summaries, styles, range, [](const SizePoint& point) { return double(point.steps); },
+        [](const GrowthSummary& s) { return NameOf(s) + QStringLiteral("  ") + Exponent(s.stepFit); }, {});
     ExactLine(chart, summaries, Shape::Ascending, entries);  // drawn last, over the data
     ExactLine(chart, summaries, Shape::Descending, entries);
     range.Axes(chart, QStringLiteral("scan steps"), CountLabel);
@@ -261,20 +272,10 @@ void DrawRatio(ChartPanel& panel, const std::vector<GrowthSummary>& summaries, c
 {
     QChart& chart = panel.Chart();
     chart.removeAllSeries();
-    Entries entries;
     Range range;
-    for (std::size_t i = 0; i < summaries.size(); ++i) {
-        const GrowthSummary& s = summaries[i];
-        Points ratios;
-        for (const SizePoint& point : s.points) {
-            ratios.emplace_back(point.n, point.seconds / point.floorSeconds);
-            range.Add(point.n, ratios.back().y());
-        }
-        const QPen solid(styles[i].colour, 2.5);
-        QAbstractSeries* line = Line(chart, ratios, solid);
-        entries.push_back({NameOf(s), QStringLiteral("Median time over the floor's median time"), solid,
-                           styles[i].marker, {}, {line, Markers(chart, ratios, styles[i].colour, styles[i].marker)}});
-    }
+    Entries entries = SeriesLines(
+        chart, summaries, styles, range, [](const SizePoint& point) { return point.seconds / point.floorSeconds; },
+        [](const GrowthSummary& s) { return NameOf(s); }, QStringLiteral("Median time over the floor's median time"));
     if (range.right > 0) {
         range.Add(range.left, 1);  // the floor's own line stays in view
         const QPen floor(Qt::black, 1.5, Qt::DashLine);

@@ -19,7 +19,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     if (line.help) {
-        std::fputs(HelpText().data(), stdout);
+        std::fwrite(kHelpText.data(), 1, kHelpText.size(), stdout);
         return 0;
     }
     if (line.Headless()) {
