@@ -244,14 +244,30 @@ TEST(FrmDemoFont, EveryCaptionFitsItsButtonAtCommonSystemSizes)
         font.setPointSize(points);
         QApplication::setFont(font);
         const FrmDemo window([](const RuntimeError&) {});
+        // Half a point larger than the form took, some caption would not fit:
+        // the font steps down only as far as the widest caption needs.
+        QFont larger = window.font();
+        larger.setPointSizeF(larger.pointSizeF() + 0.5);
+        bool largerFitsAll = true;
         for (QPushButton* button : window.findChildren<QPushButton*>()) {
             QStyleOptionButton option;
             option.initFrom(button);
             option.features = QStyleOptionButton::AutoDefaultButton;
             const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-            const int needed = button->fontMetrics().horizontalAdvance(button->text())
-                + button->style()->pixelMetric(QStyle::PM_ButtonMargin, &option, button);
+            const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, &option, button);
+            const int needed = button->fontMetrics().horizontalAdvance(button->text()) + margin;
             EXPECT_LE(needed, contents.width()) << points << " pt: " << button->objectName().toStdString();
+            // What a caption needs: its text, the margin, the frame and a default button's frame.
+            const QStyle& style = *button->style();
+            largerFitsAll = largerFitsAll
+                && QFontMetrics(larger).size(Qt::TextShowMnemonic, button->text()).width()
+                        + style.pixelMetric(QStyle::PM_ButtonMargin, nullptr, button)
+                        + 2 * style.pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button)
+                        + 2 * style.pixelMetric(QStyle::PM_ButtonDefaultIndicator, nullptr, button)
+                    <= button->width();
+        }
+        if (window.font().pointSizeF() < points) {
+            EXPECT_FALSE(largerFitsAll) << points << " pt: stepped down further than needed";
         }
         EXPECT_GE(window.font().pointSizeF(), 7.0);
         EXPECT_LE(window.font().pointSizeF(), points);

@@ -12,6 +12,7 @@
 #include "cost/csv.h"
 #include "cost/input_error.h"
 #include "cost/text_file.h"
+#include "support/text.h"
 
 namespace sentinel {
 namespace {
@@ -84,6 +85,28 @@ TEST(TextFile, ReadsLinesAndRefusesWhatIsNotATextOfEntries)
     EXPECT_EQ(message("\xEF\xBB\xBF"), "list.txt holds no entries");
     EXPECT_EQ(message(std::string(100000, '\n')), "accepted") << "the most entries";
     EXPECT_EQ(message(std::string(100000, '\n') + "x"), "list.txt holds more than 100000 entries");
+}
+
+// The first and last code point of each UTF-8 length are taken, and written
+// back the same; one past the last, a surrogate and an overlong form are not.
+TEST(TextFile, TakesEveryCodePointAndNothingElse)
+{
+    const struct {
+        std::string bytes;
+        Text text;
+    } edges[] = {
+        {"\x7F", u"\u007F"},          {"\xC2\x80", u"\u0080"},         {"\xDF\xBF", u"\u07FF"},
+        {"\xE0\xA0\x80", u"\u0800"}, {"\xED\x9F\xBF", u"\uD7FF"},    {"\xEE\x80\x80", u"\uE000"},
+        {"\xEF\xBF\xBF", u"\uFFFF"}, {"\xF0\x90\x80\x80", u"\U00010000"}, {"\xF4\x8F\xBF\xBF", u"\U0010FFFF"},
+    };
+    for (const auto& edge : edges) {
+        EXPECT_EQ(SplitEntries(edge.bytes, "t"), std::vector<Text>{edge.text}) << Printable(edge.text);
+        EXPECT_EQ(ToUtf8(edge.text), edge.bytes) << Printable(edge.text);
+    }
+    for (const std::string bad : {"\xF4\x90\x80\x80", "\xED\xA0\x80", "\xED\xBF\xBF", "\xC1\xBF", "\xE0\x9F\xBF",
+                                  "\xF0\x8F\xBF\xBF", "\x80", "\xC2", "\xF8\x88\x80\x80\x80"})
+        EXPECT_THROW(SplitEntries(bad, "t"), InputError) << Printable(Text(bad.begin(), bad.end()));
+    EXPECT_EQ(ToUtf8(Text(1, u'\xD800')), "\xEF\xBF\xBD") << "an unpaired surrogate";
 }
 
 // What is not a regular file is refused before it is opened, and a file over
@@ -159,6 +182,9 @@ TEST(CommandLine, DefaultsAndOptions)
     const CommandLine qt = ParseCommandLine({"-platform", "offscreen", "-style=Fusion", "-reverse", "--repeat", "2"});
     EXPECT_EQ(qt.plan.repeat, 2) << "Qt's options are left to Qt";
     EXPECT_EQ(ParseCommandLine({"--csv", "/dev/stdout"}).csvPath, "-");
+    EXPECT_EQ(ParseCommandLine({"--repeat", "100"}).plan.repeat, 100) << "the most";
+    EXPECT_EQ(ParseCommandLine({"--budget", "250ms"}).budgetSeconds, 0.25);
+    EXPECT_EQ(ParseCommandLine({"--budget", "1440min"}).budgetSeconds, 86400) << "a day, the longest";
 }
 
 TEST(CommandLine, RefusesBadArgumentsWithOneLine)
@@ -170,7 +196,8 @@ TEST(CommandLine, RefusesBadArgumentsWithOneLine)
         {"--input", "/no/such/file"}, {"--order-sweep", "0:1"}, {"--order-sweep", "0:1.1:0.1"},
         {"--order-sweep", "0:1:0.3"}, {"--order-sweep", "0:1:0.001"}, {"--order-sweep", "0:1:0.1", "--sizes", "5,6"},
         {"--order-sweep", "0:1:0.5", "--shapes", "random"}, {"-platform"}, {"-unknown"},
-        {"--csv", "/no/such/folder/rows.csv"}, {"--chart", "/"},
+        {"--csv", "/no/such/folder/rows.csv"}, {"--chart", "/"}, {"--repeat", "101"}, {"--budget", "0s"},
+        {"--budget", "1h"}, {"--budget", "1441min"},
     };
     for (const auto& arguments : bad) {
         try {

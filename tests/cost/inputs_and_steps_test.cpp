@@ -8,6 +8,7 @@
 #include "cost/inputs.h"
 #include "cost/step_through.h"
 #include "sorting/sort_keys.h"
+#include "support/text.h"
 
 namespace sentinel {
 namespace {
@@ -101,6 +102,44 @@ TEST(StepThrough, WritesOutTheTestsAndWhyEntriesAreDropped)
     // Steps: 5 fits at 1; 3 fits at 1; the second 5 and the lowest fail at 3 positions each.
     EXPECT_EQ(frame.counts, (ScanCounts{6, 1 + 1 + 3 + 3, 2, 2, 1 + 2, 1 + 1}));
     EXPECT_EQ(run.At(0).list, (std::vector<std::int32_t>{0, -1}));
+}
+
+// Each reason by name, at the sentinels' own keys and one past them; the
+// strip counts every position a dropped entry's scan tested.
+TEST(StepThrough, NamesEachReasonForADropAtTheSentinels)
+{
+    const struct {
+        Routine routine;
+        const char16_t* entry;
+        const char16_t* reason;  // nullptr: placed
+    } cases[] = {
+        {Routine::NumbersUnique, u"-99999999999999", u"equal to a sentinel"},
+        {Routine::NumbersUnique, u"99999999999999", u"equal to a sentinel"},
+        {Routine::NumbersUnique, u"-100000000000000", u"below the low sentinel"},
+        {Routine::NumbersUnique, u"100000000000000", u"above the high sentinel"},
+        {Routine::Numbers, u"-99999999999999", nullptr},  // inclusive: a sentinel's own key is placed
+        {Routine::Numbers, u"99999999999999", nullptr},
+        {Routine::Numbers, u"100000000000000", u"above the high sentinel"},
+        {Routine::Strings, u"0", nullptr},
+        {Routine::Strings, u"/", u"below the low sentinel"},  // the unit just below "0"
+        {Routine::Strings, u"ZZZZZZZZZZZZZ", nullptr},
+        {Routine::Strings, u"ZZZZZZZZZZZZZZ", u"above the high sentinel"},
+        {Routine::StringsUnique, u"ZZZZZZZZZZZZZ", u"equal to a sentinel"},
+    };
+    for (const auto& c : cases) {
+        StepInput input{c.routine, 0, {Value(Text(u"7")), Value(Text(c.entry))}, {}};
+        const StepThrough run(input);
+        const StepThrough::Frame frame = run.At(run.Events());
+        const std::string name = std::string(NameOf(c.routine)) + " " + Printable(c.entry);
+        if (!c.reason) {
+            EXPECT_TRUE(frame.dropped.empty()) << name;
+            continue;
+        }
+        ASSERT_EQ(frame.dropped.size(), 1U) << name;
+        EXPECT_EQ(frame.dropped[0].reason, c.reason) << name;
+        EXPECT_EQ(frame.entrySteps[1], 2) << name << ": every position of a list of three";
+        EXPECT_TRUE(frame.entryDropped[1]) << name;
+    }
 }
 
 }  // namespace

@@ -70,7 +70,7 @@ TEST(Growth, FitsTheExponentOfSyntheticPowerLaws)
 
     std::vector<Measurement> rows;
     for (const std::int32_t n : {1000, 2000, 4000})
-        for (const double noise : {0.9, 1.0, 1.3})  // the median is the middle repetition
+        for (const double noise : {0.9, 0.95, 1.05, 1.3})  // the median is the mean of the middle two
             rows.push_back({Routine::Numbers, InputKind::Numbers, Shape::Random, n, 1, noise * 1e-9 * n * n,
                             0.5 * 1e-9 * n * n, true, {n + 2, std::int64_t{n} * n / 4, n, 0, 0}, {}});
     const std::vector<GrowthSummary> summaries = Summarize(rows);
@@ -80,6 +80,10 @@ TEST(Growth, FitsTheExponentOfSyntheticPowerLaws)
     EXPECT_EQ(summaries[0].largestN, 4000);
     EXPECT_NEAR(summaries[0].floorRatio, 2.0, 1e-9);
     EXPECT_NEAR(summaries[0].secondsPerStep, 4e-9, 1e-15);
+    const SizePoint& largest = summaries[0].points.back();
+    EXPECT_NEAR(largest.fewestSeconds, 0.9 * 16e-3, 1e-12);
+    EXPECT_NEAR(largest.mostSeconds, 1.3 * 16e-3, 1e-12);
+    EXPECT_EQ(largest.outliers, 1) << "1.3 lies 4 median deviations (0.075) from the median";
 }
 
 TEST(Sweep, ChecksThePlanBeforeMeasuring)
