@@ -165,14 +165,28 @@ TEST_F(CostWindowTest, ChartsFitTheSmallestWindowAndReadTheirValues)
     }
 }
 
-TEST_F(CostWindowTest, CancelStopsWhenTheMeasurementUnderWayEnds)
+// A long run is asked about first; after a cancel, the next run starts
+// afresh and measures all of its plan.
+TEST_F(CostWindowTest, CancelStopsAndTheNextRunStartsAfresh)
 {
     Plan(1000, 100000, 100);
     window.StartSweep();
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_TRUE(questions[0].startsWith("This run takes about")) << questions[0].toStdString();
     ASSERT_TRUE(QTest::qWaitFor([this] { return window.Results().rowCount() > 0; }, 60000));
     window.CancelSweep();
     ASSERT_TRUE(Finishes());
     EXPECT_LT(window.Results().rowCount(), 8 * 3 * 100);
+    bool said = false;
+    for (QLabel* label : window.findChildren<QLabel*>())
+        said = said || label->text().startsWith("Cancelled after");
+    EXPECT_TRUE(said);
+
+    Plan(10, 20, 2);
+    window.StartSweep();
+    ASSERT_TRUE(Finishes());
+    EXPECT_EQ(window.Results().rowCount(), 2 * 3 * 2) << "no row of the cancelled run stays";
+    EXPECT_EQ(questions.size(), 1) << "a short run is not asked about";
     EXPECT_TRUE(complaints.isEmpty());
 }
 
