@@ -202,6 +202,10 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments)
             line.help = true;
             return line;
         }
+        if (option == "--version") {
+            line.version = true;
+            return line;
+        }
         if (option == "--no-first-look") {
             line.firstLook = false;
             continue;
@@ -281,6 +285,7 @@ Options:
   --no-first-look  the window starts empty instead of measuring its default
                    plan (which it does at start when that takes under a second).
   --help           show this text.
+  --version        show the version.
 
 The window also takes Qt's own options, such as -platform offscreen or
 -style Fusion.

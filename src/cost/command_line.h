@@ -17,6 +17,7 @@ struct CommandLine {
     double budgetSeconds = 0;  // --budget: 0 for none
     bool firstLook = true;  // the window measures the default plan at start
     bool help = false;
+    bool version = false;
 
     bool Headless() const { return !csvPath.empty() || !chartPath.empty() || budgetSeconds > 0; }
 };

@@ -7,6 +7,7 @@
 #include "cost/input_error.h"
 #include "explorer/cost_window.h"
 #include "explorer/headless.h"
+#include "runtime/project_version.h"
 
 int main(int argc, char* argv[])
 {
@@ -17,6 +18,10 @@ int main(int argc, char* argv[])
     } catch (const InputError& error) {
         std::fprintf(stderr, "sentinel-cost: %s\n", error.what());
         return 2;
+    }
+    if (line.version) {
+        std::printf("sentinel-cost %s\n", kProjectVersion);
+        return 0;
     }
     if (line.help) {
         std::fwrite(kHelpText.data(), 1, kHelpText.size(), stdout);
