@@ -18,6 +18,8 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -445,6 +447,43 @@ Ran RunProgram(const QStringList& arguments)
     program.waitForFinished(120000);
     return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
             QString::fromUtf8(program.readAllStandardError())};
+}
+
+// The long options a text names, "--sizes" and the like, roff's "\-\-" read as "--".
+QSet<QString> LongOptions(QString text)
+{
+    text.replace(QStringLiteral("\\-"), QStringLiteral("-"));
+    QSet<QString> options;
+    const QRegularExpression option(QStringLiteral("--[a-z][a-z-]*[a-z]"));
+    for (auto match = option.globalMatch(text); match.hasNext();)
+        options.insert(match.next().captured());
+    return options;
+}
+
+QString Packaged(const char* file)
+{
+    QFile packaged(QStringLiteral(PACKAGING_DIR "/") + QString::fromUtf8(file));
+    EXPECT_TRUE(packaged.open(QIODevice::ReadOnly)) << file;
+    return QString::fromUtf8(packaged.readAll());
+}
+
+// The manual pages and the completion name every option --help names, and
+// no other; --version says the project's version.
+TEST(SentinelCostProgram, ManualPagesAndCompletionAgreeWithHelp)
+{
+    const QSet<QString> help = LongOptions(RunProgram({"--help"}).out);
+    EXPECT_GE(help.size(), 13);
+    EXPECT_EQ(LongOptions(Packaged("sentinel-cost.1")), help);
+    EXPECT_EQ(LongOptions(Packaged("sentinel-cost.bash-completion")), help);
+    EXPECT_EQ(RunProgram({"--version"}).out, QStringLiteral("sentinel-cost " PROJECT_VERSION "\n"));
+
+    QProcess frmdemo;
+    frmdemo.start(FRMDEMO_PROGRAM, {"--help"});
+    ASSERT_TRUE(frmdemo.waitForFinished(30000));
+    EXPECT_EQ(LongOptions(Packaged("frmdemo.1")), LongOptions(QString::fromUtf8(frmdemo.readAllStandardOutput())));
+    frmdemo.start(FRMDEMO_PROGRAM, {"--version"});
+    ASSERT_TRUE(frmdemo.waitForFinished(30000));
+    EXPECT_EQ(frmdemo.readAllStandardOutput(), "frmdemo " PROJECT_VERSION "\n");
 }
 
 TEST(SentinelCostProgram, HeadlessWritesTheCsvAndTheChartWithNoDisplay)
