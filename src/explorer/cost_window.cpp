@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
+#include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -48,8 +49,9 @@ QString SavePath(QWidget* parent, const QString& title, const QString& name, con
 
 }  // namespace
 
-CostWindow::CostWindow(Complaint complain, Confirmation confirm, QWidget* parent)
-    : QMainWindow(parent), complain_(std::move(complain)), confirm_(std::move(confirm)), results_(new ResultsModel(this)),
+CostWindow::CostWindow(Complaint complain, Confirmation confirm, QSettings* remembered, QWidget* parent)
+    : QMainWindow(parent), complain_(std::move(complain)), confirm_(std::move(confirm)), remembered_(remembered),
+      results_(new ResultsModel(this)),
       charts_(CreateCostCharts()), settings_(new SettingsPanel), redraw_(new QTimer(this))
 {
     if (!complain_)
@@ -77,7 +79,8 @@ CostWindow::CostWindow(Complaint complain, Confirmation confirm, QWidget* parent
     connect(&settings_->RunButton(), &QPushButton::clicked, this, &CostWindow::StartSweep);
     connect(&settings_->CancelButton(), &QPushButton::clicked, this, &CostWindow::CancelSweep);
     connect(&settings_->OpenFileButton(), &QPushButton::clicked, this, [this] {
-        const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open a text file, one entry a line"));
+        const QString path =
+            QFileDialog::getOpenFileName(this, QStringLiteral("Open a text file, one entry a line"), lastFolder_);
         if (!path.isEmpty())
             OpenInput(path);
     });
@@ -92,20 +95,22 @@ CostWindow::CostWindow(Complaint complain, Confirmation confirm, QWidget* parent
     // The sweep's settings make no sense beside a step-through, which has its own.
     connect(tabs_, &QTabWidget::currentChanged, settingsScroll,
             [this, settingsScroll](int tab) { settingsScroll->setVisible(tabs_->widget(tab) != stepView_); });
-    auto* splitter = new QSplitter;
-    splitter->addWidget(settingsScroll);
-    splitter->addWidget(tabs_);
-    splitter->setStretchFactor(1, 1);
-    setCentralWidget(splitter);
+    splitter_ = new QSplitter;
+    splitter_->addWidget(settingsScroll);
+    splitter_->addWidget(tabs_);
+    splitter_->setStretchFactor(1, 1);
+    setCentralWidget(splitter_);
     CreateMenus();
     setMinimumSize(900, 560);
     resize(1280, 760);
     SetRunning(false);
+    Recall();
     settings_->Status().setText(QStringLiteral("Choose what to measure, then Run (F5)."));
 }
 
 CostWindow::~CostWindow()
 {
+    Remember();
     runner_.Cancel();
     runner_.Wait();  // no event of the worker outlives the window
     if (reader_.joinable())
@@ -161,6 +166,7 @@ void CostWindow::CreateMenus()
     file->addSeparator();
     file->addAction(QStringLiteral("&Quit"), QKeySequence::Quit, this, &QWidget::close);
     QMenu* measure = menuBar()->addMenu(QStringLiteral("&Measure"));
+    measure->addAction(QStringLiteral("Restore &Defaults"), this, [this] { settings_->RestoreDefaults(); });
     measure->addAction(QStringLiteral("&Run"), QKeySequence(Qt::Key_F5), this, &CostWindow::StartSweep);
     measure->addAction(QStringLiteral("&Cancel"), QKeySequence(Qt::Key_Escape), this, &CostWindow::CancelSweep);
 }
@@ -172,6 +178,7 @@ void CostWindow::OpenInput(const QString& path)
     if (reader_.joinable())
         reader_.join();
     reading_ = true;
+    lastFolder_ = QFileInfo(path).absolutePath();
     settings_->SetRunning(true);
     settings_->Status().setText(QStringLiteral("Reading %1…").arg(QFileInfo(path).fileName()));
     reader_ = std::thread([this, path] {
@@ -337,6 +344,30 @@ void CostWindow::ShowBudget()
                                                     : QStringLiteral("Within %1 s, by the cost model:\n%2")
                                                           .arg(seconds)
                                                           .arg(lines.join(QStringLiteral("\n"))));
+}
+
+void CostWindow::Remember() const
+{
+    if (!remembered_)
+        return;
+    settings_->Save(*remembered_);
+    remembered_->setValue(QStringLiteral("window/geometry"), saveGeometry());
+    remembered_->setValue(QStringLiteral("window/splitter"), splitter_->saveState());
+    remembered_->setValue(QStringLiteral("window/tab"), tabs_->currentIndex());
+    remembered_->setValue(QStringLiteral("window/lastFolder"), lastFolder_);
+    remembered_->sync();
+}
+
+void CostWindow::Recall()
+{
+    if (!remembered_)
+        return;
+    settings_->Restore(*remembered_);
+    restoreGeometry(remembered_->value(QStringLiteral("window/geometry")).toByteArray());
+    splitter_->restoreState(remembered_->value(QStringLiteral("window/splitter")).toByteArray());
+    const int tab = remembered_->value(QStringLiteral("window/tab"), 0).toInt();
+    tabs_->setCurrentIndex(tab >= 0 && tab < tabs_->count() ? tab : 0);
+    lastFolder_ = remembered_->value(QStringLiteral("window/lastFolder")).toString();
 }
 
 void CostWindow::SetRunning(bool running)

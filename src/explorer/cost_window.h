@@ -11,6 +11,8 @@
 
 QT_BEGIN_NAMESPACE
 class QAction;
+class QSettings;
+class QSplitter;
 class QTabWidget;
 class QTableView;
 class QTimer;
@@ -36,7 +38,10 @@ public:
     // input; true to go on. Asks in a message box unless replaced.
     using Confirmation = std::function<bool(const QString&)>;
 
-    explicit CostWindow(Complaint complain = {}, Confirmation confirm = {}, QWidget* parent = nullptr);
+    // With `remembered`, the window restores its plan, size, tab and last
+    // folder from it, and stores them there when it closes.
+    explicit CostWindow(Complaint complain = {}, Confirmation confirm = {}, QSettings* remembered = nullptr,
+                        QWidget* parent = nullptr);
     ~CostWindow() override;
 
     // Measures the default plan at once when it takes under a second, so a
@@ -57,6 +62,7 @@ public:
     const CostCharts& Charts() const noexcept { return charts_; }
     const ResultsModel& Results() const noexcept { return *results_; }
     StepView& Stepper() const noexcept { return *stepView_; }
+    const SettingsPanel& Settings() const noexcept { return *settings_; }
 
 private:
     QTableView* CreateTable();
@@ -68,10 +74,13 @@ private:
     void Finished(const SweepOutcome& outcome);
     void SetRunning(bool running);
     void ShowBudget();
+    void Remember() const;
+    void Recall();
     ChartPanel* ShownChart() const;
 
     Complaint complain_;
     Confirmation confirm_;
+    QSettings* remembered_;
     ResultsModel* results_;
     CostCharts charts_;
     SettingsPanel* settings_;
@@ -79,6 +88,8 @@ private:
     StepView* stepView_;
     QTimer* redraw_;
     QAction* exportChart_;
+    QSplitter* splitter_;
+    QString lastFolder_;
 
     bool running_ = false;
     QString firstLook_;  // what a finished first look says it shows

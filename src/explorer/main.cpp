@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QSettings>
 
 #include <cstdio>
 #include <string_view>
@@ -40,7 +41,9 @@ int main(int argc, char* argv[])
         return RunHeadless(line);
     }
     QApplication application(argc, argv);
-    CostWindow window;
+    QSettings remembered(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("sentinelsort"),
+                         QStringLiteral("sentinel-cost"));
+    CostWindow window({}, {}, &remembered);
     window.show();
     if (line.firstLook)
         window.ShowFirstLook();

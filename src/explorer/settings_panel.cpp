@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -306,6 +307,100 @@ SweepPlan SettingsPanel::Plan() const
     }
     plan.repeat = repeat_->value();
     return plan;
+}
+
+namespace {
+
+// The names of the checked items of a list, and checks the named ones.
+QStringList CheckedNames(const QListWidget& list)
+{
+    QStringList names;
+    for (int row = 0; row < list.count(); ++row)
+        if (list.item(row)->checkState() == Qt::Checked && (list.item(row)->flags() & Qt::ItemIsEnabled))
+            names << list.item(row)->text();
+    return names;
+}
+
+void CheckNames(QListWidget& list, const QStringList& names)
+{
+    for (int row = 0; row < list.count(); ++row)
+        if (list.item(row)->flags() & Qt::ItemIsEnabled)
+            list.item(row)->setCheckState(names.contains(list.item(row)->text()) ? Qt::Checked : Qt::Unchecked);
+}
+
+// Whether stored names can be restored: some, and every one an item's.
+bool AllKnown(const QListWidget& list, const QStringList& names)
+{
+    return !names.isEmpty() && std::all_of(names.begin(), names.end(), [&list](const QString& name) {
+        return !list.findItems(name, Qt::MatchExactly).isEmpty();
+    });
+}
+
+// A stored whole number, or the fallback when it is missing or out of range.
+int Stored(const QSettings& settings, const QString& key, int low, int high, int fallback)
+{
+    bool read = false;
+    const int value = settings.value(key).toInt(&read);
+    return read && value >= low && value <= high ? value : fallback;
+}
+
+}  // namespace
+
+void SettingsPanel::Save(QSettings& settings) const
+{
+    settings.setValue(QStringLiteral("plan/kind"), kind_->currentData().toInt() == int(InputKind::File)
+                                                       ? 0 : kind_->currentIndex());
+    settings.setValue(QStringLiteral("plan/routines"), CheckedNames(*routines_));
+    settings.setValue(QStringLiteral("plan/shapes"), CheckedNames(*shapes_));
+    for (const auto& [key, box] : {std::pair{"plan/swaps", swaps_}, std::pair{"plan/runLength", runLength_},
+                                   std::pair{"plan/teeth", teeth_}, std::pair{"plan/from", sizeFrom_},
+                                   std::pair{"plan/to", sizeTo_}, std::pair{"plan/levels", levels_},
+                                   std::pair{"plan/repeat", repeat_}})
+        settings.setValue(QString::fromUtf8(key), box->value());
+    settings.setValue(QStringLiteral("plan/sweep"), sweep_->currentIndex());
+    settings.setValue(QStringLiteral("plan/budget"), budget_->value());
+}
+
+void SettingsPanel::Restore(const QSettings& settings)
+{
+    RestoreDefaults();
+    kind_->setCurrentIndex(Stored(settings, QStringLiteral("plan/kind"), 0, kind_->count() - 1, 0));
+    for (const auto& [key, box] : {std::pair{"plan/swaps", swaps_}, std::pair{"plan/runLength", runLength_},
+                                   std::pair{"plan/teeth", teeth_}, std::pair{"plan/levels", levels_},
+                                   std::pair{"plan/repeat", repeat_}, std::pair{"plan/from", sizeFrom_},
+                                   std::pair{"plan/to", sizeTo_}})
+        box->setValue(Stored(settings, QString::fromUtf8(key), box->minimum(), box->maximum(), box->value()));
+    const QStringList routines = settings.value(QStringLiteral("plan/routines")).toStringList();
+    if (AllKnown(*routines_, routines))
+        CheckNames(*routines_, routines);
+    const QStringList shapes = settings.value(QStringLiteral("plan/shapes")).toStringList();
+    if (AllKnown(*shapes_, shapes))
+        CheckNames(*shapes_, shapes);
+    sweep_->setCurrentIndex(Stored(settings, QStringLiteral("plan/sweep"), 0, 1, 0));
+    bool read = false;
+    const double budget = settings.value(QStringLiteral("plan/budget")).toDouble(&read);
+    if (read && budget >= budget_->minimum() && budget <= budget_->maximum())
+        budget_->setValue(budget);
+}
+
+void SettingsPanel::RestoreDefaults()
+{
+    kind_->setCurrentIndex(0);
+    sweep_->setCurrentIndex(0);
+    const Routine routine = DefaultRoutine(InputKind::Numbers);
+    CheckNames(*routines_, {ToQString(NameOf(routine))});
+    QStringList shapes;
+    for (const Shape& shape : kDefaultShapes)
+        shapes << ToQString(NameOf(shape));
+    swaps_->setValue(static_cast<int>(kSwapsShape.parameter));
+    runLength_->setValue(static_cast<int>(kRunsShape.parameter));
+    teeth_->setValue(static_cast<int>(kSawtoothShape.parameter));
+    CheckNames(*shapes_, shapes);
+    sizeFrom_->setValue(kDefaultSmallest);
+    sizeTo_->setValue(kDefaultLargest);
+    levels_->setValue(11);
+    repeat_->setValue(kDefaultRepeats);
+    budget_->setValue(1);
 }
 
 void SettingsPanel::SetRunning(bool running)

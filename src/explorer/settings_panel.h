@@ -8,6 +8,7 @@
 
 QT_BEGIN_NAMESPACE
 class QComboBox;
+class QSettings;
 class QDoubleSpinBox;
 class QLabel;
 class QListWidget;
@@ -33,6 +34,13 @@ public:
     void ChooseFile(const QString& fileName, std::vector<Text> entries);
     // While a sweep runs the settings cannot change.
     void SetRunning(bool running);
+
+    // The plan's settings, remembered between runs of the program. A stored
+    // value that no longer makes sense (a routine or shape by a name that is
+    // gone, a size out of range) leaves that setting at its default.
+    void Save(QSettings& settings) const;
+    void Restore(const QSettings& settings);
+    void RestoreDefaults();
 
     QPushButton& RunButton() const noexcept { return *run_; }
     QPushButton& CancelButton() const noexcept { return *cancel_; }

@@ -20,6 +20,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
+#include <QSettings>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -34,6 +35,7 @@
 #include "explorer/cost_window.h"
 #include "cost/growth.h"
 #include "explorer/results_model.h"
+#include "explorer/settings_panel.h"
 #include "explorer/step_view.h"
 #include "explorer/trace_canvas.h"
 
@@ -399,6 +401,48 @@ TEST_F(CostWindowTest, ATypedListTooLongOrEmptyIsRefusedAndKept)
     EXPECT_EQ(stepper.Recording()->Input().entries.size(), 3U) << "a blank line is an entry";
     typed.setPlainText(tooLong.section('\n', 0, 59));
     EXPECT_TRUE(stepper.Load()) << "60 entries, the most";
+}
+
+// The window remembers its plan, size and tab in settings of its own; a
+// stored value that no longer makes sense leaves its setting at the default.
+TEST(CostWindowSettings, RememberedAndRestoredWithBadValuesFallingBack)
+{
+    QTemporaryDir folder;
+    QSettings remembered(folder.filePath("sentinel-cost.ini"), QSettings::IniFormat);
+    {
+        CostWindow window({}, [](const QString&) { return true; }, &remembered);
+        window.resize(1000, 700);
+        for (QSpinBox* box : window.findChildren<QSpinBox*>())
+            if (box->accessibleName() == "Repetitions" || box->accessibleName() == "Largest size")
+                box->setValue(box->accessibleName() == "Repetitions" ? 7 : 4000);
+        for (QListWidget* list : window.findChildren<QListWidget*>())
+            if (list->accessibleName() == "Routines")
+                list->item(int(Routine::Strings))->setCheckState(Qt::Checked);
+        window.findChild<QTabWidget*>()->setCurrentIndex(2);
+    }
+    const auto reopened = [&](auto check) {
+        CostWindow window({}, [](const QString&) { return true; }, &remembered);
+        check(window, window.Settings().Plan());
+    };
+    reopened([](CostWindow& window, const SweepPlan& plan) {
+        EXPECT_EQ(plan.repeat, 7);
+        EXPECT_EQ(plan.sizes.back(), 4000);
+        EXPECT_EQ(plan.routines, (std::vector{Routine::Numbers, Routine::Strings}));
+        EXPECT_EQ(window.size(), QSize(1000, 700));
+        EXPECT_EQ(window.findChild<QTabWidget*>()->currentIndex(), 2);
+    });
+    remembered.setValue("plan/repeat", 101);  // one past the most
+    remembered.setValue("plan/to", "lots");
+    remembered.setValue("plan/routines", QStringList{"SortNumbers", "SortSideways"});
+    remembered.setValue("window/tab", 99);
+    reopened([](CostWindow& window, const SweepPlan& plan) {
+        EXPECT_EQ(plan.repeat, kDefaultRepeats);
+        EXPECT_EQ(plan.sizes.back(), kDefaultLargest);
+        EXPECT_EQ(plan.routines, std::vector{Routine::Numbers}) << "a routine that is gone: the default";
+        EXPECT_EQ(window.findChild<QTabWidget*>()->currentIndex(), 0);
+    });
+    remembered.setValue("plan/repeat", 100);  // the most
+    reopened([](CostWindow&, const SweepPlan& plan) { EXPECT_EQ(plan.repeat, 100); });
 }
 
 TEST(ResultsModel, ShowsARowThatDiffersFromTheFloorInRedAndSortsByValue)
