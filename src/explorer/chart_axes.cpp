@@ -73,6 +73,36 @@ QString CountLabel(double count)
     return Grouping().toString(count / 1e9, 'g', 3) + QStringLiteral(" G");
 }
 
+std::vector<double> RoundSteps(double high)
+{
+    const double rough = std::max(high, 1e-12) / 5;
+    const double decade = std::pow(10.0, std::floor(std::log10(rough)));
+    double step = decade;
+    for (const double factor : {1.0, 2.0, 5.0, 10.0})
+        if (factor * decade >= rough) {
+            step = factor * decade;
+            break;
+        }
+    std::vector<double> ticks = {0};
+    while (ticks.back() < high * (1 - 1e-9))
+        ticks.push_back(ticks.back() + step);
+    return ticks;
+}
+
+QAbstractAxis* LinearAxis(QChart& chart, const QString& title, const std::vector<double>& ticks,
+                          const std::function<QString(double)>& label, Qt::Alignment alignment)
+{
+    auto* axis = new QCategoryAxis(&chart);
+    axis->setTitleText(title);
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    axis->setRange(0, ticks.back());
+    for (std::size_t i = 1; i < ticks.size(); ++i)  // 0 starts the axis, unlabelled
+        axis->append(label(ticks[i]), ticks[i]);
+    axis->setGridLineVisible(alignment != Qt::AlignRight);  // a second axis draws no grid across the first's
+    chart.addAxis(axis, alignment);
+    return axis;
+}
+
 namespace {
 
 QCategoryAxis* Axis(QChart& chart, const LogAxis& axis, Qt::Alignment alignment)

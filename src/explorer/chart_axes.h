@@ -7,6 +7,7 @@
 #include <vector>
 
 QT_BEGIN_NAMESPACE
+class QAbstractAxis;
 class QChart;
 QT_END_NAMESPACE
 
@@ -34,6 +35,14 @@ QString CountLabel(double count);
 
 // The user's locale, with thousands separators.
 QLocale Grouping();
+
+// Ticks from 0 past `high` in equal round steps (1, 2 or 5 times a power of
+// ten), about five of them; the last tick is at or above `high`.
+std::vector<double> RoundSteps(double high);
+
+// A linear axis from 0 to its last tick, labelled at the ticks by `label`.
+QAbstractAxis* LinearAxis(QChart& chart, const QString& title, const std::vector<double>& ticks,
+                          const std::function<QString(double)>& label, Qt::Alignment alignment);
 
 // Labelled logarithmic axes. The chart's series hold log10 of their values;
 // its axes show the values themselves at the ticks (at most 10 across and 8

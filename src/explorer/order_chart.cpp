@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "cost/growth.h"
+#include "explorer/chart_axes.h"
 #include "explorer/chart_legend.h"
 #include "explorer/chart_panel.h"
 #include "explorer/palette.h"
@@ -47,17 +48,12 @@ void ResetAxes(QChart& chart, std::int32_t n, double topCount, double topSeconds
     x->setTickCount(11);
     x->setLabelFormat(QStringLiteral("%.1f"));
     x->setTitleText(QStringLiteral("sortedness: ordered pairs / all pairs (n = %1)").arg(n));
-    auto* counts = new QValueAxis(&chart);
-    counts->setRange(0, topCount * 1.05);
-    counts->setLabelFormat(QStringLiteral("%.3g"));
-    counts->setTitleText(QStringLiteral("steps, moves, entries shifted"));
-    auto* time = new QValueAxis(&chart);
-    time->setRange(0, topSeconds * 1e3 * 1.1);
-    time->setLabelFormat(QStringLiteral("%.3g"));
-    time->setTitleText(QStringLiteral("time (ms, median)"));
     chart.addAxis(x, Qt::AlignBottom);
-    chart.addAxis(counts, Qt::AlignLeft);
-    chart.addAxis(time, Qt::AlignRight);
+    QAbstractAxis* counts = LinearAxis(chart, QStringLiteral("steps, moves, entries shifted"), RoundSteps(topCount * 1.05),
+                                       CountLabel, Qt::AlignLeft);
+    // The time axis holds milliseconds, labelled in the unit they need.
+    QAbstractAxis* time = LinearAxis(chart, QStringLiteral("time (median)"), RoundSteps(topSeconds * 1e3 * 1.05),
+                                     [](double ms) { return TimeLabel(ms / 1e3); }, Qt::AlignRight);
     for (QAbstractSeries* series : chart.series()) {
         series->attachAxis(x);
         series->attachAxis(series == timed ? time : counts);
