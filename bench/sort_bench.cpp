@@ -14,6 +14,7 @@
 #include "commands/start_up_data.h"
 #include "cost/growth.h"
 #include "cost/inputs.h"
+#include "sorting/scan_paths.h"
 #include "sorting/sort_family.h"
 #include "sorting/stable_floor.h"
 #include "summary_reporter.h"
@@ -228,6 +229,7 @@ int main(int argc, char** argv)
     }
     RegisterCommands();
     benchmark::Initialize(&argc, argv);
+    benchmark::AddCustomContext("scan", std::string(sentinel::NameOf(sentinel::ActiveKernels().path)));
     SummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     PrintSummary(reporter);

@@ -28,7 +28,7 @@ void WriteCsv(std::ostream& out, const std::vector<Measurement>& rows)
             << ',' << row.counts.steps << ',' << row.counts.placed << ',' << row.counts.dropped << ','
             << row.counts.moves << ',' << Optional(row.Level()) << ',' << Optional(row.law.order.sortedness) << ','
             << row.law.order.orderedPairs << ',' << row.law.order.unorderedPairs << ',' << row.law.predicted.steps
-            << ',' << row.law.predicted.moves << ',' << row.counts.shifted << '\n';
+            << ',' << row.law.predicted.moves << ',' << row.counts.shifted << ',' << NameOf(row.scan) << '\n';
     }
 }
 

@@ -10,7 +10,7 @@ namespace sentinel {
 
 inline constexpr std::string_view kCsvHeader =
     "routine,kind,shape,n,repeat,seconds,floor_seconds,identical,keys,steps,placed,dropped,moves,"
-    "level,sortedness,ordered_pairs,unordered_pairs,predicted_steps,predicted_moves,shifted";
+    "level,sortedness,ordered_pairs,unordered_pairs,predicted_steps,predicted_moves,shifted,scan";
 
 // The header line, then one line per measurement; seconds to nine
 // significant digits, `identical` as true or false, `level` (an order

@@ -10,6 +10,7 @@
 #include "cost/inputs.h"
 #include "sorting/routines.h"
 #include "sorting/scan_observers.h"
+#include "sorting/scan_paths.h"
 
 namespace sentinel {
 
@@ -25,6 +26,7 @@ struct Measurement {
     bool identical;  // the routine's result is the floor's
     ScanCounts counts;
     CostLaw law;  // the input's order and the counts it predicts
+    ScanPath scan = ActiveKernels().path;  // the width the block scan ran at
 
     // The sortedness an order sweep asked for, if the input was made for one.
     std::optional<double> Level() const;

@@ -317,10 +317,11 @@ void CostWindow::Finished(const SweepOutcome& outcome)
             status.setText(firstLook);
             break;
         }
-        status.setText(QStringLiteral("Done: %1 measurements; %2.")
+        status.setText(QStringLiteral("Done: %1 measurements; %2; scanned at %3.")
                            .arg(rows.size())
                            .arg(differing == 0 ? QStringLiteral("every result is identical to the floor's")
-                                               : QStringLiteral("%1 results differ from the floor's").arg(differing)));
+                                               : QStringLiteral("%1 results differ from the floor's").arg(differing))
+                           .arg(ToQString(NameOf(ActiveKernels().path))));
         break;
     case SweepEnd::Cancelled:
         status.setText(QStringLiteral("Cancelled after %1 measurements.").arg(rows.size()));

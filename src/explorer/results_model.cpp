@@ -18,7 +18,7 @@ namespace {
 // repetitions the row belongs to.
 enum Column { kRoutine, kKind, kShape, kN, kRepeat, kSeconds, kFloorSeconds, kIdentical, kKeys, kSteps, kPlaced,
               kDropped, kMoves, kLevel, kSortedness, kOrderedPairs, kUnorderedPairs, kPredictedSteps, kPredictedMoves,
-              kShifted, kMedian, kSpread, kColumns };
+              kShifted, kScan, kMedian, kSpread, kColumns };
 
 bool IsTime(int column)
 {
@@ -57,7 +57,8 @@ QVariant CellValue(const Measurement& row, int column)
     case kUnorderedPairs: return qlonglong(row.law.order.unorderedPairs);
     case kPredictedSteps: return qlonglong(row.law.predicted.steps);
     case kPredictedMoves: return qlonglong(row.law.predicted.moves);
-    default: return qlonglong(row.counts.shifted);
+    case kShifted: return qlonglong(row.counts.shifted);
+    default: return ToQString(NameOf(row.scan));
     }
 }
 

@@ -15,9 +15,10 @@ namespace sentinel {
 // Scans j = 1 to `last` for the first j whose neighbours keys[j-1] and
 // keys[j] enclose the number `key`; returns that j, or 0 when none does.
 template <Placement placement>
-std::size_t ScanFor(const double* keys, std::size_t last, double key)
+std::size_t ScanFor(const BlockKernels& kernels, const double* keys, std::size_t last, double key)
 {
-    return ScanBlocks<placement, false>(keys, last, key, [&](std::size_t at) { return ThreeWay(key <=> keys[at]); });
+    return ScanBlocks<placement, false>(kernels, keys, last, key,
+                                        [&](std::size_t at) { return ThreeWay(key <=> keys[at]); });
 }
 
 // The same scan for a text key, by the abbreviations of the list's texts
@@ -25,10 +26,10 @@ std::size_t ScanFor(const double* keys, std::size_t last, double key)
 // where its abbreviation equals the key's. texts[positions[at]] is the text
 // of the list's entry at index `at`.
 template <Placement placement>
-std::size_t ScanForText(const double* abbreviations, const std::int32_t* positions, const TextView* texts,
-                        std::size_t last, double abbreviation, TextView key)
+std::size_t ScanForText(const BlockKernels& kernels, const double* abbreviations, const std::int32_t* positions,
+                        const TextView* texts, std::size_t last, double abbreviation, TextView key)
 {
-    return ScanBlocks<placement, true>(abbreviations, last, abbreviation, [&](std::size_t at) {
+    return ScanBlocks<placement, true>(kernels, abbreviations, last, abbreviation, [&](std::size_t at) {
         const int order = ThreeWay(abbreviation <=> abbreviations[at]);
         return order != 0 ? order : ThreeWay(key <=> texts[positions[at]]);
     });
@@ -68,6 +69,7 @@ std::vector<std::int32_t> SentinelInsertionOrder(std::int32_t count, KeyOfEntry 
         return {};
     const auto [low, high] = sentinelKeys();
     observer.SentinelsComputed(low, high);
+    const BlockKernels kernels = ActiveKernels();  // one width for the whole sort
     if constexpr (std::is_same_v<decltype(keyOfEntry(1)), TextView>) {
         // The texts by input position, the sentinels at 0 and count + 1.
         std::vector<TextView> texts(static_cast<std::size_t>(count) + 2);
@@ -78,7 +80,7 @@ std::vector<std::int32_t> SentinelInsertionOrder(std::int32_t count, KeyOfEntry 
             const TextView key = texts[static_cast<std::size_t>(i)] = keyOfEntry(i);
             observer.KeyComputed(i, key);
             const double abbreviation = Abbreviation(key);
-            return std::pair{abbreviation, ScanForText<placement>(list.Keys(), list.Positions(), texts.data(),
+            return std::pair{abbreviation, ScanForText<placement>(kernels, list.Keys(), list.Positions(), texts.data(),
                                                                   list.Size() - 1, abbreviation, key)};
         }, observer);
     } else {
@@ -86,7 +88,7 @@ std::vector<std::int32_t> SentinelInsertionOrder(std::int32_t count, KeyOfEntry 
         return InsertEach(count, list, [&](std::int32_t i) {
             const double key = keyOfEntry(i);
             observer.KeyComputed(i, key);
-            return std::pair{key, ScanFor<placement>(list.Keys(), list.Size() - 1, key)};
+            return std::pair{key, ScanFor<placement>(kernels, list.Keys(), list.Size() - 1, key)};
         }, observer);
     }
 }

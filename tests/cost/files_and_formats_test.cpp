@@ -17,21 +17,22 @@
 namespace sentinel {
 namespace {
 
-// The law's columns follow the counts; level and sortedness are blank where there are none.
+// The law's columns follow the counts, then the scan's width; level and
+// sortedness are blank where there are none.
 TEST(Csv, WritesTheHeaderAndOneLinePerMeasurement)
 {
     std::ostringstream out;
     const CostLaw law{{375000, 124500, 0.75}, {1002, 376000, 1000, 0, 125500}, {}};
     WriteCsv(out, {{Routine::NumbersUnique, InputKind::Numbers, {ShapeKind::Sorted, 0.75}, 1000, 2, 0.00125, 0.0005,
-                    true, {1002, 376000, 1000, 0, 125500, 9000}, law},
+                    true, {1002, 376000, 1000, 0, 125500, 9000}, law, ScanPath::Avx512},
                    {Routine::Pairs, InputKind::File, Shape::AsGiven, 1, 1, 1e-6, 2e-6, false, {3, 1, 1, 0, 1, 1},
-                    {{0, 0, std::nullopt}, {3, 1, 1, 0, 1}, {}}}});
+                    {{0, 0, std::nullopt}, {3, 1, 1, 0, 1}, {}}, ScanPath::Sse2}});
     EXPECT_EQ(out.str(),
               "routine,kind,shape,n,repeat,seconds,floor_seconds,identical,keys,steps,placed,dropped,moves,"
-              "level,sortedness,ordered_pairs,unordered_pairs,predicted_steps,predicted_moves,shifted\n"
+              "level,sortedness,ordered_pairs,unordered_pairs,predicted_steps,predicted_moves,shifted,scan\n"
               "SortNumbersUnique,numbers,sorted:0.75,1000,2,0.00125,0.0005,true,1002,376000,1000,0,125500,"
-              "0.75,0.75,375000,124500,376000,125500,9000\n"
-              "SortPairsByNumber,file,given,1,1,1e-06,2e-06,false,3,1,1,0,1,,,0,0,1,1,1\n");
+              "0.75,0.75,375000,124500,376000,125500,9000,avx512\n"
+              "SortPairsByNumber,file,given,1,1,1e-06,2e-06,false,3,1,1,0,1,,,0,0,1,1,1,sse2\n");
 }
 
 // A result that differs from the floor's, or counts the law did not

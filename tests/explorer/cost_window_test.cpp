@@ -462,12 +462,12 @@ TEST(ResultsModel, ShowsARowThatDiffersFromTheFloorInRedAndSortsByValue)
     // far from the others is flagged, one at the edge of three deviations not.
     model.Append({Routine::Numbers, InputKind::Numbers, Shape::Random, 1000, 2, 3e-4, 1e-4, true, {}, {}});
     const auto shown = [&](int row, int column) { return model.data(model.index(row, column), Qt::DisplayRole).toString(); };
-    EXPECT_EQ(shown(0, 20), "250.0");
-    EXPECT_EQ(shown(2, 21), "200.0 – 300.0");
+    EXPECT_EQ(shown(0, 21), "250.0");
+    EXPECT_EQ(shown(2, 22), "200.0 – 300.0");
     for (const double seconds : {2.5e-4, 2.5e-4, 2.6e-4, 4.3e-4})
         model.Append({Routine::Numbers, InputKind::Numbers, Shape::Random, 1000, 3, seconds, 1e-4, true, {}, {}});
     // 200, 300, 250, 250, 260, 430: median 255, deviations 55 45 5 5 5 175, their median 25
-    EXPECT_EQ(shown(0, 20), "255.0");
+    EXPECT_EQ(shown(0, 21), "255.0");
     EXPECT_EQ(shown(5, 5), "260.0") << "5 from the median, within three deviations (75)";
     EXPECT_EQ(shown(6, 5), "430.0 ⚑") << "175 from the median: seven deviations";
     EXPECT_EQ(shown(1, 5), "30.0") << "a size measured once";
@@ -543,7 +543,7 @@ TEST(SentinelCostProgram, HeadlessWritesTheCsvAndTheChartWithNoDisplay)
     ASSERT_TRUE(rows.open(QIODevice::ReadOnly));
     EXPECT_EQ(rows.readLine(), "routine,kind,shape,n,repeat,seconds,floor_seconds,identical,keys,steps,placed,"
                                "dropped,moves,level,sortedness,ordered_pairs,unordered_pairs,predicted_steps,"
-                               "predicted_moves,shifted\n");
+                               "predicted_moves,shifted,scan\n");
     EXPECT_EQ(rows.readAll().count('\n'), 2 * 3 * 2);
     EXPECT_FALSE(QImage(png).isNull());
     EXPECT_EQ(RunProgram({"--help"}).exitCode, 0);

@@ -3,6 +3,8 @@
 #include <functional>
 
 #include "runtime/runtime_error.h"
+#include "runtime/conversions.h"
+#include "sorting/scan_paths.h"
 #include "sorting/sort_family.h"
 #include "support/text.h"
 
@@ -191,6 +193,39 @@ TEST(RoutineDescription, FlagsFollowTheName)
         EXPECT_EQ(TakesField(routine), name.starts_with("SortByField")) << name;
     }
     EXPECT_EQ(RoutineNamed("SortNumber"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace sentinel
+
+namespace sentinel {
+namespace {
+
+// Each path the processor has can be forced, is the one reported, and sorts
+// and counts exactly as the others do.
+TEST(ScanPaths, AForcedPathIsTheOneReportedAndAgreesWithEveryOther)
+{
+    const ScanPath chosen = ActiveKernels().path;
+    std::vector<Value> entries;
+    for (int i = 0; i < 700; ++i)
+        entries.emplace_back(WholeNumberText((i * 7919) % 1009 - 300));
+    std::vector<std::pair<std::vector<Value>, ScanCounts>> results;
+    for (const ScanPath path : SupportedPaths()) {
+        ASSERT_TRUE(ForceScanPath(path)) << NameOf(path);
+        EXPECT_EQ(ActiveKernels().path, path);
+        for (const Routine routine : {Routine::Numbers, Routine::NumbersUnique, Routine::Strings, Routine::StringsUnique}) {
+            CollectionRef items = std::make_shared<Collection>(entries);
+            CollectionRef companion;
+            const ScanCounts counts = SortCounted(routine, items, companion, 0);
+            results.emplace_back(Entries(items), counts);
+        }
+    }
+    for (std::size_t i = 4; i < results.size(); ++i)
+        EXPECT_EQ(results[i], results[i % 4]) << "path " << i / 4 << ", routine " << i % 4;
+    if (SupportedPaths().front() != ScanPath::Generic) {
+        EXPECT_FALSE(ForceScanPath(ScanPath::Generic)) << "a path this processor does not take is refused";
+    }
+    ForceScanPath(chosen);
 }
 
 }  // namespace
