@@ -34,9 +34,9 @@ struct BlockKernels {
 // The paths this processor can run, narrowest first.
 std::vector<ScanPath> SupportedPaths();
 
-// The kernels the sorts use: chosen once, the widest this processor has, or
-// the one the environment variable SENTINEL_SCAN names (generic, sse2, avx2,
-// avx512) when the processor has it.
+// The kernels the sorts use, chosen once: the one the environment variable
+// SENTINEL_SCAN names (generic, sse2, avx2, avx512) when the processor has
+// it, else the widest it has short of AVX-512, which must be asked for.
 const BlockKernels& ActiveKernels();
 
 // For tests and benchmarks: makes `path` the active one when the processor
