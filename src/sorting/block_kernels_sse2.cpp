@@ -3,9 +3,35 @@
 #include "sorting/scan_paths.h"
 
 namespace sentinel {
+namespace {
 
-#define SENTINEL_LANES 2
-#define SENTINEL_KERNELS TwoLaneKernels
+struct TwoLanes {
+    typedef double Keys __attribute__((vector_size(2 * sizeof(double))));
+    static constexpr std::size_t kCount = 2;
+    static Keys Load(const double* keys)
+    {
+        Keys lanes;
+        __builtin_memcpy(&lanes, keys, sizeof lanes);
+        return lanes;
+    }
+    static Keys Broadcast(double key) { return Keys{key, key}; }
+    static auto Less(Keys a, Keys b) { return a < b; }
+    static auto LessOrEqual(Keys a, Keys b) { return a <= b; }
+    template <class Mask>
+    static Mask And(Mask m, Mask n) { return m & n; }
+    template <class Mask>
+    static Mask Or(Mask m, Mask n) { return m | n; }
+    template <class Mask>
+    static bool Any(Mask m) { return (m[0] | m[1]) != 0; }  // no branch between the lanes
+};
+
 #include "sorting/block_kernels.inc"
+
+}  // namespace
+
+BlockKernels TwoLaneKernels(ScanPath path)
+{
+    return KernelsOf<TwoLanes>(path);
+}
 
 }  // namespace sentinel

@@ -36,7 +36,7 @@ std::vector<ScanPath> SupportedPaths();
 
 // The kernels the sorts use, chosen once: the one the environment variable
 // SENTINEL_SCAN names (generic, sse2, avx2, avx512) when the processor has
-// it, else the widest it has short of AVX-512, which must be asked for.
+// it, else the widest it has.
 const BlockKernels& ActiveKernels();
 
 // For tests and benchmarks: makes `path` the active one when the processor

@@ -1,8 +1,9 @@
-// The block kernels compiled for SENTINEL_TARGET (a string such as "avx2")
-// alone, on x86-64: the target setting covers only what block_kernels.inc
-// defines, and ActiveKernels calls it only on a processor that has it.
-#if defined(__x86_64__)
+#pragma once
 
+// Brackets code compiled for an instruction set (a string such as "avx2")
+// that the rest of the build does not assume. Only what lies between the two
+// is compiled for it, so no wider instruction leaks into inline code that
+// other files share; such code is called only on a processor that has it.
 #define SENTINEL_STRING(text) #text
 #if defined(__clang__)
 #define SENTINEL_TARGET_PUSH(isa) \
@@ -11,12 +12,4 @@
 #else
 #define SENTINEL_TARGET_PUSH(isa) _Pragma("GCC push_options") _Pragma(SENTINEL_STRING(GCC target(isa)))
 #define SENTINEL_TARGET_POP _Pragma("GCC pop_options")
-#endif
-
-SENTINEL_TARGET_PUSH(SENTINEL_TARGET)
-namespace sentinel {
-#include "sorting/block_kernels.inc"
-}  // namespace sentinel
-SENTINEL_TARGET_POP
-
 #endif
