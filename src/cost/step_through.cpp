@@ -1,6 +1,7 @@
 #include "cost/step_through.h"
 
 #include "cost/input_error.h"
+#include "sorting/first_fit.h"
 #include "sorting/stable_floor.h"
 #include "cost/text_file.h"
 #include "sorting/sort_family.h"
@@ -19,6 +20,13 @@ std::vector<Text> TextsOf(const CollectionRef& collection)
 TextView Relation(int order)
 {
     return order < 0 ? u" < " : order > 0 ? u" > " : u" = ";
+}
+
+// A test written out: "20 < 30 < 120 → fits".
+Text WrittenTest(const Text& low, const Text& key, const Text& high, int keyToLow, int keyToHigh, bool fits)
+{
+    return low + Text(Relation(-keyToLow)) + key + Text(Relation(keyToHigh)) + high
+        + (fits ? u" \u2192 fits" : u" \u2192 goes on");
 }
 
 // Why an entry fits nowhere, from the first and last of its tests.
@@ -79,9 +87,8 @@ StepThrough::Frame StepThrough::At(std::size_t events) const
             ++frame.entrySteps[static_cast<std::size_t>(event.entry - 1)];
             firstTest = firstTest ? firstTest : &event;
             const std::size_t j = static_cast<std::size_t>(event.at);
-            frame.test = KeyText(frame.list[j - 1]) + Text(Relation(-event.keyToLow)) + KeyText(event.entry)
-                + Text(Relation(event.keyToHigh)) + KeyText(frame.list[j])
-                + (event.fits ? u" \u2192 fits" : u" \u2192 goes on");
+            frame.test = WrittenTest(KeyText(frame.list[j - 1]), KeyText(event.entry), KeyText(frame.list[j]),
+                                     event.keyToLow, event.keyToHigh, event.fits);
             break;
         }
         case TraceEvent::Kind::Placed: {
@@ -112,6 +119,36 @@ std::size_t StepThrough::EndOfEntry(std::size_t events) const
             return k + 1;
     }
     return Events();
+}
+
+int StepThrough::CompareKeys(std::int32_t entry, std::int32_t other) const
+{
+    const auto rank = [this](std::int32_t e) {
+        return trace_.ranks[e < 0 ? trace_.ranks.size() - 1 : static_cast<std::size_t>(e)];
+    };
+    return rank(entry) < rank(other) ? -1 : rank(entry) > rank(other) ? 1 : 0;
+}
+
+bool StepThrough::FitsAt(const Frame& frame, std::size_t gap) const
+{
+    const int keyToLow = CompareKeys(frame.entry, frame.list[gap - 1]);
+    const int keyToHigh = CompareKeys(frame.entry, frame.list[gap]);
+    return IsStrict(input_.routine) ? FitsBetween<Placement::Strict>(keyToLow, keyToHigh)
+                                    : FitsBetween<Placement::Inclusive>(keyToLow, keyToHigh);
+}
+
+Text StepThrough::TestAt(const Frame& frame, std::size_t gap) const
+{
+    const std::int32_t low = frame.list[gap - 1];
+    const std::int32_t high = frame.list[gap];
+    return WrittenTest(KeyText(low), KeyText(frame.entry), KeyText(high), CompareKeys(frame.entry, low),
+                       CompareKeys(frame.entry, high), FitsAt(frame, gap));
+}
+
+std::size_t StepThrough::FirstFit(std::size_t events) const
+{
+    const TraceEvent& end = trace_.events[EndOfEntry(events) - 1];
+    return end.kind == TraceEvent::Kind::Placed ? static_cast<std::size_t>(end.at) : 0;
 }
 
 Text StepThrough::EntryText(std::int32_t entry) const

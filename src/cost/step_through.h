@@ -56,6 +56,18 @@ public:
     // The event count at which the entry under way at `events` is placed or dropped.
     std::size_t EndOfEntry(std::size_t events) const;
 
+    // The key of `entry` against the key of `other` (0 and -1 the
+    // sentinels), three-way: -1, 0 or 1.
+    int CompareKeys(std::int32_t entry, std::int32_t other) const;
+    // The test of the frame's entry at gap `gap` of its list, between
+    // list[gap - 1] and list[gap], written out as the frames write the
+    // scan's own tests; and whether the entry fits there.
+    Text TestAt(const Frame& frame, std::size_t gap) const;
+    bool FitsAt(const Frame& frame, std::size_t gap) const;
+    // Where the entry under way at `events` goes: the gap of its first fit,
+    // or 0 when it is dropped.
+    std::size_t FirstFit(std::size_t events) const;
+
     const StepInput& Input() const noexcept { return input_; }
     // The whole run's counts, as the law of the cost predicts them from the input.
     const Prediction& Predicted() const noexcept { return predicted_; }

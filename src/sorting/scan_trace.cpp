@@ -1,7 +1,9 @@
 #include "sorting/scan_trace.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <numeric>
 
 #include "sorting/first_fit.h"
 
@@ -30,6 +32,20 @@ void ScanTracer::Test(std::size_t j, bool fits)
 {
     trace_.events.push_back({TraceEvent::Kind::Tested, entry_, static_cast<std::int32_t>(j),
                              ThreeWay(key_ <=> list_[j - 1]), ThreeWay(key_ <=> list_[j]), fits});
+}
+
+ScanTrace ScanTracer::Take()
+{
+    if (list_.empty())
+        return std::move(trace_);
+    allKeys_.push_back(list_.back());  // the high sentinel
+    std::vector<std::size_t> byKey(allKeys_.size());
+    std::iota(byKey.begin(), byKey.end(), 0);
+    std::stable_sort(byKey.begin(), byKey.end(), [this](std::size_t a, std::size_t b) { return allKeys_[a] < allKeys_[b]; });
+    trace_.ranks.assign(allKeys_.size(), 0);
+    for (std::size_t k = 1; k < byKey.size(); ++k)
+        trace_.ranks[byKey[k]] = trace_.ranks[byKey[k - 1]] + (allKeys_[byKey[k - 1]] < allKeys_[byKey[k]] ? 1 : 0);
+    return std::move(trace_);
 }
 
 Text ScanTracer::Shown(double key)

@@ -29,6 +29,9 @@ struct ScanTrace {
     Text highKey;
     std::vector<Text> keys;  // keys[i - 1]: the key of input entry i, once computed
     std::vector<TraceEvent> events;
+    // Every key's place in key order, equal keys alike: [0] the low
+    // sentinel's, [i] input entry i's, [keys.size() + 1] the high sentinel's.
+    std::vector<std::int32_t> ranks;
 };
 
 // Records the trace: an observer of the scan (see scan_observers.h). It keeps
@@ -39,6 +42,7 @@ public:
     void SentinelsComputed(const Key& low, const Key& high)
     {
         list_ = {Own(low), Own(high)};
+        allKeys_ = {Own(low)};
         trace_.lowKey = Shown(low);
         trace_.highKey = Shown(high);
     }
@@ -47,13 +51,14 @@ public:
     {
         entry_ = entry;
         key_ = Own(key);
+        allKeys_.push_back(key_);
         trace_.keys.push_back(Shown(key));
         trace_.events.push_back({TraceEvent::Kind::KeyComputed, entry});
     }
     void Placed(std::size_t after, std::size_t listSize);
     void Dropped(std::size_t listSize);
 
-    ScanTrace Take() { return std::move(trace_); }
+    ScanTrace Take();
 
 private:
     using OwnKey = std::variant<double, Text>;
@@ -66,6 +71,7 @@ private:
 
     ScanTrace trace_;
     std::vector<OwnKey> list_;
+    std::vector<OwnKey> allKeys_;  // the low sentinel's, then each entry's
     OwnKey key_;
     std::int32_t entry_ = 0;
 };
