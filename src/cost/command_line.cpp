@@ -63,7 +63,10 @@ double TimeSpan(std::string_view option, std::string_view text)
 }
 
 // What the options given leave to their defaults.
+constexpr int kMostFieldIndex = 99;
+
 struct Given {
+    bool routines = false;
     bool kind = false;
     bool shapes = false;
     bool sizes = false;
@@ -95,6 +98,7 @@ void TakeOption(std::string_view option, std::string_view value, CommandLine& li
 {
     if (option == "--routines") {
         line.plan.routines = ListOf(option, value, RoutineNamed);
+        given.routines = true;
     } else if (option == "--kind") {
         const auto kind = KindNamed(value);
         if (!kind || kind == InputKind::File)
@@ -125,9 +129,35 @@ void TakeOption(std::string_view option, std::string_view value, CommandLine& li
         line.csvPath = value == "/dev/stdout" ? "-" : value;
     } else if (option == "--chart") {
         line.chartPath = value;
+    } else if (option == "--step-csv") {
+        line.stepCsvPath = value;
+    } else if (option == "--step-gif") {
+        line.stepGifPath = value;
+    } else if (option == "--frames") {
+        if (value != "test" && value != "entry")
+            throw InputError("--frames: unknown value \"" + std::string(value) + "\" (test or entry)");
+        line.frames = value == "test" ? FramesPer::Test : FramesPer::Entry;
+    } else if (option == "--field") {
+        line.fieldIndex = static_cast<std::int16_t>(WholeNumber(option, value, 0, kMostFieldIndex));
     } else {
         throw InputError("unknown option " + std::string(option) + " (see --help)");
     }
+}
+
+// A step export runs one routine on a short list, and nothing else.
+void CheckStepExport(CommandLine& line, const Given& given)
+{
+    if (!line.csvPath.empty() || !line.chartPath.empty() || line.budgetSeconds > 0 || given.kind || given.shapes
+        || given.sizes || given.orderSweep)
+        throw InputError("--step-csv and --step-gif export one run: they take only --routines, --input, --field and "
+                         "--frames");
+    if (!given.routines)
+        line.plan.routines = {Routine::ByField};
+    if (line.plan.routines.size() != 1)
+        throw InputError("--step-csv and --step-gif step through one routine: give --routines one name");
+    if (line.plan.fileEntries.size() > kMostStepEntries)
+        throw InputError(line.inputPath + " has " + std::to_string(line.plan.fileEntries.size()) + " entries; at most "
+                         + std::to_string(kMostStepEntries) + " can be stepped through");
 }
 
 // Reads the file of --input and fills in what was not given.
@@ -221,8 +251,18 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments)
                                                       : "unknown argument \"" + std::string(option) + "\"");
         TakeOption(option, arguments[++i], line, given);
     }
-    CompletePlan(line, given);
-    CheckPlan(line.plan);
+    if (line.StepExport()) {
+        if (!line.inputPath.empty())
+            line.plan.fileEntries = ReadEntries(line.inputPath);
+        CheckStepExport(line, given);
+    } else {
+        CompletePlan(line, given);
+        CheckPlan(line.plan);
+    }
+    if (!line.stepCsvPath.empty() && line.stepCsvPath != "-")
+        CheckWritable("--step-csv", line.stepCsvPath);
+    if (!line.stepGifPath.empty())
+        CheckWritable("--step-gif", line.stepGifPath);
     if (!line.csvPath.empty() && line.csvPath != "-")
         CheckWritable("--csv", line.csvPath);
     if (!line.chartPath.empty())
@@ -241,6 +281,8 @@ Usage:
                 [--sizes LIST] [--repeat N] [--csv FILE] [--chart FILE.png]
   sentinel-cost --order-sweep FROM:TO:STEP [--sizes N] [--routines LIST]
                 [--kind KIND] [--repeat N] [--csv FILE] [--chart FILE.png]
+  sentinel-cost [--step-csv FILE] [--step-gif FILE.gif] [--routines ROUTINE]
+                [--input FILE] [--field N] [--frames test|entry]
 
 Options:
   --routines LIST  routines to measure, comma-separated: SortNumbers,
@@ -276,12 +318,26 @@ Options:
                    routine,kind,shape,n,repeat,seconds,floor_seconds,identical,
                    keys,steps,placed,dropped,moves,level,sortedness,
                    ordered_pairs,unordered_pairs,predicted_steps,
-                   predicted_moves,shifted
+                   predicted_moves,shifted,scan
   --budget TIME    after the sweep, the largest n (at most 100000) that each
                    routine sorts on each shape within TIME (1s, 250ms, 2min),
                    from the cost model fitted to the measurements.
   --chart FILE     write the chart of time against n as a PNG image (of cost
                    against order for an order sweep).
+  --step-csv FILE  step through one run instead of sweeping, and write every
+                   position its scan tested as CSV (FILE - for standard
+                   output): entry,key,position,low_key,high_key,verdict. The
+                   run is --routines' one routine (default SortByField) on the
+                   --input file's entries (at most 60) or else the demo's 21
+                   start-up vectors, keyed on field --field.
+  --step-gif FILE  the same run as a looping animated GIF, 900 pixels wide, as
+                   the Step through tab draws it.
+  --frames WHICH   the GIF's frames: test (a frame per event of the run, the
+                   default) or entry (a frame per entry placed or dropped). A
+                   frame per test that would pass 500 frames falls back to a
+                   frame per entry, and says so.
+  --field N        the field SortByField and SortByFieldUnique key on when
+                   stepping through (0 to 99). Default: 0.
   --no-first-look  the window starts empty instead of measuring its default
                    plan (which it does at start when that takes under a second).
   --help           show this text.

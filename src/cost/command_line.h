@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cost/step_export.h"
 #include "cost/sweep.h"
 
 namespace sentinel {
@@ -15,11 +16,19 @@ struct CommandLine {
     std::string csvPath;  // "-" for standard output
     std::string chartPath;
     double budgetSeconds = 0;  // --budget: 0 for none
+    // One run stepped through, exported instead of a sweep: the plan's one
+    // routine on its file's entries (at most kMostStepEntries) or, with no
+    // --input, on the start-up vectors.
+    std::string stepCsvPath;  // --step-csv
+    std::string stepGifPath;  // --step-gif
+    FramesPer frames = FramesPer::Test;  // --frames
+    std::int16_t fieldIndex = 0;  // --field
     bool firstLook = true;  // the window measures the default plan at start
     bool help = false;
     bool version = false;
 
-    bool Headless() const { return !csvPath.empty() || !chartPath.empty() || budgetSeconds > 0; }
+    bool StepExport() const { return !stepCsvPath.empty() || !stepGifPath.empty(); }
+    bool Headless() const { return !csvPath.empty() || !chartPath.empty() || budgetSeconds > 0 || StepExport(); }
 };
 
 // Reads the arguments after the program's name, and the file of --input.

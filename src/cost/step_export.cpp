@@ -52,4 +52,13 @@ FramePlan PlanFrames(const StepThrough& run, FramesPer asked)
     return plan;
 }
 
+std::string FramesNote(const StepThrough& run, FramesPer asked, const FramePlan& plan)
+{
+    if (asked == plan.per)
+        return {};
+    return "a frame per test would make " + std::to_string(run.Events() + 1) + " frames, more than the "
+        + std::to_string(kMostAnimationFrames) + " an animation may have: made a frame per entry instead ("
+        + std::to_string(plan.events.size()) + " frames)";
+}
+
 }  // namespace sentinel

@@ -29,5 +29,8 @@ struct FramePlan {
     FramesPer per = FramesPer::Test;  // what was made: a frame per entry when a frame per test would pass the cap
 };
 FramePlan PlanFrames(const StepThrough& run, FramesPer asked);
+// Why the plan has a frame per entry where a frame per test was asked for;
+// empty when it has what was asked.
+std::string FramesNote(const StepThrough& run, FramesPer asked, const FramePlan& plan);
 
 }  // namespace sentinel

@@ -1,6 +1,8 @@
 #include "cost/step_through.h"
 
 #include "cost/input_error.h"
+#include "cost/inputs.h"
+#include "runtime/conversions.h"
 #include "sorting/first_fit.h"
 #include "sorting/stable_floor.h"
 #include "cost/text_file.h"
@@ -50,6 +52,25 @@ std::vector<Text> TypedEntries(const std::string& utf8)
         throw InputError("the list has " + std::to_string(entries.size()) + " entries; at most "
                          + std::to_string(kMostStepEntries) + " can be stepped through");
     return entries;
+}
+
+StepInput StartUpStepInput(Routine routine, std::int16_t fieldIndex)
+{
+    Input startUp = StartUpInput();
+    StepInput input{routine, fieldIndex, std::move(startUp.entries), std::move(startUp.companion)};
+    if (IsPaired(routine))
+        std::swap(input.entries, input.companion);  // the numbers are the keys
+    return input;
+}
+
+StepInput StepInputOf(Routine routine, std::int16_t fieldIndex, std::vector<Text> entries)
+{
+    StepInput input{routine, fieldIndex, {}, {}};
+    for (Text& entry : entries) {
+        input.companion.emplace_back(u"line " + WholeNumberText(static_cast<std::int64_t>(input.entries.size()) + 1));
+        input.entries.emplace_back(std::move(entry));
+    }
+    return input;
 }
 
 StepThrough::StepThrough(StepInput input) : input_(std::move(input))

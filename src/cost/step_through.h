@@ -26,6 +26,12 @@ struct StepInput {
     std::vector<Value> companion;  // carried along by the paired routines
 };
 
+// The demo's 21 start-up vector texts, keyed on `fieldIndex`; for the paired
+// routines the 21 start-up numbers are the keys and the texts the companion.
+StepInput StartUpStepInput(Routine routine, std::int16_t fieldIndex);
+// Typed or read entries, each with "line N" as its companion.
+StepInput StepInputOf(Routine routine, std::int16_t fieldIndex, std::vector<Text> entries);
+
 // One run of a routine, recorded, and what the list looks like after any
 // number of its events.
 class StepThrough {

@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QLabel>
+#include <QInputDialog>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -36,7 +37,9 @@
 #include "explorer/export_file.h"
 #include "explorer/results_model.h"
 #include "explorer/settings_panel.h"
+#include "explorer/step_animation.h"
 #include "explorer/step_view.h"
+#include "explorer/trace_canvas.h"
 
 namespace sentinel {
 namespace {
@@ -161,6 +164,23 @@ void CostWindow::CreateMenus()
                         if (!path.isEmpty())
                             ExportChart(path);
                     });
+    file->addAction(QStringLiteral("Export Step-Through as C&SV…"), this, [this] {
+        const QString path = SavePath(this, QStringLiteral("Export every test of the run"),
+                                      QStringLiteral("step-through.csv"), QStringLiteral("CSV (*.csv)"));
+        if (!path.isEmpty())
+            ExportStepCsv(path);
+    });
+    file->addAction(QStringLiteral("Export Step-Through as &GIF…"), this, [this] {
+        const QStringList choices = {QStringLiteral("A frame per test"), QStringLiteral("A frame per entry")};
+        bool chosen = false;
+        const QString per = QInputDialog::getItem(this, QStringLiteral("Export the run as an animation"),
+                                                  QStringLiteral("Frames"), choices, 0, false, &chosen);
+        const QString path = chosen ? SavePath(this, QStringLiteral("Export the run as an animation"),
+                                               QStringLiteral("step-through.gif"), QStringLiteral("GIF image (*.gif)"))
+                                    : QString();
+        if (!path.isEmpty())
+            ExportStepGif(path, per == choices[0] ? FramesPer::Test : FramesPer::Entry);
+    });
     // Only a chart in view can be exported as one.
     connect(tabs_, &QTabWidget::currentChanged, exportChart_, [this] { exportChart_->setEnabled(ShownChart()); });
     file->addSeparator();
@@ -386,6 +406,39 @@ bool CostWindow::ExportCsv(const QString& path)
         return false;
     }
     statusBar()->showMessage(QStringLiteral("Wrote %1 rows to %2").arg(results_->Rows().size()).arg(path), 5000);
+    return true;
+}
+
+bool CostWindow::ExportStepCsv(const QString& path)
+{
+    const StepThrough* run = stepView_->Recording();
+    if (!run) {
+        complain_(QStringLiteral("Load a run in Step through to export it"));
+        return false;
+    }
+    if (!WriteWhole(path, QByteArray::fromStdString(StepCsv(*run)))) {
+        complain_(QStringLiteral("%1 could not be written").arg(path));
+        return false;
+    }
+    statusBar()->showMessage(QStringLiteral("Wrote %1 tests to %2").arg(run->At(run->Events()).counts.steps).arg(path), 5000);
+    return true;
+}
+
+bool CostWindow::ExportStepGif(const QString& path, FramesPer per)
+{
+    const StepThrough* run = stepView_->Recording();
+    if (!run) {
+        complain_(QStringLiteral("Load a run in Step through to export it"));
+        return false;
+    }
+    const Animation animation = AnimateRun(*run, per, stepView_->Canvas().width());
+    if (animation.gif.isEmpty() || !WriteWhole(path, animation.gif)) {
+        complain_(QStringLiteral("%1 could not be written%2").arg(path, animation.error.isEmpty() ? QString() : QStringLiteral(": ") + animation.error));
+        return false;
+    }
+    const QString note = QString::fromStdString(FramesNote(*run, per, animation.plan));
+    statusBar()->showMessage(note.isEmpty() ? QStringLiteral("Wrote %1 frames to %2").arg(animation.plan.events.size()).arg(path)
+                                            : QStringLiteral("Wrote %1: %2").arg(path, note));
     return true;
 }
 

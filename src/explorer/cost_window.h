@@ -6,6 +6,7 @@
 #include <thread>
 #include <vector>
 
+#include "cost/step_export.h"
 #include "cost/sweep.h"
 #include "explorer/cost_charts.h"
 
@@ -56,6 +57,9 @@ public:
     void OpenInput(const QString& path);
     bool ExportCsv(const QString& path);
     bool ExportChart(const QString& path);
+    // The step-through's run, as a table of its tests and as an animation.
+    bool ExportStepCsv(const QString& path);
+    bool ExportStepGif(const QString& path, FramesPer per);
 
     bool Running() const noexcept { return running_; }
     bool Reading() const noexcept { return reading_; }

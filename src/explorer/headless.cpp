@@ -16,6 +16,7 @@
 #include "explorer/chart_panel.h"
 #include "explorer/cost_charts.h"
 #include "explorer/export_file.h"
+#include "explorer/step_animation.h"
 
 namespace sentinel {
 namespace {
@@ -105,10 +106,50 @@ void Preview(const SweepPlan& plan)
     }
 }
 
+
+// Steps through the command line's one run and writes its CSV and GIF.
+int RunStepExport(const CommandLine& line)
+{
+    const Routine routine = line.plan.routines.front();
+    std::unique_ptr<StepThrough> run;
+    try {
+        run = std::make_unique<StepThrough>(line.inputPath.empty()
+                                                ? StartUpStepInput(routine, line.fieldIndex)
+                                                : StepInputOf(routine, line.fieldIndex, line.plan.fileEntries));
+    } catch (const RuntimeError& error) {
+        std::fprintf(stderr, "sentinel-cost: %s cannot take this list: %s\n", std::string(NameOf(routine)).c_str(),
+                     error.Description().c_str());
+        return 2;
+    }
+    const std::string csv = StepCsv(*run);
+    Animation animation;
+    if (!line.stepGifPath.empty()) {
+        animation = AnimateRun(*run, line.frames, kAnimationWidth);
+        if (const std::string note = FramesNote(*run, line.frames, animation.plan); !note.empty())
+            std::fprintf(stderr, "sentinel-cost: %s: %s\n", line.stepGifPath.c_str(), note.c_str());
+    }
+    if (line.stepCsvPath == "-")
+        std::fputs(csv.c_str(), stdout);
+    else if (!line.stepCsvPath.empty() && !WriteWhole(QString::fromStdString(line.stepCsvPath), QByteArray::fromStdString(csv))) {
+        std::fprintf(stderr, "sentinel-cost: %s could not be written\n", line.stepCsvPath.c_str());
+        return 2;
+    }
+    if (!line.stepGifPath.empty() && (animation.gif.isEmpty() || !WriteWhole(QString::fromStdString(line.stepGifPath), animation.gif))) {
+        if (!line.stepCsvPath.empty() && line.stepCsvPath != "-")
+            QFile::remove(QString::fromStdString(line.stepCsvPath));  // all or nothing
+        std::fprintf(stderr, "sentinel-cost: %s could not be written%s\n", line.stepGifPath.c_str(),
+                     animation.error.isEmpty() ? "" : (": " + animation.error.toStdString()).c_str());
+        return 2;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int RunHeadless(const CommandLine& line)
 {
+    if (line.StepExport())
+        return RunStepExport(line);
     Preview(line.plan);
     const SweepOutcome outcome = RunSweep(line.plan, {}, false);
     if (outcome.end == SweepEnd::Failed) {

@@ -29,9 +29,9 @@ int main(int argc, char* argv[])
         return 0;
     }
     if (line.Headless()) {
-        if (line.chartPath.empty())
+        if (line.chartPath.empty() && line.stepGifPath.empty())
             return RunHeadless(line);
-        qputenv("QT_QPA_PLATFORM", "offscreen");  // draws the chart with no display
+        qputenv("QT_QPA_PLATFORM", "offscreen");  // draws the chart or the animation with no display
         // Standard error carries this program's own lines only, not Qt's notes on its setup.
         qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
             if (type == QtCriticalMsg || type == QtFatalMsg)

@@ -7,18 +7,21 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QSlider>
 #include <QSpinBox>
+#include <QSplitter>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <numeric>
+
 #include "cost/input_error.h"
 #include "cost/inputs.h"
-#include "qt_glue/qt_text.h"
+#include "explorer/step_pane.h"
 #include "explorer/trace_canvas.h"
-#include "runtime/conversions.h"
+#include "qt_glue/qt_text.h"
 #include "runtime/runtime_error.h"
 
 namespace sentinel {
@@ -35,50 +38,57 @@ QPushButton* Button(const QString& caption, const QString& name, const QString& 
     return button;
 }
 
-// The counts so far, each beside the whole run's as the law predicts it.
-QString CountsText(const ScanCounts& c, const Prediction& whole)
+QComboBox* RoutineBox(const QString& name, Routine chosen)
 {
-    return QStringLiteral("keys %1 of %2 · steps %3 of %4 · placed %5 of %6 · dropped %7 of %8 · moves %9 of %10 · "
-                          "shifted %11")
-        .arg(c.keys).arg(whole.keys).arg(c.steps).arg(whole.steps).arg(c.placed).arg(whole.placed)
-        .arg(c.dropped).arg(whole.dropped).arg(c.moves).arg(whole.moves).arg(c.shifted);
+    auto* box = new QComboBox;
+    box->setAccessibleName(name);
+    for (const Routine routine : kRoutines)
+        box->addItem(ToQString(NameOf(routine)), int(routine));
+    box->setCurrentIndex(int(chosen));
+    return box;
+}
+
+// The input with its entries (and their companions) in `order`, from 0.
+StepInput Reordered(StepInput input, const std::vector<std::size_t>& order)
+{
+    StepInput reordered{input.routine, input.fieldIndex, {}, {}};
+    for (const std::size_t i : order) {
+        reordered.entries.push_back(input.entries[i]);
+        if (i < input.companion.size())
+            reordered.companion.push_back(input.companion[i]);
+    }
+    return reordered;
 }
 
 }  // namespace
 
 StepView::StepView(Complaint complain, QWidget* parent)
-    : QWidget(parent), complain_(std::move(complain)), canvas_(new TraceCanvas), player_(new QTimer(this))
+    : QWidget(parent), complain_(std::move(complain)), left_(new StepPane), right_(new StepPane),
+      player_(new QTimer(this))
 {
-    auto* scroll = new QScrollArea;
-    scroll->setWidget(canvas_);
-    scroll->setWidgetResizable(true);
-    scroll->setAccessibleName(QStringLiteral("The list being built"));
-    canvas_->setAccessibleName(QStringLiteral("The list being built"));
+    auto* panes = new QSplitter;
+    panes->addWidget(left_);
+    panes->addWidget(right_);
+    panes->setChildrenCollapsible(false);
+    right_->hide();
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(CreateSettings());
-    layout->addWidget(scroll, 1);
+    layout->addWidget(panes, 1);
     layout->addWidget(CreateControls());
 
     connect(player_, &QTimer::timeout, this, [this] {
-        if (recording_ && shown_ < recording_->Events())
-            ShowEvents(shown_ + 1);
-        else
+        if (Asking() || (left_->Finished() && (right_->isHidden() || right_->Finished())))
             PlayOrPause();
+        else
+            StepTest(1);
     });
-    // The stepping keys belong to the canvas: other controls keep their own.
-    canvas_->SetKeyHandler([this](int key) {
-        switch (key) {
-        case Qt::Key_Space: PlayOrPause(); return true;
-        case Qt::Key_Right: StepTest(1); return true;
-        case Qt::Key_Left: StepTest(-1); return true;
-        case Qt::Key_Down: StepEntry(1); return true;
-        case Qt::Key_Up: StepEntry(-1); return true;
-        default: return false;
-        }
-    });
+    // The stepping keys belong to the canvases: other controls keep their own.
+    for (StepPane* pane : {left_, right_})
+        pane->Canvas().SetKeyHandler([this](int key) { return HandleKey(key); });
+    left_->Canvas().SetGapHandler([this](std::size_t gap) { Answer(gap); });
     SettingsChanged();
-    ShowEvents(0);
+    Refresh();
 }
 
 StepView::~StepView() = default;
@@ -118,17 +128,30 @@ QWidget* StepView::CreateSourceDetails()
     return sourceDetails_;
 }
 
+QWidget* StepView::CreateRaceSettings()
+{
+    race_ = new QComboBox;
+    race_->setAccessibleName(QStringLiteral("Race beside it"));
+    race_->addItems({QStringLiteral("Nothing"), QStringLiteral("Another routine"),
+                     QStringLiteral("The same routine on the list reversed"),
+                     QStringLiteral("The same routine on the list in ascending key order")});
+    raceRoutine_ = RoutineBox(QStringLiteral("Routine of the race's right pane"), Routine::NumbersUnique);
+    connect(race_, &QComboBox::currentIndexChanged, this, &StepView::SettingsChanged);
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(race_, 1);
+    layout->addWidget(raceRoutine_);
+    return row;
+}
+
 QWidget* StepView::CreateSettings()
 {
     source_ = new QComboBox;
     source_->setAccessibleName(QStringLiteral("List to step through"));
     source_->addItems({QStringLiteral("The demo's 21 start-up vectors"), QStringLiteral("A short random list"),
                        QStringLiteral("A list you type or paste")});
-    routine_ = new QComboBox;
-    routine_->setAccessibleName(QStringLiteral("Routine"));
-    for (const Routine routine : kRoutines)
-        routine_->addItem(ToQString(NameOf(routine)), int(routine));
-    routine_->setCurrentIndex(int(Routine::ByField));
+    routine_ = RoutineBox(QStringLiteral("Routine"), Routine::ByField);
     field_ = new QSpinBox;
     field_->setRange(0, 2);
     field_->setAccessibleName(QStringLiteral("Field index"));
@@ -152,6 +175,10 @@ QWidget* StepView::CreateSettings()
     auto* routineLabel = new QLabel(QStringLiteral("&Routine"));
     routineLabel->setBuddy(routine_);
     form->addRow(routineLabel, routineRow);
+    auto* raceRow = CreateRaceSettings();
+    auto* raceLabel = new QLabel(QStringLiteral("Ra&ce beside it"));
+    raceLabel->setBuddy(race_);
+    form->addRow(raceLabel, raceRow);
     return settings;
 }
 
@@ -161,10 +188,18 @@ QWidget* StepView::CreateControls()
     play_ = Button(QStringLiteral("\u25B6"), QStringLiteral("Play or pause"), QStringLiteral("Play or pause (Space)"));
     stepTest_ = Button(QStringLiteral("\u25B6|"), QStringLiteral("Step one test"), QStringLiteral("One test (Right)"));
     stepEntry_ = Button(QStringLiteral("\u25B6\u25B6|"), QStringLiteral("Step one entry"), QStringLiteral("One entry (Down; Up goes back)"));
+    predict_ = Button(QStringLiteral("&Predict"), QStringLiteral("Predict mode"),
+                      QStringLiteral("Say where each entry goes before it is placed"));
+    predict_->setCheckable(true);
+    dropped_ = Button(QStringLiteral("Dropped (D)"), QStringLiteral("Answer: dropped"),
+                      QStringLiteral("The entry fits no gap: it is dropped (D)"));
+    score_ = new QLabel;
     connect(back_, &QPushButton::clicked, this, [this] { StepTest(-1); });
     connect(play_, &QPushButton::clicked, this, &StepView::PlayOrPause);
     connect(stepTest_, &QPushButton::clicked, this, [this] { StepTest(1); });
     connect(stepEntry_, &QPushButton::clicked, this, [this] { StepEntry(1); });
+    connect(predict_, &QPushButton::toggled, this, &StepView::SetPredicting);
+    connect(dropped_, &QPushButton::clicked, this, [this] { Answer(PredictQuiz::kDropped); });
     speed_ = new QSlider(Qt::Horizontal);
     speed_->setRange(1, 40);  // tests a second
     speed_->setValue(6);
@@ -175,12 +210,9 @@ QWidget* StepView::CreateControls()
     scrubber_ = new QSlider(Qt::Horizontal);
     scrubber_->setAccessibleName(QStringLiteral("Position in the run"));
     connect(scrubber_, &QSlider::valueChanged, this, [this](int events) {
-        if (static_cast<std::size_t>(events) != shown_)
+        if (static_cast<std::size_t>(events) != Shown())
             ShowEvents(static_cast<std::size_t>(events));
     });
-    counts_ = new QLabel;
-    // No accessible name: a label reads as its text, and says when it changes.
-    counts_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* controls = new QWidget;
     auto* row = new QHBoxLayout(controls);
@@ -191,7 +223,9 @@ QWidget* StepView::CreateControls()
     row->addWidget(new QLabel(QStringLiteral("speed")));
     row->addWidget(speed_);
     row->addWidget(scrubber_, 1);
-    row->addWidget(counts_);
+    row->addWidget(predict_);
+    row->addWidget(dropped_);
+    row->addWidget(score_);
     return controls;
 }
 
@@ -199,103 +233,226 @@ void StepView::SettingsChanged()
 {
     sourceDetails_->setCurrentIndex(source_->currentIndex());
     field_->setEnabled(TakesField(static_cast<Routine>(routine_->currentData().toInt())));
+    raceRoutine_->setEnabled(RaceChosen() == Race::OtherRoutine);
 }
 
-StepInput StepView::InputFromSettings() const
+StepView::Race StepView::RaceChosen() const
 {
-    StepInput input;
-    input.routine = static_cast<Routine>(routine_->currentData().toInt());
-    input.fieldIndex = static_cast<std::int16_t>(field_->value());
+    return static_cast<Race>(race_->currentIndex());
+}
+
+StepInput StepView::InputFromSettings(Routine routine) const
+{
+    const auto field = static_cast<std::int16_t>(field_->value());
     switch (source_->currentIndex()) {
-    case kStartUp: {
-        Input startUp = StartUpInput();
-        input.entries = std::move(startUp.entries);
-        input.companion = std::move(startUp.companion);
-        if (IsPaired(input.routine))
-            std::swap(input.entries, input.companion);  // as SortAng_Duplicate pairs them
-        break;
-    }
+    case kStartUp: return StartUpStepInput(routine, field);
     case kRandom: {
-        Input made = MakeInput(static_cast<InputKind>(kind_->currentData().toInt()),
-                               kMadeShapes[shape_->currentIndex()], size_->value(),
-                               static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()));
-        input.entries = std::move(made.entries);
-        input.companion = std::move(made.companion);
+        Input made = MakeInput(static_cast<InputKind>(kind_->currentData().toInt()), kMadeShapes[shape_->currentIndex()],
+                               size_->value(), seed_);
+        return {routine, field, std::move(made.entries), std::move(made.companion)};
+    }
+    default: return StepInputOf(routine, field, TypedEntries(typed_->toPlainText().toStdString()));
+    }
+}
+
+StepInput StepView::RaceInput(const StepThrough& left) const
+{
+    std::vector<std::size_t> order(left.Input().entries.size());
+    std::iota(order.begin(), order.end(), 0);
+    switch (RaceChosen()) {
+    case Race::OtherRoutine: return InputFromSettings(static_cast<Routine>(raceRoutine_->currentData().toInt()));
+    case Race::Reversed: std::reverse(order.begin(), order.end()); break;
+    default:  // ascending key order, as a stable sort leaves it
+        std::stable_sort(order.begin(), order.end(), [&left](std::size_t a, std::size_t b) {
+            return left.CompareKeys(static_cast<std::int32_t>(a + 1), static_cast<std::int32_t>(b + 1)) < 0;
+        });
         break;
     }
-    default:
-        for (Text& entry : TypedEntries(typed_->toPlainText().toStdString())) {
-            input.companion.emplace_back(u"line " + WholeNumberText(static_cast<std::int64_t>(input.entries.size()) + 1));
-            input.entries.emplace_back(std::move(entry));
-        }
-        break;
-    }
-    return input;
+    return Reordered(left.Input(), order);
 }
 
 bool StepView::Load()
 {
     if (player_->isActive())
         PlayOrPause();
+    seed_ = static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch());
+    const auto routine = static_cast<Routine>(routine_->currentData().toInt());
+    std::unique_ptr<StepThrough> left, right;
     try {
-        recording_ = std::make_unique<StepThrough>(InputFromSettings());
+        left = std::make_unique<StepThrough>(InputFromSettings(routine));
+        if (RaceChosen() != Race::None)
+            right = std::make_unique<StepThrough>(RaceInput(*left));
     } catch (const InputError& error) {
         complain_(QString::fromUtf8(error.what()));
         return false;
     } catch (const RuntimeError& error) {
         complain_(QStringLiteral("%1 cannot take this list: %2")
-                      .arg(routine_->currentText(), QString::fromStdString(error.Description())));
+                      .arg(right || !left ? routine_->currentText() : raceRoutine_->currentText(),
+                           QString::fromStdString(error.Description())));
         return false;
     }
-    scrubber_->setRange(0, static_cast<int>(recording_->Events()));
-    ShowEvents(0);
-    canvas_->setFocus();
+    const QString name = routine_->currentText();
+    const QString titles[] = {QString(), raceRoutine_->currentText(), name + QStringLiteral(" on the list reversed"),
+                              name + QStringLiteral(" on the list in ascending key order")};
+    right_->setVisible(right != nullptr);
+    left_->SetRun(std::move(left), right ? name : QString());
+    right_->SetRun(std::move(right), titles[race_->currentIndex()]);
+    quiz_ = PredictQuiz();
+    predict_->setEnabled(RaceChosen() == Race::None);
+    if (RaceChosen() != Race::None)
+        predict_->setChecked(false);
+    ShowEvents(predict_->isChecked() ? 1 : 0);
+    left_->Canvas().setFocus();
     return true;
+}
+
+void StepView::SetRace(Race race, Routine other)
+{
+    race_->setCurrentIndex(int(race));
+    raceRoutine_->setCurrentIndex(int(other));
 }
 
 void StepView::ShowEvents(std::size_t events)
 {
-    shown_ = recording_ ? std::min(events, recording_->Events()) : 0;
-    canvas_->ShowFrame(recording_.get(), shown_);
-    scrubber_->setValue(static_cast<int>(shown_));
-    counts_->setText(CountsText(canvas_->Frame().counts, recording_ ? recording_->Predicted() : Prediction{}));
-    for (QWidget* control : {static_cast<QWidget*>(back_), static_cast<QWidget*>(play_),
-                             static_cast<QWidget*>(stepTest_), static_cast<QWidget*>(stepEntry_),
-                             static_cast<QWidget*>(scrubber_)})
-        control->setEnabled(recording_ != nullptr);
+    left_->Show(events);
+    right_->Show(events);
+    Refresh();
 }
 
 void StepView::StepTest(int direction)
 {
-    if (recording_ && (direction > 0 || shown_ > 0))
-        ShowEvents(shown_ + static_cast<std::size_t>(direction));
+    if (Asking())
+        return;
+    left_->StepTest(direction);
+    right_->StepTest(direction);
+    Refresh();
 }
 
 void StepView::StepEntry(int direction)
 {
-    if (!recording_)
+    if (Asking())
         return;
-    if (direction > 0) {
-        ShowEvents(recording_->EndOfEntry(shown_));
-        return;
-    }
-    // Back to the end of the entry before the one shown.
-    std::size_t events = 0;
-    for (std::size_t end = recording_->EndOfEntry(0); end < shown_; end = recording_->EndOfEntry(end))
-        events = end;
-    ShowEvents(events);
+    left_->StepEntry(direction);
+    right_->StepEntry(direction);
+    Refresh();
 }
 
 void StepView::PlayOrPause()
 {
     if (player_->isActive()) {
         player_->stop();
-    } else if (recording_) {
-        if (shown_ == recording_->Events())
+    } else if (Recording() && !Asking()) {
+        if (left_->Finished() && (right_->isHidden() || right_->Finished()))
             ShowEvents(0);
         player_->start();
     }
     play_->setText(player_->isActive() ? QStringLiteral("\u23F8") : QStringLiteral("\u25B6"));
+}
+
+void StepView::SetPredicting(bool on)
+{
+    if (predict_->isChecked() != on) {
+        predict_->setChecked(on);  // comes back here through toggled
+        return;
+    }
+    if (on && Recording() && Shown() == 0)
+        left_->Show(1);  // the first entry's key: the first question
+    Refresh();
+    if (on)
+        left_->Canvas().setFocus();  // where the answering keys go
+}
+
+bool StepView::Asking() const
+{
+    return predict_->isChecked() && Recording() && quiz_.Asks(*Recording(), Shown());
+}
+
+void StepView::Answer(std::size_t gap)
+{
+    if (!Asking())
+        return;
+    quiz_.Answer(*Recording(), Shown(), gap);
+    left_->Show(Recording()->EndOfEntry(Shown()));
+    Refresh();
+}
+
+bool StepView::AnswerKey(int key)
+{
+    const std::size_t gaps = left_->Canvas().Frame().list.size() - 1;
+    switch (key) {
+    case Qt::Key_Left: chosenGap_ = std::max<std::size_t>(*chosenGap_, 2) - 1; break;
+    case Qt::Key_Right: chosenGap_ = std::min(*chosenGap_ + 1, gaps); break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: Answer(*chosenGap_); return true;
+    case Qt::Key_D: Answer(PredictQuiz::kDropped); return true;
+    case Qt::Key_Space:
+    case Qt::Key_Up:
+    case Qt::Key_Down: return true;  // the run waits for the answer
+    default: return false;
+    }
+    Refresh();
+    return true;
+}
+
+bool StepView::HandleKey(int key)
+{
+    if (Asking())
+        return AnswerKey(key);
+    switch (key) {
+    case Qt::Key_Space: PlayOrPause(); return true;
+    case Qt::Key_Right: StepTest(1); return true;
+    case Qt::Key_Left: StepTest(-1); return true;
+    case Qt::Key_Down: StepEntry(1); return true;
+    case Qt::Key_Up: StepEntry(-1); return true;
+    default: return false;
+    }
+}
+
+// Brings the controls, the question and the verdict in line with what is shown.
+void StepView::Refresh()
+{
+    const bool asking = Asking();
+    if (asking && player_->isActive())
+        PlayOrPause();
+    TraceCanvas& canvas = left_->Canvas();
+    const StepThrough::Frame& frame = canvas.Frame();
+    if (asking) {
+        chosenGap_ = chosenGap_.value_or(1);
+        canvas.SetQuestion(chosenGap_, QStringLiteral("Where does %1 go? Left and Right choose a gap, Return "
+                                                      "confirms, D says dropped; or click a gap.")
+                                           .arg(ToQString(Recording()->KeyText(frame.entry))));
+    } else {
+        chosenGap_.reset();
+        canvas.SetQuestion(std::nullopt, QString());
+    }
+    const PredictQuiz::Verdict* verdict = predict_->isChecked() ? quiz_.VerdictOf(frame.entry) : nullptr;
+    const bool placedOrDropped = frame.last && (frame.last->kind == TraceEvent::Kind::Placed
+                                                || frame.last->kind == TraceEvent::Kind::Dropped);
+    canvas.SetVerdict(verdict && placedOrDropped ? ToQString(verdict->text) : QString(), verdict && verdict->right);
+    score_->setText(predict_->isChecked() ? QStringLiteral("Score: %1").arg(ToQString(quiz_.Score())) : QString());
+    dropped_->setVisible(predict_->isChecked());
+    dropped_->setEnabled(asking);
+    scrubber_->setRange(0, static_cast<int>(Recording() ? Recording()->Events() : 0));
+    scrubber_->setValue(static_cast<int>(Shown()));
+    for (QWidget* control : {static_cast<QWidget*>(back_), static_cast<QWidget*>(play_),
+                             static_cast<QWidget*>(stepTest_), static_cast<QWidget*>(stepEntry_),
+                             static_cast<QWidget*>(scrubber_)})
+        control->setEnabled(Recording() != nullptr && !asking);
+}
+
+const StepThrough* StepView::Recording() const noexcept
+{
+    return left_->Run();
+}
+
+std::size_t StepView::Shown() const noexcept
+{
+    return left_->Shown();
+}
+
+const TraceCanvas& StepView::Canvas() const noexcept
+{
+    return left_->Canvas();
 }
 
 }  // namespace sentinel

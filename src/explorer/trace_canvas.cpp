@@ -1,6 +1,7 @@
 #include "explorer/trace_canvas.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -41,6 +42,7 @@ private:
     Cell CellOf(const QString& key, const QString& below, const QColor& fill, const QColor& outline) const;
     QString BelowOf(std::int32_t entry) const;
     void Heading();
+    void MarkGap(std::size_t first, std::size_t gap, const QColor& colour, Qt::PenStyle style);
     void List();
     void Outcome();
     void Strip();
@@ -103,7 +105,7 @@ std::size_t TraceCanvas::Builder::Flow(std::vector<Cell> cells)
 TraceCanvas::Cell TraceCanvas::Builder::CellOf(const QString& key, const QString& below, const QColor& fill,
                                                const QColor& outline) const
 {
-    return {QRect(), key, below, fill, outline, outline == Colour(QPalette::Mid) ? 1.0 : 2.5};
+    return {QRect(), key, below, fill, outline, outline == Colour(QPalette::Mid) ? 1.0 : 2.5, Qt::SolidLine, QString()};
 }
 
 QString TraceCanvas::Builder::BelowOf(std::int32_t entry) const
@@ -130,6 +132,8 @@ void TraceCanvas::Builder::Heading()
         if (IsPaired(run.Input().routine))
             line += QStringLiteral(", with %1").arg(BelowOf(frame.entry));
         Line(bold_, Colour(QPalette::Text), line);
+        if (canvas_.chosenGap_)
+            Line(canvas_.font(), Colour(QPalette::Text), canvas_.prompt_);
     } else {
         Line(bold_, Colour(QPalette::Text),
              canvas_.Finished() ? QStringLiteral("Done: the sentinels are removed.")
@@ -155,19 +159,30 @@ void TraceCanvas::Builder::List()
                            Colour(entry <= 0 ? QPalette::AlternateBase : QPalette::Base), Colour(QPalette::Mid));
         if (tested && (static_cast<int>(k) == last->at - 1 || static_cast<int>(k) == last->at))
             cell.outline = testColour, cell.outlineWidth = 2.5;
-        if (placed && static_cast<int>(k) == last->at)
+        if (placed && static_cast<int>(k) == last->at) {
             cell.outline = kFits, cell.outlineWidth = 2.5, cell.fill = QColor(kFits.red(), kFits.green(), kFits.blue(), 60);
+            cell.mark = QStringLiteral("\u2713");
+        }
         cells.push_back(cell);
     }
-    const std::size_t first = Flow(std::move(cells));
-    if (tested) {
-        const QRect& left = layout_.cells[first + static_cast<std::size_t>(last->at - 1)].box;
-        const QRect& right = layout_.cells[first + static_cast<std::size_t>(last->at)].box;
-        const QPoint gap = left.top() == right.top() ? QPoint((left.right() + right.left()) / 2, left.top())
-                                                     : QPoint(left.right() + kGap / 2, left.top());
-        layout_.gapMarker = QLine(gap + QPoint(0, -kGap), gap + QPoint(0, left.height() + kGap));
-        layout_.markerColour = testColour;
-    }
+    layout_.listCount = cells.size();
+    const std::size_t first = layout_.listFirst = Flow(std::move(cells));
+    if (tested)
+        MarkGap(first, static_cast<std::size_t>(last->at), testColour, last->fits ? Qt::SolidLine : Qt::DashLine);
+    else if (canvas_.chosenGap_)
+        MarkGap(first, *canvas_.chosenGap_, Colour(QPalette::Highlight), Qt::DotLine);
+}
+
+// A marker in the gap between list cells gap - 1 and gap.
+void TraceCanvas::Builder::MarkGap(std::size_t first, std::size_t gap, const QColor& colour, Qt::PenStyle style)
+{
+    const QRect& left = layout_.cells[first + gap - 1].box;
+    const QRect& right = layout_.cells[first + gap].box;
+    const QPoint top = left.top() == right.top() ? QPoint((left.right() + right.left()) / 2, left.top())
+                                                 : QPoint(left.right() + kGap / 2, left.top());
+    layout_.gapMarker = QLine(top + QPoint(0, -kGap), top + QPoint(0, left.height() + kGap));
+    layout_.markerColour = colour;
+    layout_.markerStyle = style;
 }
 
 // The test written out, or what happened to the entry.
@@ -183,6 +198,12 @@ void TraceCanvas::Builder::Outcome()
         outcome = QStringLiteral("Dropped: %1.").arg(ToQString(frame.dropped.back().reason));
     Line(large_, dropped ? kDropped : Colour(QPalette::Text), outcome);
     layout_.outcome = outcome;
+    if (!canvas_.verdict_.isEmpty() && !canvas_.Finished()) {
+        Line(bold_, canvas_.verdictRight_ ? kFits : kDropped, canvas_.verdict_);
+        layout_.outcome += QLatin1Char(' ') + canvas_.verdict_;
+    }
+    if (canvas_.chosenGap_)
+        layout_.outcome = canvas_.prompt_;
 }
 
 // One bar per input entry, as tall as the most positions a scan can test
@@ -211,9 +232,12 @@ void TraceCanvas::Builder::DroppedLane()
     const StepThrough::Frame& frame = canvas_.frame_;
     Line(bold_, Colour(QPalette::Text), QStringLiteral("Dropped (%1)").arg(frame.dropped.size()));
     std::vector<Cell> dropped;
-    for (const StepThrough::Dropped& entry : frame.dropped)
+    for (const StepThrough::Dropped& entry : frame.dropped) {
         dropped.push_back(CellOf(ToQString(canvas_.run_->KeyText(entry.entry)), ToQString(entry.reason),
                                  Colour(QPalette::Base), kDropped));
+        dropped.back().outlineStyle = Qt::DashLine;
+        dropped.back().mark = QStringLiteral("\u2717");
+    }
     Flow(std::move(dropped));
 }
 
@@ -243,6 +267,52 @@ TraceCanvas::TraceCanvas(QWidget* parent) : QWidget(parent)
 void TraceCanvas::SetKeyHandler(std::function<bool(int key)> handle)
 {
     handleKey_ = std::move(handle);
+}
+
+void TraceCanvas::SetQuestion(std::optional<std::size_t> chosenGap, const QString& prompt)
+{
+    chosenGap_ = chosenGap;
+    prompt_ = prompt;
+    Relayout();
+}
+
+void TraceCanvas::SetVerdict(const QString& verdict, bool right)
+{
+    verdict_ = verdict;
+    verdictRight_ = right;
+    Relayout();
+}
+
+void TraceCanvas::SetGapHandler(std::function<void(std::size_t gap)> picked)
+{
+    pickGap_ = std::move(picked);
+}
+
+std::optional<std::size_t> TraceCanvas::GapAt(QPoint point) const
+{
+    // The cell of the clicked row that the point is over or right of; the
+    // gap on the side of its centre the point is on.
+    std::optional<std::size_t> cell;
+    for (std::size_t k = 0; k < layout_.listCount; ++k) {
+        const QRect& box = layout_.cells[layout_.listFirst + k].box;
+        const bool onRow = point.y() >= box.top() - kGap && point.y() <= box.bottom() + kGap;
+        if (onRow && (!cell || point.x() >= box.left() - kGap))
+            cell = k;
+    }
+    if (!cell || layout_.listCount < 2)
+        return std::nullopt;
+    const QRect& box = layout_.cells[layout_.listFirst + *cell].box;
+    const std::size_t gap = point.x() < box.center().x() ? *cell : *cell + 1;
+    return std::clamp<std::size_t>(gap, 1, layout_.listCount - 1);
+}
+
+void TraceCanvas::mousePressEvent(QMouseEvent* event)
+{
+    setFocus();
+    if (const auto gap = chosenGap_ && pickGap_ ? GapAt(event->position().toPoint()) : std::nullopt)
+        pickGap_(*gap);
+    else
+        QWidget::mousePressEvent(event);
 }
 
 void TraceCanvas::keyPressEvent(QKeyEvent* event)
@@ -290,9 +360,14 @@ void TraceCanvas::paintEvent(QPaintEvent*)
     QFont bold = font();
     bold.setBold(true);
     for (const Cell& cell : layout_.cells) {
-        painter.setPen(QPen(cell.outline, cell.outlineWidth));
+        painter.setPen(QPen(cell.outline, cell.outlineWidth, cell.outlineStyle));
         painter.setBrush(cell.fill);
         painter.drawRoundedRect(cell.box, 5, 5);
+        if (!cell.mark.isEmpty()) {
+            painter.setPen(cell.outline);
+            painter.setFont(font());
+            painter.drawText(cell.box.adjusted(0, 1, -3, 0), Qt::AlignRight | Qt::AlignTop, cell.mark);
+        }
         painter.setPen(palette().color(QPalette::Text));
         painter.setFont(bold);
         painter.drawText(cell.box.adjusted(0, kPadding, 0, 0), Qt::AlignHCenter | Qt::AlignTop, cell.key);
@@ -312,7 +387,7 @@ void TraceCanvas::paintEvent(QPaintEvent*)
         }
     }
     if (layout_.gapMarker) {
-        painter.setPen(QPen(layout_.markerColour, 3));
+        painter.setPen(QPen(layout_.markerColour, 3, layout_.markerStyle));
         painter.drawLine(*layout_.gapMarker);
     }
 }
