@@ -274,7 +274,8 @@ const std::string_view kHelpText = R"(sentinel-cost: how the cost of sorting by 
 
 Without --csv, --chart or --budget it opens the explorer window. With any of
 them it runs headless (no display needed), prints a summary, the cost model
-of each routine and the budget asked for, and writes the files.
+of each routine and the budget asked for, and writes the files. With
+--step-csv or --step-gif it steps through one run instead and writes those.
 
 Usage:
   sentinel-cost [--routines LIST] [--kind KIND | --input FILE] [--shapes LIST]

@@ -37,8 +37,8 @@ void StepPane::SetRun(std::unique_ptr<StepThrough> run, const QString& title)
     run_ = std::move(run);
     title_->setText(title);
     title_->setVisible(!title.isEmpty());
+    Show(0);  // before anything else draws: the canvas's run is this one from here on
     canvas_->SetVerdict(QString(), false);
-    Show(0);
 }
 
 QString StepPane::CountsText() const

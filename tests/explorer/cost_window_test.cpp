@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QLabel>
@@ -377,6 +378,27 @@ TEST_F(CostWindowTest, StepThroughEveryRoutineToTheEndAndBack)
     EXPECT_EQ(stepper.Recording()->Input().companion.size(), 21U) << "the paired routines carry the texts along";
 }
 
+// The File menu exports the run on show, and only once one is loaded.
+TEST_F(CostWindowTest, ExportsTheStepThroughRunOnceLoaded)
+{
+    QTemporaryDir folder;
+    const QString csv = folder.filePath("run.csv");
+    EXPECT_FALSE(window.ExportStepCsv(csv));
+    EXPECT_FALSE(window.ExportStepGif(folder.filePath("run.gif"), FramesPer::Entry));
+    ASSERT_EQ(complaints.size(), 2);
+    EXPECT_TRUE(complaints[0].contains("Load a run")) << complaints[0].toStdString();
+    EXPECT_FALSE(QFile::exists(csv));
+    ASSERT_TRUE(window.Stepper().Load());
+    ASSERT_TRUE(window.ExportStepCsv(csv));
+    QFile rows(csv);
+    ASSERT_TRUE(rows.open(QIODevice::ReadOnly));
+    const StepThrough& run = *window.Stepper().Recording();
+    EXPECT_EQ(rows.readAll().count('\n') - 1, run.At(run.Events()).counts.steps);
+    EXPECT_TRUE(window.ExportStepGif(folder.filePath("run.gif"), FramesPer::Entry));
+    EXPECT_TRUE(window.statusBar()->currentMessage().startsWith("Wrote 22 frames"))
+        << window.statusBar()->currentMessage().toStdString();
+}
+
 TEST_F(CostWindowTest, ATypedListTooLongOrEmptyIsRefusedAndKept)
 {
     StepView& stepper = window.Stepper();
@@ -580,6 +602,54 @@ TEST(SentinelCostProgram, BadInputExitsWithStatusTwoAndOneLineAndWritesNothing)
         EXPECT_EQ(ran.error.count('\n'), 1) << ran.error.toStdString();
         EXPECT_FALSE(QFile::exists(csv)) << arguments.join(' ').toStdString();
         EXPECT_FALSE(QFile::exists(folder.filePath("chart.png"))) << arguments.join(' ').toStdString();
+    }
+}
+
+// One run exported with no display: a CSV row per test and a GIF; a list of
+// 60 entries at the limit, 61 refused; a frame per test past the cap falls
+// back, saying so; anything but one routine's run is refused, writing nothing.
+TEST(SentinelCostProgram, ExportsOneStepThroughRunWithNoDisplay)
+{
+    QTemporaryDir folder;
+    const QString csv = folder.filePath("run.csv");
+    const QString gif = folder.filePath("run.gif");
+    Ran ran = RunProgram({"--step-csv", csv, "--step-gif", gif, "--routines", "SortByFieldUnique", "--field", "1"});
+    ASSERT_EQ(ran.exitCode, 0) << ran.error.toStdString();
+    QFile rows(csv);
+    ASSERT_TRUE(rows.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(rows.readAll()).split('\n', Qt::SkipEmptyParts);
+    const StepThrough run(StartUpStepInput(Routine::ByFieldUnique, 1));
+    EXPECT_EQ(lines.size() - 1, run.At(run.Events()).counts.steps);
+    QFile image(gif);
+    ASSERT_TRUE(image.open(QIODevice::ReadOnly));
+    const QByteArray head = image.read(8);
+    EXPECT_EQ(head.left(6), "GIF89a");
+    EXPECT_EQ(static_cast<unsigned char>(head[6]) + 256 * static_cast<unsigned char>(head[7]), 900);
+
+    const auto listOf = [&folder](int entries) {
+        const QString path = folder.filePath(QStringLiteral("list%1.txt").arg(entries));
+        std::ofstream file(path.toStdString());
+        for (int i = 1; i <= entries; ++i)
+            file << i << '\n';
+        return path;
+    };
+    ran = RunProgram({"--step-gif", gif, "--routines", "SortNumbers", "--input", listOf(60)});
+    EXPECT_EQ(ran.exitCode, 0);
+    EXPECT_TRUE(ran.error.contains("1951 frames")) << ran.error.toStdString();
+    EXPECT_TRUE(ran.error.contains("a frame per entry instead (61 frames)")) << ran.error.toStdString();
+
+    QFile::remove(csv);
+    const QList<QStringList> bad = {{"--routines", "SortNumbers,SortStrings"},
+                                    {"--routines", "SortNumbers", "--input", listOf(61)},
+                                    {"--frames", "every"},
+                                    {"--field", "100"},
+                                    {"--csv", folder.filePath("sweep.csv")}};
+    for (QStringList arguments : bad) {
+        arguments << "--step-csv" << csv;
+        ran = RunProgram(arguments);
+        EXPECT_EQ(ran.exitCode, 2) << arguments.join(' ').toStdString();
+        EXPECT_EQ(ran.error.count('\n'), 1) << ran.error.toStdString();
+        EXPECT_FALSE(QFile::exists(csv)) << arguments.join(' ').toStdString();
     }
 }
 

@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QTest>
+
+#include <algorithm>
+#include <cstring>
+
+#include <gif_lib.h>
+
+#include "explorer/step_animation.h"
+#include "explorer/step_pane.h"
+#include "explorer/step_view.h"
+#include "explorer/trace_canvas.h"
+
+namespace sentinel {
+namespace {
+
+void ChooseRoutine(StepView& view, Routine routine)
+{
+    for (QComboBox* box : view.findChildren<QComboBox*>())
+        if (box->accessibleName() == "Routine")
+            box->setCurrentIndex(int(routine));
+}
+
+// Predict mode from the keyboard: the stepping keys wait for the answer,
+// Left and Right choose the gap, Return and D answer, and the score counts.
+TEST(PredictMode, IsWorkedFromTheKeyboard)
+{
+    StepView view([](const QString& problem) { FAIL() << problem.toStdString(); });
+    ChooseRoutine(view, Routine::ByFieldUnique);  // start-up keys 20, 30, 120, ...
+    ASSERT_TRUE(view.Load());
+    view.SetPredicting(true);
+    auto& canvas = const_cast<TraceCanvas&>(view.Canvas());
+    ASSERT_TRUE(view.Asking()) << "the first entry is asked at once";
+    const std::size_t asked = view.Shown();
+    for (const Qt::Key waiting : {Qt::Key_Space, Qt::Key_Down, Qt::Key_Up})
+        QTest::keyClick(&canvas, waiting);
+    EXPECT_EQ(view.Shown(), asked) << "nothing steps before the answer";
+    EXPECT_EQ(view.ChosenGap(), 1U);
+    QTest::keyClick(&canvas, Qt::Key_Left);
+    EXPECT_EQ(view.ChosenGap(), 1U) << "the first gap is the leftmost";
+    QTest::keyClick(&canvas, Qt::Key_Right);
+    EXPECT_EQ(view.ChosenGap(), 1U) << "a list of two sentinels has one gap";
+    QTest::keyClick(&canvas, Qt::Key_Return);
+    EXPECT_FALSE(view.Asking());
+    EXPECT_EQ(view.Shown(), view.Recording()->EndOfEntry(asked)) << "the entry is placed";
+    EXPECT_TRUE(canvas.accessibleDescription().contains(QStringLiteral("\u2713 Right")));
+
+    QTest::keyClick(&canvas, Qt::Key_Right);  // on to the second entry, 30
+    ASSERT_TRUE(view.Asking());
+    QTest::keyClick(&canvas, Qt::Key_Right);
+    QTest::keyClick(&canvas, Qt::Key_Right);
+    EXPECT_EQ(view.ChosenGap(), 2U) << "a list of three has two gaps";
+    QTest::keyClick(&canvas, Qt::Key_D);
+    EXPECT_FALSE(view.Quiz().VerdictOf(2)->right);
+    EXPECT_EQ(view.Quiz().Score(), u"1 of 2");
+
+    ChooseRoutine(view, Routine::NumbersUnique);
+    ASSERT_TRUE(view.Load());
+    EXPECT_EQ(view.Quiz().Asked(), 0) << "a new list starts a new score";
+    EXPECT_TRUE(view.Asking());
+}
+
+// A race runs two panes on one list in lockstep; each reaches its own
+// routine's result, the one done first showing it while the other goes on.
+TEST(Race, EachPaneReachesItsOwnResult)
+{
+    StepView view([](const QString& problem) { FAIL() << problem.toStdString(); });
+    ChooseRoutine(view, Routine::ByField);
+    const struct {
+        StepView::Race race;
+        Routine other;
+    } races[] = {{StepView::Race::OtherRoutine, Routine::ByFieldUnique},
+                 {StepView::Race::Reversed, Routine::ByField},
+                 {StepView::Race::Ascending, Routine::ByField}};
+    for (const auto& r : races) {
+        view.SetRace(r.race, r.other);
+        ASSERT_TRUE(view.Load());
+        const StepPane& left = view.Left();
+        const StepPane& right = view.Right();
+        ASSERT_TRUE(right.Run());
+        EXPECT_EQ(right.Run()->Input().routine, r.other);
+        while (!left.Finished() || !right.Finished()) {
+            const bool leftWasDone = left.Finished();
+            view.StepTest(1);
+            if (leftWasDone && !right.Finished()) {
+                EXPECT_EQ(left.Canvas().ListedTexts(), left.Run()->Result()) << "the result stays on show";
+            }
+        }
+        EXPECT_EQ(left.Canvas().ListedTexts(), left.Run()->Result());
+        EXPECT_EQ(right.Canvas().ListedTexts(), right.Run()->Result());
+        EXPECT_EQ(right.Run()->Result(), right.Run()->StableResult());
+    }
+    // Reversed and ascending orders hold the same entries; ascending keys scan the longest.
+    view.SetRace(StepView::Race::Ascending);
+    ASSERT_TRUE(view.Load());
+    EXPECT_GT(view.Right().Run()->Predicted().steps, view.Left().Run()->Predicted().steps);
+    EXPECT_EQ(view.Right().Run()->Result(), view.Left().Run()->Result()) << "the same entries, sorted alike";
+}
+
+// The animation read back with giflib's decoder: a frame per test, or per
+// entry, at the width asked for, and looping.
+TEST(AnimateRun, WritesAFrameEachAtTheSizeShown)
+{
+    StepInput input{Routine::NumbersUnique, 0, {}, {}};
+    for (const char16_t* entry : {u"20", u"-30", u"30", u"20"})
+        input.entries.emplace_back(Text(entry));
+    const StepThrough run(input);
+    for (const FramesPer per : {FramesPer::Test, FramesPer::Entry}) {
+        const Animation animation = AnimateRun(run, per, 640);
+        ASSERT_FALSE(animation.gif.isEmpty()) << animation.error.toStdString();
+        EXPECT_TRUE(animation.gif.contains("NETSCAPE2.0"));
+        QByteArray bytes = animation.gif;
+        int error = 0;
+        GifFileType* gif = DGifOpen(&bytes, [](GifFileType* file, GifByteType* to, int length) {
+            auto* from = static_cast<QByteArray*>(file->UserData);
+            const int taken = std::min<int>(length, static_cast<int>(from->size()));
+            std::memcpy(to, from->constData(), static_cast<std::size_t>(taken));
+            from->remove(0, taken);
+            return taken;
+        }, &error);
+        ASSERT_TRUE(gif);
+        ASSERT_EQ(DGifSlurp(gif), GIF_OK);
+        EXPECT_EQ(gif->SWidth, 640);
+        EXPECT_GT(gif->SHeight, 200);
+        const std::size_t frames = per == FramesPer::Test ? run.Events() + 1 : 5;  // the start and four entries
+        EXPECT_EQ(static_cast<std::size_t>(gif->ImageCount), frames);
+        EXPECT_EQ(animation.plan.events.size(), frames);
+        DGifCloseFile(gif, &error);
+    }
+}
+
+}  // namespace
+}  // namespace sentinel
