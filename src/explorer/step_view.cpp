@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
-#include <QSplitter>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -66,15 +65,14 @@ StepView::StepView(Complaint complain, QWidget* parent)
     : QWidget(parent), complain_(std::move(complain)), left_(new StepPane), right_(new StepPane),
       player_(new QTimer(this))
 {
-    auto* panes = new QSplitter;
-    panes->addWidget(left_);
-    panes->addWidget(right_);
-    panes->setChildrenCollapsible(false);
+    auto* panes = new QHBoxLayout;
+    panes->addWidget(left_, 1);
+    panes->addWidget(right_, 1);  // a race's two panes share the width alike
     right_->hide();
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(CreateSettings());
-    layout->addWidget(panes, 1);
+    layout->addLayout(panes, 1);
     layout->addWidget(CreateControls());
 
     connect(player_, &QTimer::timeout, this, [this] {

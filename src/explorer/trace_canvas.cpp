@@ -199,7 +199,11 @@ void TraceCanvas::Builder::Outcome()
     Line(large_, dropped ? kDropped : Colour(QPalette::Text), outcome);
     layout_.outcome = outcome;
     if (!canvas_.verdict_.isEmpty() && !canvas_.Finished()) {
-        Line(bold_, canvas_.verdictRight_ ? kFits : kDropped, canvas_.verdict_);
+        // A sentence a line, so that a narrow window shows all of it.
+        const QStringList sentences = canvas_.verdict_.split(QStringLiteral(". "));
+        for (qsizetype k = 0; k < sentences.size(); ++k)
+            Line(bold_, canvas_.verdictRight_ ? kFits : kDropped,
+                 sentences[k] + (k + 1 < sentences.size() ? QStringLiteral(".") : QString()));
         layout_.outcome += QLatin1Char(' ') + canvas_.verdict_;
     }
     if (canvas_.chosenGap_)
