@@ -416,9 +416,13 @@ void StepView::Refresh()
     const StepThrough::Frame& frame = canvas.Frame();
     if (asking) {
         chosenGap_ = chosenGap_.value_or(1);
-        canvas.SetQuestion(chosenGap_, QStringLiteral("Where does %1 go? Left and Right choose a gap, Return "
-                                                      "confirms, D says dropped; or click a gap.")
-                                           .arg(ToQString(Recording()->KeyText(frame.entry))));
+        const auto keyAt = [&](std::size_t k) { return ToQString(Recording()->KeyText(frame.list[k])); };
+        canvas.SetQuestion(chosenGap_, QStringLiteral("Where does %1 go? Gap %2 of %3, between %4 and %5: Left and "
+                                                      "Right choose a gap, Return confirms, D says dropped.")
+                                           .arg(ToQString(Recording()->KeyText(frame.entry)))
+                                           .arg(*chosenGap_)
+                                           .arg(frame.list.size() - 1)
+                                           .arg(keyAt(*chosenGap_ - 1), keyAt(*chosenGap_)));
     } else {
         chosenGap_.reset();
         canvas.SetQuestion(std::nullopt, QString());
