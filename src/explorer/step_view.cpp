@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
 #include <QStackedWidget>
@@ -434,8 +435,11 @@ void StepView::Refresh()
     score_->setText(predict_->isChecked() ? QStringLiteral("Score: %1").arg(ToQString(quiz_.Score())) : QString());
     dropped_->setVisible(predict_->isChecked());
     dropped_->setEnabled(asking);
-    scrubber_->setRange(0, static_cast<int>(Recording() ? Recording()->Events() : 0));
-    scrubber_->setValue(static_cast<int>(Shown()));
+    {
+        const QSignalBlocker quiet(scrubber_);  // a shorter run's range would move what is shown
+        scrubber_->setRange(0, static_cast<int>(Recording() ? Recording()->Events() : 0));
+        scrubber_->setValue(static_cast<int>(Shown()));
+    }
     for (QWidget* control : {static_cast<QWidget*>(back_), static_cast<QWidget*>(play_),
                              static_cast<QWidget*>(stepTest_), static_cast<QWidget*>(stepEntry_),
                              static_cast<QWidget*>(scrubber_)})

@@ -62,6 +62,30 @@ TEST(PredictMode, IsWorkedFromTheKeyboard)
     EXPECT_TRUE(view.Asking());
 }
 
+// Every routine on the start-up data, answered right each time by the run's
+// own first fit: a full score, and the routine's result at the end.
+TEST(PredictMode, TakesEveryRoutineToItsResult)
+{
+    StepView view([](const QString& problem) { FAIL() << problem.toStdString(); });
+    view.SetPredicting(true);
+    for (const Routine routine : kRoutines) {
+        ChooseRoutine(view, routine);
+        ASSERT_TRUE(view.Load());
+        ASSERT_TRUE(view.Asking()) << "a new run starts at its first question, whatever the last one showed";
+        const StepThrough& run = *view.Recording();
+        while (view.Shown() < run.Events()) {
+            if (view.Asking())
+                view.Answer(run.FirstFit(view.Shown()));
+            else
+                view.StepTest(1);
+        }
+        const int entries = static_cast<int>(run.Input().entries.size());
+        EXPECT_EQ(view.Quiz().Right(), entries) << NameOf(routine);
+        EXPECT_EQ(view.Quiz().Asked(), entries) << NameOf(routine);
+        EXPECT_EQ(view.Canvas().ListedTexts(), run.Result()) << NameOf(routine);
+    }
+}
+
 // A race runs two panes on one list in lockstep; each reaches its own
 // routine's result, the one done first showing it while the other goes on.
 TEST(Race, EachPaneReachesItsOwnResult)
