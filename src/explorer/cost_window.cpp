@@ -431,7 +431,9 @@ bool CostWindow::ExportStepGif(const QString& path, FramesPer per)
         complain_(QStringLiteral("Load a run in Step through to export it"));
         return false;
     }
-    const Animation animation = AnimateRun(*run, per, stepView_->Canvas().width());
+    // At the width shown; a tab never laid out has no width of its own yet.
+    const int width = stepView_->Canvas().isVisible() ? stepView_->Canvas().width() : kAnimationWidth;
+    const Animation animation = AnimateRun(*run, per, width);
     if (animation.gif.isEmpty() || !WriteWhole(path, animation.gif)) {
         complain_(QStringLiteral("%1 could not be written%2").arg(path, animation.error.isEmpty() ? QString() : QStringLiteral(": ") + animation.error));
         return false;
