@@ -277,8 +277,11 @@ bool StepView::Load()
     seed_ = static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch());
     const auto routine = static_cast<Routine>(routine_->currentData().toInt());
     std::unique_ptr<StepThrough> left, right;
+    Routine recording = routine;  // the one a RuntimeError comes from
     try {
         left = std::make_unique<StepThrough>(InputFromSettings(routine));
+        if (RaceChosen() == Race::OtherRoutine)
+            recording = static_cast<Routine>(raceRoutine_->currentData().toInt());
         if (RaceChosen() != Race::None)
             right = std::make_unique<StepThrough>(RaceInput(*left));
     } catch (const InputError& error) {
@@ -286,8 +289,7 @@ bool StepView::Load()
         return false;
     } catch (const RuntimeError& error) {
         complain_(QStringLiteral("%1 cannot take this list: %2")
-                      .arg(right || !left ? routine_->currentText() : raceRoutine_->currentText(),
-                           QString::fromStdString(error.Description())));
+                      .arg(ToQString(NameOf(recording)), QString::fromStdString(error.Description())));
         return false;
     }
     const QString name = routine_->currentText();

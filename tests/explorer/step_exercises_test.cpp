@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QPlainTextEdit>
 #include <QTest>
 
 #include <algorithm>
@@ -121,6 +122,25 @@ TEST(Race, EachPaneReachesItsOwnResult)
     ASSERT_TRUE(view.Load());
     EXPECT_GT(view.Right().Run()->Predicted().steps, view.Left().Run()->Predicted().steps);
     EXPECT_EQ(view.Right().Run()->Result(), view.Left().Run()->Result()) << "the same entries, sorted alike";
+}
+
+// A race whose second routine cannot take the list names that routine and
+// keeps the run on show.
+TEST(Race, ARoutineThatCannotTakeTheListIsNamedAndNothingIsLost)
+{
+    QStringList complaints;
+    StepView view([&complaints](const QString& problem) { complaints.append(problem); });
+    view.findChildren<QComboBox*>().front()->setCurrentIndex(2);  // a typed list
+    view.findChild<QPlainTextEdit*>()->setPlainText(QStringLiteral("3\n\n1"));
+    ChooseRoutine(view, Routine::Numbers);
+    ASSERT_TRUE(view.Load());
+    const StepThrough* shown = view.Recording();
+    view.SetRace(StepView::Race::OtherRoutine, Routine::ByField);  // a blank line has no field 0
+    EXPECT_FALSE(view.Load());
+    ASSERT_EQ(complaints.size(), 1);
+    EXPECT_TRUE(complaints[0].startsWith(QStringLiteral("SortByField cannot take this list"))) << complaints[0].toStdString();
+    EXPECT_EQ(view.Recording(), shown);
+    EXPECT_FALSE(view.Right().Run());
 }
 
 // The animation read back with giflib's decoder: a frame per test, or per
