@@ -16,7 +16,7 @@
 #include <sys/wait.h>
 
 #include "app/frm_demo.h"
-#include "explorer/cost_window.h"
+#include "explorer/window/cost_window.h"
 #include "cost/inputs.h"
 #include "summary_reporter.h"
 

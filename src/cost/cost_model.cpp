@@ -61,6 +61,27 @@ bool Solve(const std::vector<Measurement>& rows, const std::array<bool, kTerms>&
     return true;
 }
 
+double Pairs(double n)
+{
+    return n * (n - 1) / 2;
+}
+
+// The largest n from 0 to kLargestSize whose seconds(n), which grows with
+// n, is within the budget.
+template <class Seconds>
+std::int32_t LargestFitting(const Seconds& seconds, double budgetSeconds)
+{
+    std::int32_t low = 0;  // fits
+    std::int32_t high = kLargestSize + 1;  // does not
+    while (high - low > 1) {
+        const std::int32_t middle = low + (high - low) / 2;
+        (seconds(middle) <= budgetSeconds ? low : high) = middle;
+    }
+    return low;
+}
+
+}  // namespace
+
 CostModel FitCostModel(Routine routine, const std::vector<Measurement>& rows)
 {
     // Terms that are singular, or fit below zero, are dropped one at a time.
@@ -94,46 +115,11 @@ CostModel FitCostModel(Routine routine, const std::vector<Measurement>& rows)
     return model;
 }
 
-double Pairs(double n)
-{
-    return n * (n - 1) / 2;
-}
-
-// The largest n from 0 to kLargestSize whose seconds(n), which grows with
-// n, is within the budget.
-template <class Seconds>
-std::int32_t LargestFitting(const Seconds& seconds, double budgetSeconds)
-{
-    std::int32_t low = 0;  // fits
-    std::int32_t high = kLargestSize + 1;  // does not
-    while (high - low > 1) {
-        const std::int32_t middle = low + (high - low) / 2;
-        (seconds(middle) <= budgetSeconds ? low : high) = middle;
-    }
-    return low;
-}
-
-}  // namespace
-
-std::vector<CostModel> FitCostModels(const std::vector<Measurement>& rows)
-{
-    std::vector<Routine> order;
-    std::map<Routine, std::vector<Measurement>> byRoutine;
-    for (const Measurement& row : rows) {
-        if (!byRoutine.contains(row.routine))
-            order.push_back(row.routine);
-        byRoutine[row.routine].push_back(row);
-    }
-    std::vector<CostModel> models;
-    for (const Routine routine : order)
-        models.push_back(FitCostModel(routine, byRoutine[routine]));
-    return models;
-}
-
-std::vector<Budget> LargestWithin(const std::vector<Measurement>& rows, double budgetSeconds, const TimeAt& timeAt)
+std::vector<Budget> LargestWithin(const std::vector<Measurement>& rows, const std::vector<CostModel>& models,
+                                  double budgetSeconds, const TimeAt& timeAt)
 {
     std::vector<Budget> budgets;
-    for (const CostModel& model : FitCostModels(rows)) {
+    for (const CostModel& model : models) {
         std::vector<Shape> shapes;
         std::map<Shape, std::pair<std::vector<double>, std::vector<double>>> shares;  // of steps and shifted
         for (const Measurement& row : rows) {

@@ -31,8 +31,8 @@ struct CostModel {
     }
 };
 
-// One model per routine, in the order the routines first appear.
-std::vector<CostModel> FitCostModels(const std::vector<Measurement>& rows);
+// The model of one routine from its measurements.
+CostModel FitCostModel(Routine routine, const std::vector<Measurement>& rows);
 
 // The largest n, at most kLargestSize, that a routine sorts on a shape within
 // a budget of seconds, and the time the model predicts for it. The steps and
@@ -52,6 +52,8 @@ struct Budget {
     double measured = 0;  // 0 when not checked
 };
 using TimeAt = std::function<double(Routine routine, const Shape& shape, std::int32_t n)>;
-std::vector<Budget> LargestWithin(const std::vector<Measurement>& rows, double budgetSeconds, const TimeAt& timeAt = {});
+// The rows are a run's and the models the run's own, one per routine.
+std::vector<Budget> LargestWithin(const std::vector<Measurement>& rows, const std::vector<CostModel>& models,
+                                  double budgetSeconds, const TimeAt& timeAt = {});
 
 }  // namespace sentinel

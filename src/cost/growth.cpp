@@ -2,21 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <map>
-#include <set>
 
 namespace sentinel {
-namespace {
-
-// The repetitions of one routine and shape at one n.
-struct AtSize {
-    std::vector<double> seconds;
-    std::vector<double> floorSeconds;
-    std::int64_t steps = 0;
-};
-
-}  // namespace
 
 LineFit FitGrowth(const std::vector<std::pair<double, double>>& points)
 {
@@ -27,40 +15,28 @@ LineFit FitGrowth(const std::vector<std::pair<double, double>>& points)
     return FitLine(logs);
 }
 
-std::vector<GrowthSummary> Summarize(const std::vector<Measurement>& rows)
+SizePoint PointOf(std::int32_t n, const Repetitions& repetitions)
 {
-    std::vector<std::pair<Routine, Shape>> series;
-    std::map<std::pair<Routine, Shape>, std::map<std::int32_t, AtSize>> bySize;
-    for (const Measurement& row : rows) {
-        const std::pair key{row.routine, row.shape};
-        if (!bySize.contains(key))
-            series.push_back(key);
-        AtSize& at = bySize[key][row.n];
-        at.seconds.push_back(row.seconds);
-        at.floorSeconds.push_back(row.floorSeconds);
-        at.steps = row.counts.steps;
+    const std::vector<double>& seconds = repetitions.seconds;
+    const auto [fewest, most] = std::minmax_element(seconds.begin(), seconds.end());
+    const auto outliers =
+        std::count_if(seconds.begin(), seconds.end(), [&](double each) { return IsOutlier(each, seconds); });
+    return {n, Median(seconds), Median(repetitions.floorSeconds), repetitions.steps, *fewest, *most,
+            static_cast<int>(outliers)};
+}
+
+GrowthSummary SummaryOf(Routine routine, const Shape& shape, std::vector<SizePoint> points)
+{
+    std::vector<std::pair<double, double>> times;
+    std::vector<std::pair<double, double>> steps;
+    for (const SizePoint& point : points) {
+        times.emplace_back(point.n, point.seconds);
+        steps.emplace_back(point.n, static_cast<double>(point.steps));
     }
-    std::vector<GrowthSummary> summaries;
-    for (const auto& key : series) {
-        std::vector<SizePoint> points;
-        std::vector<std::pair<double, double>> times;
-        std::vector<std::pair<double, double>> steps;
-        for (const auto& [n, at] : bySize[key]) {
-            const std::vector<double>& repetitions = at.seconds;
-            const auto [fewest, most] = std::minmax_element(repetitions.begin(), repetitions.end());
-            const auto outliers = std::count_if(repetitions.begin(), repetitions.end(),
-                                                [&](double seconds) { return IsOutlier(seconds, repetitions); });
-            points.push_back({n, Median(at.seconds), Median(at.floorSeconds), at.steps, *fewest, *most,
-                              static_cast<int>(outliers)});
-            times.emplace_back(n, points.back().seconds);
-            steps.emplace_back(n, static_cast<double>(at.steps));
-        }
-        const SizePoint& largest = points.back();
-        summaries.push_back({key.first, key.second, points, FitGrowth(times), FitGrowth(steps), largest.n,
-                             largest.steps > 0 ? largest.seconds / static_cast<double>(largest.steps) : 0,
-                             largest.seconds / largest.floorSeconds});
-    }
-    return summaries;
+    const SizePoint largest = points.back();
+    return {routine, shape, std::move(points), FitGrowth(times), FitGrowth(steps), largest.n,
+            largest.steps > 0 ? largest.seconds / static_cast<double>(largest.steps) : 0,
+            largest.seconds / largest.floorSeconds};
 }
 
 std::vector<OrderPoint> OrderPoints(const std::vector<Measurement>& rows, std::int32_t& n)

@@ -38,8 +38,19 @@ struct GrowthSummary {
     double floorRatio;  // the routine's time over the floor's, at the largest n
 };
 
-// One summary per routine and shape, in the order they first appear.
-std::vector<GrowthSummary> Summarize(const std::vector<Measurement>& rows);
+// The repetitions of one routine and shape at one n.
+struct Repetitions {
+    std::vector<double> seconds;
+    std::vector<double> floorSeconds;
+    std::int64_t steps = 0;
+};
+
+// The medians and spread of the repetitions at n.
+SizePoint PointOf(std::int32_t n, const Repetitions& repetitions);
+
+// The summary of one routine on one shape from its points, by n ascending
+// (at least one).
+GrowthSummary SummaryOf(Routine routine, const Shape& shape, std::vector<SizePoint> points);
 
 // One routine on one input: its order and its cost, times the median of the
 // repetitions.

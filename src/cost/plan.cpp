@@ -13,6 +13,28 @@ bool SweepPlan::IsOrderSweep() const
         && std::all_of(shapes.begin(), shapes.end(), [](const Shape& shape) { return shape.kind == ShapeKind::Sorted; });
 }
 
+const std::vector<Text>& SweepPlan::FileEntries() const
+{
+    static const std::vector<Text> none;
+    return fileEntries ? *fileEntries : none;
+}
+
+void SweepPlan::UseFile(std::string path, std::vector<Text> entries)
+{
+    kind = InputKind::File;
+    inputPath = std::move(path);
+    fileEntries = std::make_shared<const std::vector<Text>>(std::move(entries));
+}
+
+SweepPlan DefaultPlan()
+{
+    SweepPlan plan;
+    plan.routines = {DefaultRoutine(InputKind::Numbers)};
+    plan.shapes.assign(std::begin(kDefaultShapes), std::end(kDefaultShapes));
+    plan.sizes = DefaultSizes();
+    return plan;
+}
+
 Routine DefaultRoutine(InputKind kind)
 {
     switch (kind) {
@@ -44,9 +66,9 @@ void CheckPlan(const SweepPlan& plan)
     for (const std::int32_t n : plan.sizes) {
         if (n < 1 || n > kLargestSize)
             throw InputError("size " + std::to_string(n) + " is outside 1 to " + std::to_string(kLargestSize));
-        if (file && static_cast<std::size_t>(n) > plan.fileEntries.size())
+        if (file && static_cast<std::size_t>(n) > plan.FileEntries().size())
             throw InputError("size " + std::to_string(n) + " is more than the file's "
-                             + std::to_string(plan.fileEntries.size()) + " entries");
+                             + std::to_string(plan.FileEntries().size()) + " entries");
     }
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "cost/inputs.h"
@@ -27,7 +29,10 @@ Routine DefaultRoutine(InputKind kind);
 struct SweepPlan {
     std::vector<Routine> routines;
     InputKind kind = InputKind::Numbers;
-    std::vector<Text> fileEntries;  // the lines of the file, when the kind is File
+    // When the kind is File: the file's path, and its lines, shared by every
+    // copy of the plan rather than copied with it.
+    std::string inputPath;
+    std::shared_ptr<const std::vector<Text>> fileEntries;
     std::vector<Shape> shapes;
     std::vector<std::int32_t> sizes;
     int repeat = kDefaultRepeats;
@@ -35,7 +40,15 @@ struct SweepPlan {
 
     // Inputs made at chosen levels of sortedness, at one size.
     bool IsOrderSweep() const;
+    // The file's lines; none when no file is read.
+    const std::vector<Text>& FileEntries() const;
+    // Takes the file's lines as the input, to be measured as given.
+    void UseFile(std::string path, std::vector<Text> entries);
 };
+
+// The plan measured when nothing else is chosen: the default routine on
+// random, ascending and descending number texts at the default sizes.
+SweepPlan DefaultPlan();
 
 // The input a plan measures in a shape at size n: made from the plan's seed,
 // or the first n entries of its file.

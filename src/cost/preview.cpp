@@ -82,12 +82,17 @@ Estimates EstimateEach(const SweepPlan& plan)
     return estimates;
 }
 
-double EstimateSeconds(const SweepPlan& plan)
+double TotalSeconds(const Estimates& estimates, int repeat)
 {
     double seconds = 0;
-    for (const auto& [measurement, each] : EstimateEach(plan))
-        seconds += plan.repeat * each;
+    for (const auto& [measurement, each] : estimates)
+        seconds += repeat * each;
     return seconds;
+}
+
+double EstimateSeconds(const SweepPlan& plan)
+{
+    return TotalSeconds(EstimateEach(plan), plan.repeat);
 }
 
 std::vector<std::string> DropWarnings(const SweepPlan& plan)

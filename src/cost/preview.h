@@ -22,6 +22,8 @@ double EstimateSeconds(const SweepPlan& plan);
 // The same estimate for one repetition of each routine, shape and size.
 using Estimates = std::map<std::tuple<Routine, Shape, std::int32_t>, double>;
 Estimates EstimateEach(const SweepPlan& plan);
+// The seconds of `repeat` repetitions of each.
+double TotalSeconds(const Estimates& estimates, int repeat);
 
 // One line for each routine that would drop more than half of the plan's
 // largest input for being beyond or at a sentinel (see DropWarning): a

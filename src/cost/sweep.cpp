@@ -11,7 +11,8 @@
 namespace sentinel {
 namespace {
 
-struct Step {
+// One measurement to make: a routine on an input, one repetition.
+struct Job {
     Routine routine;
     Shape shape;
     std::int32_t n;
@@ -20,37 +21,32 @@ struct Step {
 
 // Smallest sizes first, so the charts fill from the left and a cancel keeps
 // whole series of small sizes.
-std::vector<Step> Steps(const SweepPlan& plan)
+std::vector<Job> Jobs(const SweepPlan& plan)
 {
-    std::vector<Step> steps;
+    std::vector<Job> jobs;
     for (const std::int32_t n : plan.sizes)
         for (const Shape shape : plan.shapes)
             for (const Routine routine : plan.routines)
                 for (int repeat = 1; repeat <= plan.repeat; ++repeat)
-                    steps.push_back({routine, shape, n, repeat});
-    return steps;
+                    jobs.push_back({routine, shape, n, repeat});
+    return jobs;
 }
 
-// The estimated work of each step, from the estimate of the plan, or n
+// The estimated work of each job, from the estimate of the plan, or n
 // squared where there is none (an input a routine cannot take); and the
 // progress through it.
 class Progress {
 public:
-    Progress(const SweepPlan& plan, const std::vector<Step>& steps) : start_(std::chrono::steady_clock::now())
+    Progress(const Estimates& estimates, const std::vector<Job>& jobs) : start_(std::chrono::steady_clock::now())
     {
-        Estimates estimates;
-        try {
-            estimates = EstimateEach(plan);
-        } catch (const RuntimeError&) {
-        }
-        for (const Step& step : steps) {
-            const auto found = estimates.find({step.routine, step.shape, step.n});
-            work_.push_back(found != estimates.end() ? found->second : double(step.n) * step.n * 1e-9);
+        for (const Job& job : jobs) {
+            const auto found = estimates.find({job.routine, job.shape, job.n});
+            work_.push_back(found != estimates.end() ? found->second : double(job.n) * job.n * 1e-9);
             total_ += work_.back();
         }
     }
 
-    // Before step i: the share of the work done, and the seconds left at the
+    // Before job i: the share of the work done, and the seconds left at the
     // pace measured so far.
     SweepProgress At(std::size_t i, std::string current)
     {
@@ -70,17 +66,17 @@ private:
     double done_ = 0;
 };
 
-std::string Describe(const Step& step, int repeats)
+std::string Describe(const Job& job, int repeats)
 {
-    return std::string(NameOf(step.routine)) + ", " + std::string(NameOf(step.shape)) + ", n = "
-        + std::to_string(step.n) + ", run " + std::to_string(step.repeat) + " of " + std::to_string(repeats);
+    return std::string(NameOf(job.routine)) + ", " + std::string(NameOf(job.shape)) + ", n = "
+        + std::to_string(job.n) + ", run " + std::to_string(job.repeat) + " of " + std::to_string(repeats);
 }
 
 }  // namespace
 
 Input PlanInput(const SweepPlan& plan, const Shape& shape, std::int32_t n)
 {
-    return plan.kind == InputKind::File ? FirstEntries(plan.fileEntries, n)
+    return plan.kind == InputKind::File ? FirstEntries(plan.FileEntries(), n)
                                         : MakeInput(plan.kind, shape, n, plan.seed + static_cast<std::uint64_t>(n));
 }
 
@@ -98,43 +94,53 @@ std::vector<std::int32_t> DefaultSizes()
     return DoublingSizes(kDefaultSmallest, kDefaultLargest);
 }
 
-SweepOutcome RunSweep(const SweepPlan& plan, const SweepEvents& events, const std::atomic<bool>& cancel)
+Estimates EstimateOrNone(const SweepPlan& plan)
+{
+    try {
+        return EstimateEach(plan);
+    } catch (const RuntimeError&) {
+        return {};  // the sweep says what a routine cannot take
+    }
+}
+
+SweepOutcome RunSweep(const SweepPlan& plan, const Estimates& estimates, const SweepEvents& events,
+                      const std::atomic<bool>& cancel)
 {
     KeepFreedMemory();
     SweepOutcome outcome;
-    const std::vector<Step> steps = Steps(plan);
+    const std::vector<Job> jobs = Jobs(plan);
     std::map<std::pair<Shape, std::int32_t>, Input> inputs;
-    Progress progress(plan, steps);
-    for (std::size_t i = 0; i < steps.size(); ++i) {
+    Progress progress(estimates, jobs);
+    for (std::size_t i = 0; i < jobs.size(); ++i) {
         if (cancel) {
             outcome.end = SweepEnd::Cancelled;
             return outcome;
         }
-        const Step& step = steps[i];
+        const Job& job = jobs[i];
         if (events.progressed)
-            events.progressed(progress.At(i, Describe(step, plan.repeat)));
-        if (i > 0 && steps[i - 1].n != step.n)
+            events.progressed(progress.At(i, Describe(job, plan.repeat)));
+        if (i > 0 && jobs[i - 1].n != job.n)
             inputs.clear();  // every shape of the smaller size is done
-        auto [at, made] = inputs.try_emplace({step.shape, step.n});
+        auto [at, made] = inputs.try_emplace({job.shape, job.n});
         if (made)
-            at->second = PlanInput(plan, step.shape, step.n);
+            at->second = PlanInput(plan, job.shape, job.n);
         try {
-            if (step.repeat == 1)
-                WarmUp(step.routine, at->second, &cancel);
-            outcome.rows.push_back(Measure(step.routine, plan.kind, step.shape, at->second, step.repeat, &cancel));
+            if (job.repeat == 1)
+                WarmUp(job.routine, at->second, &cancel);
+            outcome.rows.push_back(Measure(job.routine, plan.kind, job.shape, at->second, job.repeat, &cancel));
         } catch (const ScanCancelled&) {
             outcome.end = SweepEnd::Cancelled;
             return outcome;
         } catch (const RuntimeError& error) {
             outcome.end = SweepEnd::Failed;
-            outcome.error = std::string(NameOf(step.routine)) + " cannot take this input: " + error.Description();
+            outcome.error = std::string(NameOf(job.routine)) + " cannot take this input: " + error.Description();
             return outcome;
         }
         if (events.measured)
             events.measured(outcome.rows.back());
     }
     if (events.progressed)
-        events.progressed(progress.At(steps.size(), {}));
+        events.progressed(progress.At(jobs.size(), {}));
     return outcome;
 }
 
@@ -144,12 +150,13 @@ SweepRunner::~SweepRunner()
     Wait();
 }
 
-void SweepRunner::Start(SweepPlan plan, SweepEvents events, std::function<void(const SweepOutcome&)> finished)
+void SweepRunner::Start(SweepPlan plan, Estimates estimates, SweepEvents events,
+                        std::function<void(const SweepOutcome&)> finished)
 {
     Wait();
     cancel_ = false;
-    worker_ = std::thread([this, plan = std::move(plan), events = std::move(events),
-                           finished = std::move(finished)] { finished(RunSweep(plan, events, cancel_)); });
+    worker_ = std::thread([this, plan = std::move(plan), estimates = std::move(estimates), events = std::move(events),
+                           finished = std::move(finished)] { finished(RunSweep(plan, estimates, events, cancel_)); });
 }
 
 void SweepRunner::Wait()

@@ -9,6 +9,7 @@
 
 #include "cost/measurement.h"
 #include "cost/plan.h"
+#include "cost/preview.h"
 
 namespace sentinel {
 
@@ -41,7 +42,12 @@ struct SweepOutcome {
 // KeepFreedMemory). `cancel` is read between measurements and
 // once an entry within the routine's run, so a cancel stops the measurement
 // under way too.
-SweepOutcome RunSweep(const SweepPlan& plan, const SweepEvents& events, const std::atomic<bool>& cancel);
+// `estimates`, the plan's own (EstimateEach), pace the progress.
+SweepOutcome RunSweep(const SweepPlan& plan, const Estimates& estimates, const SweepEvents& events,
+                      const std::atomic<bool>& cancel);
+
+// The plan's estimate, or none when a routine cannot take its input.
+Estimates EstimateOrNone(const SweepPlan& plan);
 
 // RunSweep on a worker thread of its own. The events and `finished` are
 // called on that thread. Destroying the runner cancels and waits.
@@ -49,7 +55,8 @@ class SweepRunner {
 public:
     ~SweepRunner();
 
-    void Start(SweepPlan plan, SweepEvents events, std::function<void(const SweepOutcome&)> finished);
+    void Start(SweepPlan plan, Estimates estimates, SweepEvents events,
+               std::function<void(const SweepOutcome&)> finished);
     void Cancel() noexcept { cancel_ = true; }
     void Wait();
 

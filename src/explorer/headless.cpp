@@ -1,7 +1,6 @@
 #include "explorer/headless.h"
 
 #include <QLayout>
-#include <QFile>
 
 #include <cmath>
 #include <cstdio>
@@ -11,12 +10,13 @@
 #include "cost/cost_model.h"
 #include "cost/csv.h"
 #include "cost/growth.h"
+#include "cost/output_file.h"
 #include "cost/preview.h"
+#include "model/results_store.h"
 #include "runtime/runtime_error.h"
-#include "explorer/chart_panel.h"
-#include "explorer/cost_charts.h"
-#include "explorer/export_file.h"
-#include "explorer/step_animation.h"
+#include "explorer/charts/chart_panel.h"
+#include "explorer/charts/cost_charts.h"
+#include "explorer/step_through/step_animation.h"
 
 namespace sentinel {
 namespace {
@@ -39,10 +39,10 @@ void PrintSummary(std::FILE* out, const std::vector<GrowthSummary>& summaries)
     }
 }
 
-void PrintOrder(std::FILE* out, const std::vector<Measurement>& rows)
+void PrintOrder(std::FILE* out, const RunResults& results)
 {
-    std::int32_t n = 0;
-    const std::vector<OrderPoint> points = OrderPoints(rows, n);
+    const std::int32_t n = results.OrderSize();
+    const std::vector<OrderPoint>& points = results.Order();
     std::fprintf(out, "\nAt n = %d:\n%-24s %-14s %10s %12s %12s %12s %10s\n", n, "routine", "shape", "sortedness", "steps",
                 "moves", "shifted", "ms");
     for (const OrderPoint& p : points)
@@ -51,10 +51,10 @@ void PrintOrder(std::FILE* out, const std::vector<Measurement>& rows)
                     static_cast<long long>(p.moves), static_cast<long long>(p.shifted), p.seconds * 1e3);
 }
 
-void PrintCostModels(std::FILE* out, const std::vector<Measurement>& rows)
+void PrintCostModels(std::FILE* out, const std::vector<CostModel>& models)
 {
     std::fprintf(out, "\nCost model, time = a n + b steps + c shifted:\n");
-    for (const CostModel& m : FitCostModels(rows))
+    for (const CostModel& m : models)
         std::fprintf(out, "%-24s a %8.3f ns (%3.0f %%)  b %8.3f ns (%3.0f %%)  c %8.3f ns (%3.0f %%)\n",
                      std::string(NameOf(m.routine)).c_str(), m.perEntry * 1e9, 100 * m.entryShare, m.perStep * 1e9,
                      100 * m.stepShare, m.perShift * 1e9, 100 * m.shiftShare);
@@ -62,7 +62,7 @@ void PrintCostModels(std::FILE* out, const std::vector<Measurement>& rows)
 
 // Made inputs are checked by a run at the size found; a file cannot grow
 // past its own entries, so its budget is the model's alone.
-void PrintBudget(std::FILE* out, const SweepPlan& plan, const std::vector<Measurement>& rows, double seconds)
+void PrintBudget(std::FILE* out, const SweepPlan& plan, const RunResults& results, double seconds)
 {
     TimeAt timeAt;
     if (plan.kind != InputKind::File)
@@ -72,7 +72,7 @@ void PrintBudget(std::FILE* out, const SweepPlan& plan, const std::vector<Measur
             return Measure(routine, plan.kind, shape, input, 1).seconds;
         };
     std::fprintf(out, "\nThe largest n within %g s:\n", seconds);
-    for (const Budget& budget : LargestWithin(rows, seconds, timeAt))
+    for (const Budget& budget : LargestWithin(results.Rows(), results.Models(), seconds, timeAt))
         std::fprintf(out, "%-24s %-14s %9d  %.3g s predicted%s\n", std::string(NameOf(budget.routine)).c_str(),
                      NameOf(budget.shape).c_str(), budget.n, budget.seconds,
                      budget.measured > 0 ? (", " + std::to_string(budget.measured) + " s measured").c_str() : "");
@@ -80,14 +80,14 @@ void PrintBudget(std::FILE* out, const SweepPlan& plan, const std::vector<Measur
 
 // The chart of time against n, or of cost against order for an order
 // sweep, with its legend.
-QByteArray ChartPng(const std::vector<Measurement>& rows, bool orderSweep)
+QByteArray ChartPng(const RunResults& results, bool orderSweep)
 {
     const CostCharts charts = CreateCostCharts();
     const std::unique_ptr<ChartPanel> panels[] = {std::unique_ptr<ChartPanel>(charts.time),
                                                   std::unique_ptr<ChartPanel>(charts.steps),
                                                   std::unique_ptr<ChartPanel>(charts.ratio),
                                                   std::unique_ptr<ChartPanel>(charts.order)};
-    DrawCharts(charts, rows);
+    DrawCharts(charts, &results);
     ChartPanel& shown = orderSweep ? *charts.order : *charts.time;
     shown.resize(1200 + 250, 720);
     shown.layout()->activate();
@@ -96,14 +96,32 @@ QByteArray ChartPng(const std::vector<Measurement>& rows, bool orderSweep)
 
 // The estimate and any warning, on standard error before the sweep starts.
 // Input a routine cannot take is left for the sweep to report.
-void Preview(const SweepPlan& plan)
+void Preview(const SweepPlan& plan, const Estimates& estimates)
 {
+    if (estimates.empty())
+        return;  // a routine cannot take the input
     try {
-        std::fprintf(stderr, "sentinel-cost: this run takes %s\n", Duration(EstimateSeconds(plan)).c_str());
+        std::fprintf(stderr, "sentinel-cost: this run takes %s\n", Duration(TotalSeconds(estimates, plan.repeat)).c_str());
         for (const std::string& warning : DropWarnings(plan))
             std::fprintf(stderr, "sentinel-cost: %s\n", warning.c_str());
     } catch (const RuntimeError&) {
     }
+}
+
+// Writes one output; false, after a line naming the file and the system's
+// reason, when it cannot be.
+bool WriteOutput(const std::string& path, std::string_view bytes, const std::string& detail = {})
+{
+    std::string reason = bytes.empty() && !detail.empty() ? detail : WriteWholeFile(path, bytes);
+    if (reason.empty())
+        return true;
+    std::fprintf(stderr, "sentinel-cost: %s could not be written: %s\n", path.c_str(), reason.c_str());
+    return false;
+}
+
+std::string_view BytesOf(const QByteArray& bytes)
+{
+    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
 }
 
 
@@ -113,9 +131,9 @@ int RunStepExport(const CommandLine& line)
     const Routine routine = line.plan.routines.front();
     std::unique_ptr<StepThrough> run;
     try {
-        run = std::make_unique<StepThrough>(line.inputPath.empty()
+        run = std::make_unique<StepThrough>(line.plan.inputPath.empty()
                                                 ? StartUpStepInput(routine, line.fieldIndex)
-                                                : StepInputOf(routine, line.fieldIndex, line.plan.fileEntries));
+                                                : StepInputOf(routine, line.fieldIndex, line.plan.FileEntries()));
     } catch (const RuntimeError& error) {
         std::fprintf(stderr, "sentinel-cost: %s cannot take this list: %s\n", std::string(NameOf(routine)).c_str(),
                      error.Description().c_str());
@@ -128,20 +146,14 @@ int RunStepExport(const CommandLine& line)
         if (const std::string note = FramesNote(*run, line.frames, animation.plan); !note.empty())
             std::fprintf(stderr, "sentinel-cost: %s: %s\n", line.stepGifPath.c_str(), note.c_str());
     }
+    bool written = true;
     if (line.stepCsvPath == "-")
         std::fputs(csv.c_str(), stdout);
-    else if (!line.stepCsvPath.empty() && !WriteWhole(QString::fromStdString(line.stepCsvPath), QByteArray::fromStdString(csv))) {
-        std::fprintf(stderr, "sentinel-cost: %s could not be written\n", line.stepCsvPath.c_str());
-        return 2;
-    }
-    if (!line.stepGifPath.empty() && (animation.gif.isEmpty() || !WriteWhole(QString::fromStdString(line.stepGifPath), animation.gif))) {
-        if (!line.stepCsvPath.empty() && line.stepCsvPath != "-")
-            QFile::remove(QString::fromStdString(line.stepCsvPath));  // all or nothing
-        std::fprintf(stderr, "sentinel-cost: %s could not be written%s\n", line.stepGifPath.c_str(),
-                     animation.error.isEmpty() ? "" : (": " + animation.error.toStdString()).c_str());
-        return 2;
-    }
-    return 0;
+    else if (!line.stepCsvPath.empty())
+        written = WriteOutput(line.stepCsvPath, csv);
+    if (!line.stepGifPath.empty())
+        written = WriteOutput(line.stepGifPath, BytesOf(animation.gif), animation.error.toStdString()) && written;
+    return written ? 0 : 2;
 }
 
 }  // namespace
@@ -150,37 +162,38 @@ int RunHeadless(const CommandLine& line)
 {
     if (line.StepExport())
         return RunStepExport(line);
-    Preview(line.plan);
-    const SweepOutcome outcome = RunSweep(line.plan, {}, false);
+    const Estimates estimates = EstimateOrNone(line.plan);
+    Preview(line.plan, estimates);
+    const SweepOutcome outcome = RunSweep(line.plan, estimates, {}, false);
     if (outcome.end == SweepEnd::Failed) {
         std::fprintf(stderr, "sentinel-cost: %s\n", outcome.error.c_str());
         return 2;
     }
+    RunResults results;
+    for (const Measurement& row : outcome.rows)
+        results.Add(row);
     // Standard output carries the CSV when asked for it; the summary then goes aside.
     const bool csvToOutput = line.csvPath == "-";
     std::FILE* summary = csvToOutput ? stderr : stdout;
-    PrintSummary(summary, Summarize(outcome.rows));
+    PrintSummary(summary, results.Summaries());
     if (line.plan.IsOrderSweep())
-        PrintOrder(summary, outcome.rows);
-    PrintCostModels(summary, outcome.rows);
+        PrintOrder(summary, results);
+    PrintCostModels(summary, results.Models());
     if (line.budgetSeconds > 0)
-        PrintBudget(summary, line.plan, outcome.rows, line.budgetSeconds);
+        PrintBudget(summary, line.plan, results, line.budgetSeconds);
     std::ostringstream csv;
-    WriteCsv(csv, outcome.rows);
-    const QByteArray chart = line.chartPath.empty() ? QByteArray() : ChartPng(outcome.rows, line.plan.IsOrderSweep());
+    WriteCsv(csv, results.Rows());
+    // Each output is written whatever becomes of the others.
+    bool written = true;
     if (csvToOutput)
         std::fputs(csv.str().c_str(), stdout);
-    else if (!line.csvPath.empty() && !WriteWhole(QString::fromStdString(line.csvPath), QByteArray::fromStdString(csv.str()))) {
-        std::fprintf(stderr, "sentinel-cost: %s could not be written\n", line.csvPath.c_str());
+    else if (!line.csvPath.empty())
+        written = WriteOutput(line.csvPath, csv.str());
+    if (!line.chartPath.empty())
+        written = WriteOutput(line.chartPath, BytesOf(ChartPng(results, line.plan.IsOrderSweep()))) && written;
+    if (!written)
         return 2;
-    }
-    if (!line.chartPath.empty() && !WriteWhole(QString::fromStdString(line.chartPath), chart)) {
-        if (!line.csvPath.empty() && !csvToOutput)
-            QFile::remove(QString::fromStdString(line.csvPath));  // all or nothing
-        std::fprintf(stderr, "sentinel-cost: %s could not be written\n", line.chartPath.c_str());
-        return 2;
-    }
-    if (const auto fault = FirstFault(outcome.rows)) {
+    if (const auto fault = FirstFault(results.Rows())) {
         std::fprintf(stderr, "sentinel-cost: %s\n", fault->c_str());
         return 1;
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cost/command_line.h"
+#include "model/command_line.h"
 
 namespace sentinel {
 
@@ -9,9 +9,9 @@ namespace sentinel {
 // sweep). Returns the exit status: 0; 1, after the files are written, when
 // a result differs from the floor's or counts differ from the law's
 // prediction (a fault of the program, named in one line on standard error);
-// or 2 when the input cannot be measured or a file cannot be written, after
-// one line on standard error, and then nothing is written. The chart needs a
-// QApplication, which may run on the offscreen platform.
+// or 2 when the input cannot be measured, or an output cannot be written
+// (named with the system's reason; the other outputs are still written).
+// The chart needs a QApplication, which may run on the offscreen platform.
 int RunHeadless(const CommandLine& line);
 
 }  // namespace sentinel

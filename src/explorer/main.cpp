@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "cost/input_error.h"
-#include "explorer/cost_window.h"
+#include "explorer/window/cost_window.h"
 #include "explorer/headless.h"
 #include "runtime/project_version.h"
 
@@ -44,8 +44,10 @@ int main(int argc, char* argv[])
     QSettings remembered(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("sentinelsort"),
                          QStringLiteral("sentinel-cost"));
     CostWindow window({}, {}, &remembered);
+    if (line.planGiven)
+        window.ShowPlan(line.plan);  // ready to run: the user asked for it
     window.show();
-    if (line.firstLook)
+    if (line.firstLook && !line.planGiven)
         window.ShowFirstLook();
     return QApplication::exec();
 }

@@ -36,14 +36,13 @@ std::vector<Measurement> Sweep(double noise)
 
 TEST(CostModel, RecoversTheCostOfAnEntryAStepAndAShift)
 {
-    const std::vector<CostModel> exact = FitCostModels(Sweep(1));
-    ASSERT_EQ(exact.size(), 1U);
+    const std::vector<CostModel> exact = {FitCostModel(Routine::Numbers, Sweep(1))};
     EXPECT_NEAR(exact[0].perEntry, kPerEntry, kPerEntry * 1e-6);
     EXPECT_NEAR(exact[0].perStep, kPerStep, kPerStep * 1e-6);
     EXPECT_NEAR(exact[0].perShift, kPerShift, kPerShift * 1e-6);
     EXPECT_NEAR(exact[0].entryShare + exact[0].stepShare + exact[0].shiftShare, 1, 1e-9);
 
-    const CostModel noisy = FitCostModels(Sweep(1.03))[0];
+    const CostModel noisy = FitCostModel(Routine::Numbers, Sweep(1.03));
     EXPECT_NEAR(noisy.perStep, kPerStep, kPerStep * 0.1);
     EXPECT_NEAR(noisy.perShift, kPerShift, kPerShift * 0.15);
 
@@ -51,7 +50,7 @@ TEST(CostModel, RecoversTheCostOfAnEntryAStepAndAShift)
     std::vector<Measurement> ascending;
     for (const std::int32_t n : {250, 1000, 4000})
         ascending.push_back(Row(Shape::Ascending, n, n + Pairs(n), n));
-    const CostModel alone = FitCostModels(ascending)[0];
+    const CostModel alone = FitCostModel(Routine::Numbers, ascending);
     EXPECT_EQ(alone.perShift, 0);
     EXPECT_NEAR(alone.perEntry, kPerEntry + kPerShift, kPerEntry * 1e-6);
     EXPECT_NEAR(alone.perStep, kPerStep, kPerStep * 1e-6);
@@ -61,11 +60,12 @@ TEST(CostModel, RecoversTheCostOfAnEntryAStepAndAShift)
 TEST(CostModel, TheBudgetIsTheLargestNThatFits)
 {
     const std::vector<Measurement> rows = Sweep(1);
+    const std::vector<CostModel> models = {FitCostModel(Routine::Numbers, rows)};
     const auto time = [](double n, double stepShare, double shiftShare) {
         const double pairs = n * (n - 1) / 2;
         return kPerEntry * n + kPerStep * (n + stepShare * pairs) + kPerShift * (n + shiftShare * pairs);
     };
-    for (const Budget& budget : LargestWithin(rows, 1e-3)) {
+    for (const Budget& budget : LargestWithin(rows, models, 1e-3)) {
         const double stepShare = budget.shape == Shape::Random ? 0.5 : budget.shape == Shape::Ascending ? 1 : 0;
         const double shiftShare = budget.shape == Shape::Random ? 0.25 : 0;
         EXPECT_LE(time(budget.n, stepShare, shiftShare), 1e-3 * (1 + 1e-9)) << NameOf(budget.shape);
@@ -77,13 +77,13 @@ TEST(CostModel, TheBudgetIsTheLargestNThatFits)
         return 2 * time(n, shape == Shape::Random ? 0.5 : shape == Shape::Ascending ? 1 : 0,
                         shape == Shape::Random ? 0.25 : 0);
     };
-    for (const Budget& checked : LargestWithin(rows, 1e-3, twiceAsSlow)) {
+    for (const Budget& checked : LargestWithin(rows, models, 1e-3, twiceAsSlow)) {
         if (checked.n == kLargestSize)
             continue;
         EXPECT_NEAR(checked.measured, 1e-3, 0.2e-3) << NameOf(checked.shape);
         EXPECT_NEAR(checked.seconds, checked.measured, 0.01e-3) << "the model, scaled by what the check found";
     }
-    const std::vector<Budget> generous = LargestWithin(rows, 1e6);
+    const std::vector<Budget> generous = LargestWithin(rows, models, 1e6);
     ASSERT_EQ(generous.size(), 3U);
     EXPECT_EQ(generous[2].n, kLargestSize) << "descending input fits whole: the largest size allowed";
 }

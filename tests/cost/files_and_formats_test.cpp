@@ -8,7 +8,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "cost/command_line.h"
+#include "model/command_line.h"
 #include "cost/csv.h"
 #include "cost/input_error.h"
 #include "cost/text_file.h"

@@ -6,7 +6,7 @@
 
 #include "cost/cost_law.h"
 #include "cost/inputs.h"
-#include "cost/step_through.h"
+#include "stepping/step_through.h"
 #include "sorting/sort_keys.h"
 #include "support/text.h"
 

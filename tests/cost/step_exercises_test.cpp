@@ -2,8 +2,8 @@
 
 #include <sstream>
 
-#include "cost/predict_quiz.h"
-#include "cost/step_export.h"
+#include "stepping/predict_quiz.h"
+#include "stepping/step_export.h"
 #include "runtime/conversions.h"
 #include "support/text.h"
 

@@ -10,6 +10,7 @@
 #include "cost/growth.h"
 #include "cost/input_error.h"
 #include "cost/sweep.h"
+#include "model/results_store.h"
 #include "runtime/conversions.h"
 
 namespace sentinel {
@@ -30,7 +31,7 @@ TEST(Sweep, EveryRoutineOnEveryKindAndShapeGivesTheFloorsResult)
 {
     for (const InputKind kind : kMadeKinds) {
         const SweepPlan plan = SmallPlan(kind, {std::begin(kRoutines), std::end(kRoutines)});
-        const SweepOutcome outcome = RunSweep(plan, {}, false);
+        const SweepOutcome outcome = RunSweep(plan, {}, {}, false);
         ASSERT_EQ(outcome.end, SweepEnd::Completed) << outcome.error;
         ASSERT_EQ(outcome.rows.size(), 8U * std::size(kMadeShapes) * 4U);
         for (const Measurement& row : outcome.rows) {
@@ -54,7 +55,7 @@ TEST(Sweep, MadeOrderedInputsFollowTheClosedForms)
         SweepPlan plan = SmallPlan(kind, {routine});
         plan.shapes = {Shape::Ascending, Shape::Descending};
         plan.sizes = {3000};
-        for (const Measurement& row : RunSweep(plan, {}, false).rows) {
+        for (const Measurement& row : RunSweep(plan, {}, {}, false).rows) {
             const std::int64_t n = row.n;
             EXPECT_EQ(row.counts.steps, row.shape == Shape::Ascending ? n * (n + 1) / 2 : n) << NameOf(kind);
             EXPECT_EQ(row.counts.dropped, 0) << NameOf(kind);
@@ -73,7 +74,10 @@ TEST(Growth, FitsTheExponentOfSyntheticPowerLaws)
         for (const double noise : {0.9, 0.95, 1.05, 1.3})  // the median is the mean of the middle two
             rows.push_back({Routine::Numbers, InputKind::Numbers, Shape::Random, n, 1, noise * 1e-9 * n * n,
                             0.5 * 1e-9 * n * n, true, {n + 2, std::int64_t{n} * n / 4, n, 0, 0}, {}});
-    const std::vector<GrowthSummary> summaries = Summarize(rows);
+    RunResults results;
+    for (const Measurement& row : rows)
+        results.Add(row);
+    const std::vector<GrowthSummary>& summaries = results.Summaries();
     ASSERT_EQ(summaries.size(), 1U);
     EXPECT_NEAR(summaries[0].timeFit.slope, 2.0, 1e-9);
     EXPECT_NEAR(summaries[0].stepFit.slope, 2.0, 1e-9);
@@ -94,8 +98,7 @@ TEST(Sweep, ChecksThePlanBeforeMeasuring)
              [](SweepPlan& p) { p.sizes = {0}; }, [](SweepPlan& p) { p.sizes = {100001}; },
              [](SweepPlan& p) { p.routines.clear(); }, [](SweepPlan& p) { p.shapes = {Shape::AsGiven}; },
              [](SweepPlan& p) {
-                 p.kind = InputKind::File;
-                 p.fileEntries = {u"1", u"2"};
+                 p.UseFile("two.txt", {u"1", u"2"});
                  p.shapes = {Shape::AsGiven};
                  p.sizes = {3};
              }}) {
@@ -109,11 +112,10 @@ TEST(Sweep, ReportsAFieldRoutineThatCannotTakeTheFile)
 {
     SweepPlan plan;
     plan.routines = {Routine::ByField};
-    plan.kind = InputKind::File;
-    plan.fileEntries = {u"3,1", u"", u"1,2"};
+    plan.UseFile("records.txt", {u"3,1", u"", u"1,2"});
     plan.shapes = {Shape::AsGiven};
     plan.sizes = {3};
-    const SweepOutcome outcome = RunSweep(plan, {}, false);
+    const SweepOutcome outcome = RunSweep(plan, {}, {}, false);
     EXPECT_EQ(outcome.end, SweepEnd::Failed);
     EXPECT_NE(outcome.error.find("SortByField cannot take this input"), std::string::npos) << outcome.error;
 }
@@ -133,7 +135,7 @@ TEST(SweepRunner, ReportsProgressAndStopsOnCancel)
     plan.repeat = 3;
     SweepRunner runner;
     runner.Start(
-        plan,
+        plan, {},
         {[&](const Measurement&) {
              std::lock_guard lock(mutex);
              ++measured;
@@ -171,16 +173,17 @@ TEST(SweepRunner, CancelStopsTheMeasurementUnderWay)
 {
     SweepPlan plan;
     plan.routines = {Routine::Strings};
-    plan.kind = InputKind::File;
     plan.shapes = {Shape::AsGiven};
+    std::vector<Text> alike;
     for (int i = 20000; i > 0; --i)
-        plan.fileEntries.push_back(Text(200, u'A') + WholeNumberText(i));
+        alike.push_back(Text(200, u'A') + WholeNumberText(i));
+    plan.UseFile("alike.txt", alike);
     plan.sizes = {20000};
     plan.repeat = 1;
     std::promise<SweepOutcome> finished;
     SweepRunner runner;
     std::promise<void> started;
-    runner.Start(plan, {nullptr, [&](const SweepProgress& p) { if (p.done == 0) started.set_value(); }},
+    runner.Start(plan, {}, {nullptr, [&](const SweepProgress& p) { if (p.done == 0) started.set_value(); }},
                  [&](const SweepOutcome& outcome) { finished.set_value(outcome); });
     started.get_future().wait();
     std::this_thread::sleep_for(std::chrono::milliseconds(100));  // well into the measurement
@@ -192,10 +195,11 @@ TEST(SweepRunner, CancelStopsTheMeasurementUnderWay)
     EXPECT_TRUE(cancelled.rows.empty());
     runner.Wait();
 
-    plan.fileEntries.resize(3);
+    alike.resize(3);
+    plan.UseFile("alike.txt", alike);
     plan.sizes = {3};
     std::promise<SweepOutcome> again;
-    runner.Start(plan, {}, [&](const SweepOutcome& o) { again.set_value(o); });
+    runner.Start(plan, {}, {}, [&](const SweepOutcome& o) { again.set_value(o); });
     const SweepOutcome second = again.get_future().get();
     EXPECT_EQ(second.end, SweepEnd::Completed);
     ASSERT_EQ(second.rows.size(), 1U);

@@ -30,15 +30,16 @@
 #include <cmath>
 #include <fstream>
 
-#include "explorer/chart_legend.h"
-#include "explorer/chart_panel.h"
-#include "explorer/cost_charts.h"
-#include "explorer/cost_window.h"
+#include "explorer/charts/chart_legend.h"
+#include "explorer/charts/chart_panel.h"
+#include "explorer/charts/cost_charts.h"
+#include "explorer/window/cost_window.h"
 #include "cost/growth.h"
-#include "explorer/results_model.h"
-#include "explorer/settings_panel.h"
-#include "explorer/step_view.h"
-#include "explorer/trace_canvas.h"
+#include "explorer/window/results_model.h"
+#include "explorer/window/run_status.h"
+#include "explorer/window/settings_panel.h"
+#include "explorer/step_through/step_view.h"
+#include "explorer/step_through/trace_canvas.h"
 
 namespace sentinel {
 namespace {
@@ -80,6 +81,9 @@ protected:
 
     bool Finishes() { return QTest::qWaitFor([this] { return !window.Running(); }, 60000); }
 
+    // The rows of the run shown.
+    const std::vector<Measurement>& Rows() const { return window.Store().Shown()->Rows(); }
+
     QStringList complaints;
     QStringList questions;
     CostWindow window;
@@ -117,7 +121,7 @@ TEST_F(CostWindowTest, ARunFillsTheChartsAndTheTableAndExports)
             budget = label;
     ASSERT_TRUE(budget) << "the largest n within the budget, after the run";
     EXPECT_TRUE(budget->text().contains("SortNumbers, descending: n = 100,000")) << budget->text().toStdString();
-    for (const Measurement& row : window.Results().Rows())
+    for (const Measurement& row : Rows())
         EXPECT_TRUE(row.identical);
     EXPECT_TRUE(complaints.isEmpty()) << complaints.join('\n').toStdString();
 
@@ -159,7 +163,7 @@ TEST_F(CostWindowTest, ChartsFitTheSmallestWindowAndReadTheirValues)
                 << legend.Entries()[i].text.toStdString();
         }
     }
-    const std::vector<GrowthSummary> summaries = Summarize(window.Results().Rows());
+    const std::vector<GrowthSummary>& summaries = window.Store().Shown()->Summaries();
     const auto& ratio = window.Charts().ratio->Legend().Entries();
     ASSERT_EQ(ratio.size(), summaries.size() + 1) << "and the floor's own line";
     for (std::size_t i = 0; i < summaries.size(); ++i) {
@@ -235,8 +239,8 @@ TEST_F(CostWindowTest, AFileIsMeasuredAsGiven)
     window.StartSweep();
     ASSERT_TRUE(Finishes());
     ASSERT_EQ(window.Results().rowCount(), 5);  // SortNumbers, n = 3, five repetitions
-    EXPECT_EQ(window.Results().Rows()[0].shape, Shape::AsGiven);
-    EXPECT_EQ(window.Results().Rows()[0].n, 3);
+    EXPECT_EQ(Rows()[0].shape, Shape::AsGiven);
+    EXPECT_EQ(Rows()[0].n, 3);
 
     for (QComboBox* box : window.findChildren<QComboBox*>())
         if (box->accessibleName() == "Input kind")
@@ -259,7 +263,7 @@ TEST_F(CostWindowTest, AnOrderSweepMeasuresEachLevelAndDrawsCostAgainstOrder)
     ASSERT_EQ(window.Results().rowCount(), 3);
     const double levels[] = {0, 0.5, 1};
     for (int row = 0; row < 3; ++row) {
-        const Measurement& measured = window.Results().Rows()[static_cast<std::size_t>(row)];
+        const Measurement& measured = Rows()[static_cast<std::size_t>(row)];
         EXPECT_EQ(measured.Level(), levels[row]);
         EXPECT_NEAR(*measured.law.order.sortedness, levels[row], 0.02);
         EXPECT_TRUE(measured.PredictionHolds());
@@ -454,7 +458,7 @@ TEST(CostWindowSettings, RememberedAndRestoredWithBadValuesFallingBack)
         EXPECT_EQ(window.findChild<QTabWidget*>()->currentIndex(), 2);
     });
     remembered.setValue("plan/repeat", 101);  // one past the most
-    remembered.setValue("plan/to", "lots");
+    remembered.setValue("plan/sizes", "lots");
     remembered.setValue("plan/routines", QStringList{"SortNumbers", "SortSideways"});
     remembered.setValue("window/tab", 99);
     reopened([](CostWindow& window, const SweepPlan& plan) {
@@ -462,6 +466,9 @@ TEST(CostWindowSettings, RememberedAndRestoredWithBadValuesFallingBack)
         EXPECT_EQ(plan.sizes.back(), kDefaultLargest);
         EXPECT_EQ(plan.routines, std::vector{Routine::Numbers}) << "a routine that is gone: the default";
         EXPECT_EQ(window.findChild<QTabWidget*>()->currentIndex(), 0);
+        const QString said = window.Status().Status();
+        for (const char* fallback : {"repetitions \"101\"", "sizes \"lots\"", "routines \"SortNumbers,SortSideways\""})
+            EXPECT_TRUE(said.contains(QString::fromUtf8(fallback))) << said.toStdString();
     });
     remembered.setValue("plan/repeat", 100);  // the most
     reopened([](CostWindow&, const SweepPlan& plan) { EXPECT_EQ(plan.repeat, 100); });
@@ -469,9 +476,15 @@ TEST(CostWindowSettings, RememberedAndRestoredWithBadValuesFallingBack)
 
 TEST(ResultsModel, ShowsARowThatDiffersFromTheFloorInRedAndSortsByValue)
 {
+    RunResults run;
     ResultsModel model;
-    model.Append({Routine::Numbers, InputKind::Numbers, Shape::Random, 1000, 1, 2e-4, 1e-4, true, {}, {}});
-    model.Append({Routine::Numbers, InputKind::Numbers, Shape::Random, 250, 1, 3e-5, 1e-5, false, {}, {}});
+    model.Show(&run);
+    const auto append = [&](const Measurement& row) {
+        run.Add(row);
+        model.RowsArrived();
+    };
+    append({Routine::Numbers, InputKind::Numbers, Shape::Random, 1000, 1, 2e-4, 1e-4, true, {}, {}});
+    append({Routine::Numbers, InputKind::Numbers, Shape::Random, 250, 1, 3e-5, 1e-5, false, {}, {}});
     EXPECT_FALSE(model.data(model.index(0, 0), Qt::ForegroundRole).isValid());
     EXPECT_EQ(model.data(model.index(1, 0), Qt::ForegroundRole).value<QBrush>().color().red(), 0xd0);
     EXPECT_EQ(model.data(model.index(1, 7), Qt::DisplayRole).toString(), "NO");
@@ -482,12 +495,12 @@ TEST(ResultsModel, ShowsARowThatDiffersFromTheFloorInRedAndSortsByValue)
 
     // The median of an even count is the mean of the middle two; a repetition
     // far from the others is flagged, one at the edge of three deviations not.
-    model.Append({Routine::Numbers, InputKind::Numbers, Shape::Random, 1000, 2, 3e-4, 1e-4, true, {}, {}});
+    append({Routine::Numbers, InputKind::Numbers, Shape::Random, 1000, 2, 3e-4, 1e-4, true, {}, {}});
     const auto shown = [&](int row, int column) { return model.data(model.index(row, column), Qt::DisplayRole).toString(); };
     EXPECT_EQ(shown(0, 21), "250.0");
     EXPECT_EQ(shown(2, 22), "200.0 – 300.0");
     for (const double seconds : {2.5e-4, 2.5e-4, 2.6e-4, 4.3e-4})
-        model.Append({Routine::Numbers, InputKind::Numbers, Shape::Random, 1000, 3, seconds, 1e-4, true, {}, {}});
+        append({Routine::Numbers, InputKind::Numbers, Shape::Random, 1000, 3, seconds, 1e-4, true, {}, {}});
     // 200, 300, 250, 250, 260, 430: median 255, deviations 55 45 5 5 5 175, their median 25
     EXPECT_EQ(shown(0, 21), "255.0");
     EXPECT_EQ(shown(5, 5), "260.0") << "5 from the median, within three deviations (75)";

@@ -9,13 +9,25 @@
 
 #include <gif_lib.h>
 
-#include "explorer/step_animation.h"
-#include "explorer/step_pane.h"
-#include "explorer/step_view.h"
-#include "explorer/trace_canvas.h"
+#include "explorer/step_through/step_animation.h"
+#include "explorer/step_through/step_pane.h"
+#include "explorer/step_through/step_view.h"
+#include "explorer/step_through/trace_canvas.h"
 
 namespace sentinel {
 namespace {
+
+void FailOnProblem(StepView& view)
+{
+    QObject::connect(&view, &StepView::problem, [](const QString& problem) { FAIL() << problem.toStdString(); });
+}
+
+// Whether the pane's run is on show at its end.
+bool Done(const StepView& view, StepSession::Pane pane)
+{
+    const auto& run = view.Session().Run(pane);
+    return run && view.Session().Shown(pane) == run->Events();
+}
 
 void ChooseRoutine(StepView& view, Routine routine)
 {
@@ -28,7 +40,8 @@ void ChooseRoutine(StepView& view, Routine routine)
 // Left and Right choose the gap, Return and D answer, and the score counts.
 TEST(PredictMode, IsWorkedFromTheKeyboard)
 {
-    StepView view([](const QString& problem) { FAIL() << problem.toStdString(); });
+    StepView view;
+    FailOnProblem(view);
     ChooseRoutine(view, Routine::ByFieldUnique);  // start-up keys 20, 30, 120, ...
     ASSERT_TRUE(view.Load());
     view.SetPredicting(true);
@@ -67,7 +80,8 @@ TEST(PredictMode, IsWorkedFromTheKeyboard)
 // own first fit: a full score, and the routine's result at the end.
 TEST(PredictMode, TakesEveryRoutineToItsResult)
 {
-    StepView view([](const QString& problem) { FAIL() << problem.toStdString(); });
+    StepView view;
+    FailOnProblem(view);
     view.SetPredicting(true);
     for (const Routine routine : kRoutines) {
         ChooseRoutine(view, routine);
@@ -91,7 +105,8 @@ TEST(PredictMode, TakesEveryRoutineToItsResult)
 // routine's result, the one done first showing it while the other goes on.
 TEST(Race, EachPaneReachesItsOwnResult)
 {
-    StepView view([](const QString& problem) { FAIL() << problem.toStdString(); });
+    StepView view;
+    FailOnProblem(view);
     ChooseRoutine(view, Routine::ByField);
     const struct {
         StepView::Race race;
@@ -104,24 +119,28 @@ TEST(Race, EachPaneReachesItsOwnResult)
         ASSERT_TRUE(view.Load());
         const StepPane& left = view.Left();
         const StepPane& right = view.Right();
-        ASSERT_TRUE(right.Run());
-        EXPECT_EQ(right.Run()->Input().routine, r.other);
-        while (!left.Finished() || !right.Finished()) {
-            const bool leftWasDone = left.Finished();
+        const auto leftRun = view.Session().Run(StepSession::kLeft);
+        const auto rightRun = view.Session().Run(StepSession::kRight);
+        ASSERT_TRUE(rightRun);
+        EXPECT_EQ(rightRun->Input().routine, r.other);
+        while (!Done(view, StepSession::kLeft) || !Done(view, StepSession::kRight)) {
+            const bool leftWasDone = Done(view, StepSession::kLeft);
             view.StepTest(1);
-            if (leftWasDone && !right.Finished()) {
-                EXPECT_EQ(left.Canvas().ListedTexts(), left.Run()->Result()) << "the result stays on show";
+            if (leftWasDone && !Done(view, StepSession::kRight)) {
+                EXPECT_EQ(left.Canvas().ListedTexts(), leftRun->Result()) << "the result stays on show";
             }
         }
-        EXPECT_EQ(left.Canvas().ListedTexts(), left.Run()->Result());
-        EXPECT_EQ(right.Canvas().ListedTexts(), right.Run()->Result());
-        EXPECT_EQ(right.Run()->Result(), right.Run()->StableResult());
+        EXPECT_EQ(left.Canvas().ListedTexts(), leftRun->Result());
+        EXPECT_EQ(right.Canvas().ListedTexts(), rightRun->Result());
+        EXPECT_EQ(rightRun->Result(), rightRun->StableResult());
     }
     // Reversed and ascending orders hold the same entries; ascending keys scan the longest.
     view.SetRace(StepView::Race::Ascending);
     ASSERT_TRUE(view.Load());
-    EXPECT_GT(view.Right().Run()->Predicted().steps, view.Left().Run()->Predicted().steps);
-    EXPECT_EQ(view.Right().Run()->Result(), view.Left().Run()->Result()) << "the same entries, sorted alike";
+    const auto leftRun = view.Session().Run(StepSession::kLeft);
+    const auto rightRun = view.Session().Run(StepSession::kRight);
+    EXPECT_GT(rightRun->Predicted().steps, leftRun->Predicted().steps);
+    EXPECT_EQ(rightRun->Result(), leftRun->Result()) << "the same entries, sorted alike";
 }
 
 // A race whose second routine cannot take the list names that routine and
@@ -129,7 +148,8 @@ TEST(Race, EachPaneReachesItsOwnResult)
 TEST(Race, ARoutineThatCannotTakeTheListIsNamedAndNothingIsLost)
 {
     QStringList complaints;
-    StepView view([&complaints](const QString& problem) { complaints.append(problem); });
+    StepView view;
+    QObject::connect(&view, &StepView::problem, [&complaints](const QString& problem) { complaints.append(problem); });
     view.findChildren<QComboBox*>().front()->setCurrentIndex(2);  // a typed list
     view.findChild<QPlainTextEdit*>()->setPlainText(QStringLiteral("3\n\n1"));
     ChooseRoutine(view, Routine::Numbers);
@@ -140,7 +160,7 @@ TEST(Race, ARoutineThatCannotTakeTheListIsNamedAndNothingIsLost)
     ASSERT_EQ(complaints.size(), 1);
     EXPECT_TRUE(complaints[0].startsWith(QStringLiteral("SortByField cannot take this list"))) << complaints[0].toStdString();
     EXPECT_EQ(view.Recording(), shown);
-    EXPECT_FALSE(view.Right().Run());
+    EXPECT_FALSE(view.Session().Racing());
 }
 
 // The animation read back with giflib's decoder: a frame per test, or per

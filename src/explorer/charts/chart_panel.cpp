@@ -1,0 +1,67 @@
+#include "explorer/charts/chart_panel.h"
+
+#include <QBoxLayout>
+#include <QBuffer>
+#include <QChart>
+#include <QChartView>
+#include <QPainter>
+#include <QScrollArea>
+
+#include "explorer/charts/chart_legend.h"
+
+namespace sentinel {
+namespace {
+
+constexpr int kLegendWidth = 250;
+constexpr int kWideEnough = 760;  // below this the legend goes under the chart
+
+}  // namespace
+
+ChartPanel::ChartPanel(const QString& title, const QString& accessibleName, QWidget* parent)
+    : QWidget(parent), chart_(new QChart), view_(new QChartView(chart_)), legend_(new ChartLegend),
+      legendArea_(new QScrollArea), layout_(new QBoxLayout(QBoxLayout::LeftToRight, this))
+{
+    chart_->setTitle(title);
+    chart_->legend()->hide();  // the panel's own legend shows line styles and never cuts an entry
+    chart_->setAnimationOptions(QChart::NoAnimation);
+    view_->setRenderHint(QPainter::Antialiasing);
+    view_->setAccessibleName(accessibleName);
+    legendArea_->setWidget(legend_);
+    legendArea_->setWidgetResizable(true);
+    legendArea_->setFrameShape(QFrame::NoFrame);
+    legendArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    layout_->setContentsMargins(0, 0, 0, 0);
+    layout_->addWidget(view_, 1);
+    layout_->addWidget(legendArea_);
+}
+
+void ChartPanel::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    const bool wide = width() >= kWideEnough;
+    layout_->setDirection(wide ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    const int below = std::max(80, height() / 3);
+    legendArea_->setMinimumSize(wide ? kLegendWidth : 0, wide ? 0 : below);
+    legendArea_->setMaximumSize(wide ? kLegendWidth : QWIDGETSIZE_MAX, wide ? QWIDGETSIZE_MAX : below);
+}
+
+QByteArray ChartPanel::Png() const
+{
+    const QPixmap chart = view_->grab();
+    const int legendHeight = legend_->heightForWidth(kLegendWidth);
+    QImage image(chart.width() + kLegendWidth, std::max(chart.height(), legendHeight), QImage::Format_ARGB32);
+    image.fill(view_->palette().color(QPalette::Window));
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.drawPixmap(0, 0, chart);
+    painter.translate(chart.width(), 0);
+    painter.setFont(legend_->font());
+    legend_->Render(painter, kLegendWidth);
+    painter.end();
+    QByteArray png;
+    QBuffer buffer(&png);
+    image.save(&buffer, "PNG");
+    return png;
+}
+
+}  // namespace sentinel

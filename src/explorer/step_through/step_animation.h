@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include "stepping/step_export.h"
+
+namespace sentinel {
+
+// A step-through run drawn frame by frame, as the view draws it, at
+// `width` pixels and the height of its tallest frame, as a looping GIF.
+struct Animation {
+    QByteArray gif;  // empty when encoding failed
+    QString error;
+    FramePlan plan;  // what was drawn: a frame per entry when a frame per test would pass the cap
+};
+Animation AnimateRun(const StepThrough& run, FramesPer asked, int width);
+
+// The width of an animation made with no window to take it from.
+inline constexpr int kAnimationWidth = 900;
+
+// How long a frame shows, in hundredths of a second.
+inline constexpr int kTestFrameDelay = 60;
+inline constexpr int kEntryFrameDelay = 120;
+inline constexpr int kLastFrameDelay = 400;
+
+}  // namespace sentinel

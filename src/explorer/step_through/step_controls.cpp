@@ -1,0 +1,79 @@
+#include "explorer/step_through/step_controls.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+
+#include "explorer/shared/buttons.h"
+
+namespace sentinel {
+
+StepControls::StepControls(QWidget* parent)
+    : QWidget(parent), back_(MakeButton(QStringLiteral("\u25C0"), tr("Step back one test"), tr("Back one test (Left)"))),
+      play_(MakeButton(QStringLiteral("\u25B6"), tr("Play or pause"), tr("Play or pause (Space)"))),
+      stepTest_(MakeButton(QStringLiteral("\u25B6|"), tr("Step one test"), tr("One test (Right)"))),
+      stepEntry_(MakeButton(QStringLiteral("\u25B6\u25B6|"), tr("Step one entry"), tr("One entry (Down; Up goes back)"))),
+      predict_(MakeButton(tr("&Predict"), tr("Predict mode"), tr("Say where each entry goes before it is placed"))),
+      dropped_(MakeButton(tr("Dropped (D)"), tr("Answer: dropped"), tr("The entry fits no gap: it is dropped (D)"))),
+      score_(new QLabel), speed_(new QSlider(Qt::Horizontal)), scrubber_(new QSlider(Qt::Horizontal))
+{
+    predict_->setCheckable(true);
+    connect(back_, &QPushButton::clicked, this, [this] { emit stepTestRequested(-1); });
+    connect(play_, &QPushButton::clicked, this, &StepControls::playRequested);
+    connect(stepTest_, &QPushButton::clicked, this, [this] { emit stepTestRequested(1); });
+    connect(stepEntry_, &QPushButton::clicked, this, [this] { emit stepEntryRequested(1); });
+    connect(predict_, &QPushButton::clicked, this, &StepControls::predictRequested);
+    connect(dropped_, &QPushButton::clicked, this, &StepControls::droppedAnswered);
+    speed_->setRange(1, 40);  // tests a second
+    speed_->setValue(6);
+    speed_->setMaximumWidth(140);
+    speed_->setAccessibleName(tr("Speed"));
+    connect(speed_, &QSlider::valueChanged, this, [this] { emit speedChanged(Interval()); });
+    scrubber_->setAccessibleName(tr("Position in the run"));
+    connect(scrubber_, &QSlider::valueChanged, this,
+            [this](int events) { emit positionRequested(static_cast<std::size_t>(events)); });
+
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* w : {static_cast<QWidget*>(back_), static_cast<QWidget*>(play_), static_cast<QWidget*>(stepTest_),
+                       static_cast<QWidget*>(stepEntry_)})
+        row->addWidget(w);
+    row->addWidget(new QLabel(tr("speed")));
+    row->addWidget(speed_);
+    row->addWidget(scrubber_, 1);
+    row->addWidget(predict_);
+    row->addWidget(dropped_);
+    row->addWidget(score_);
+    Show({});
+}
+
+int StepControls::Interval() const
+{
+    return 1000 / speed_->value();
+}
+
+void StepControls::Show(const State& state)
+{
+    play_->setText(state.playing ? QStringLiteral("\u23F8") : QStringLiteral("\u25B6"));
+    {
+        const QSignalBlocker quiet(predict_);
+        predict_->setChecked(state.predicting);
+    }
+    predict_->setEnabled(!state.racing);
+    score_->setText(state.predicting ? tr("Score: %1").arg(state.score) : QString());
+    dropped_->setVisible(state.predicting);
+    dropped_->setEnabled(state.asking);
+    {
+        const QSignalBlocker quiet(scrubber_);  // a shorter run's range would move what is shown
+        scrubber_->setRange(0, static_cast<int>(state.events));
+        scrubber_->setValue(static_cast<int>(state.shown));
+    }
+    for (QWidget* control : {static_cast<QWidget*>(back_), static_cast<QWidget*>(play_),
+                             static_cast<QWidget*>(stepTest_), static_cast<QWidget*>(stepEntry_),
+                             static_cast<QWidget*>(scrubber_)})
+        control->setEnabled(state.loaded && !state.asking);
+}
+
+}  // namespace sentinel

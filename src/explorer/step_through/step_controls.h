@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QWidget>
+
+#include <cstddef>
+
+QT_BEGIN_NAMESPACE
+class QLabel;
+class QPushButton;
+class QSlider;
+QT_END_NAMESPACE
+
+namespace sentinel {
+
+// The playback and predict controls of a step-through: back, play or
+// pause, a test on, an entry on, the speed, the position in the run,
+// predict mode, "dropped" and the score. They ask by signals and show the
+// state they are told.
+class StepControls : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit StepControls(QWidget* parent = nullptr);
+
+    struct State {
+        bool loaded = false;
+        bool asking = false;
+        bool playing = false;
+        bool predicting = false;
+        bool racing = false;
+        std::size_t events = 0;  // of the run
+        std::size_t shown = 0;
+        QString score;
+    };
+    void Show(const State& state);
+    // Milliseconds between steps while playing.
+    int Interval() const;
+
+signals:
+    void stepTestRequested(int direction);
+    void stepEntryRequested(int direction);
+    void playRequested();
+    void positionRequested(std::size_t events);
+    void predictRequested(bool on);
+    void droppedAnswered();
+    void speedChanged(int interval);
+
+private:
+    QPushButton* back_;
+    QPushButton* play_;
+    QPushButton* stepTest_;
+    QPushButton* stepEntry_;
+    QPushButton* predict_;
+    QPushButton* dropped_;
+    QLabel* score_;
+    QSlider* speed_;
+    QSlider* scrubber_;
+};
+
+}  // namespace sentinel

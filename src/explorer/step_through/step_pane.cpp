@@ -1,0 +1,57 @@
+#include "explorer/step_through/step_pane.h"
+
+#include <QLabel>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include "explorer/step_through/trace_canvas.h"
+
+namespace sentinel {
+
+StepPane::StepPane(QWidget* parent) : QWidget(parent), title_(new QLabel), canvas_(new TraceCanvas), counts_(new QLabel)
+{
+    auto* scroll = new QScrollArea;
+    scroll->setWidget(canvas_);
+    scroll->setWidgetResizable(true);
+    scroll->setAccessibleName(tr("The list being built"));
+    canvas_->setAccessibleName(tr("The list being built"));
+    QFont bold = title_->font();
+    bold.setBold(true);
+    title_->setFont(bold);
+    // No accessible names: a label reads as its text, and says when it changes.
+    counts_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    counts_->setWordWrap(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(title_);
+    layout->addWidget(scroll, 1);
+    layout->addWidget(counts_);
+    title_->hide();
+    Show(nullptr, 0);
+}
+
+StepPane::~StepPane() = default;
+
+void StepPane::SetTitle(const QString& title)
+{
+    title_->setText(title);
+    title_->setVisible(!title.isEmpty());
+}
+
+QString StepPane::CountsText() const
+{
+    const ScanCounts& c = canvas_->Frame().counts;
+    const Prediction whole = run_ ? run_->Predicted() : Prediction{};
+    return tr("keys %1 of %2 · steps %3 of %4 · placed %5 of %6 · dropped %7 of %8 · moves %9 of %10 · shifted %11")
+        .arg(c.keys).arg(whole.keys).arg(c.steps).arg(whole.steps).arg(c.placed).arg(whole.placed)
+        .arg(c.dropped).arg(whole.dropped).arg(c.moves).arg(whole.moves).arg(c.shifted);
+}
+
+void StepPane::Show(std::shared_ptr<const StepThrough> run, std::size_t events)
+{
+    run_ = run;
+    canvas_->ShowFrame(std::move(run), events);
+    counts_->setText(CountsText());
+}
+
+}  // namespace sentinel

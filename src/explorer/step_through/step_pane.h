@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+#include "stepping/step_through.h"
+
+QT_BEGIN_NAMESPACE
+class QLabel;
+QT_END_NAMESPACE
+
+namespace sentinel {
+
+class TraceCanvas;
+
+// A view of one run of a step-through: a title, the canvas that draws the
+// frame, and the counts so far beside the whole run's as the law of the
+// cost predicts them. The step-through shows one; a race shows two side by
+// side.
+class StepPane : public QWidget {
+public:
+    explicit StepPane(QWidget* parent = nullptr);
+    ~StepPane() override;
+
+    // The run (none for an empty pane) after `events` of its events.
+    void Show(std::shared_ptr<const StepThrough> run, std::size_t events);
+    // Names the pane for the eye and for a screen reader; empty hides it.
+    void SetTitle(const QString& title);
+
+    TraceCanvas& Canvas() noexcept { return *canvas_; }
+    const TraceCanvas& Canvas() const noexcept { return *canvas_; }
+    QString CountsText() const;
+
+private:
+    QLabel* title_;
+    TraceCanvas* canvas_;
+    QLabel* counts_;
+    std::shared_ptr<const StepThrough> run_;
+};
+
+}  // namespace sentinel

@@ -1,0 +1,125 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <functional>
+#include <thread>
+#include <vector>
+
+#include "explorer/charts/cost_charts.h"
+#include "model/results_store.h"
+#include "stepping/step_export.h"
+
+QT_BEGIN_NAMESPACE
+class QAction;
+class QSettings;
+class QSplitter;
+class QTabWidget;
+class QTableView;
+class QTimer;
+QT_END_NAMESPACE
+
+namespace sentinel {
+
+class ChartPanel;
+class ResultsModel;
+class RunStatus;
+class SettingsPanel;
+class StepView;
+
+// The cost explorer's window: the settings of a sweep and the run's status
+// on the left; the time chart, the steps chart, the ratio and order charts,
+// the table of every measurement and the step-through on the right. The
+// window acts on the model (the plan shown, the results store) at its
+// panels' requests; the panels are views of it. The sweep runs on a worker
+// thread, so the window answers while it measures.
+class CostWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Told of a problem the user must see: a bad file, a plan that cannot
+    // be measured, a failed export. Shows a message box unless replaced.
+    using Complaint = std::function<void(const QString&)>;
+    // Asked before a run that takes over a minute or drops most of its
+    // input; true to go on. Asks in a message box unless replaced.
+    using Confirmation = std::function<bool(const QString&)>;
+
+    // With `remembered`, the window restores its plan (reading its file
+    // again), size, tab and last folder from it, says once what fell back,
+    // and stores them there when it closes.
+    explicit CostWindow(Complaint complain = {}, Confirmation confirm = {}, QSettings* remembered = nullptr,
+                        QWidget* parent = nullptr);
+    ~CostWindow() override;
+
+    // Shows a plan, ready to run: the command line's, say.
+    void ShowPlan(const SweepPlan& plan);
+    // Measures the plan shown at once when it takes under a second, so a
+    // first look shows charts; otherwise invites the user to choose.
+    void ShowFirstLook();
+
+    // What the buttons and menus do, for keyboard users and tests alike.
+    void StartSweep();
+    void CancelSweep();
+    // Reads the file on a thread of its own; the window answers meanwhile,
+    // and takes the entries, or complains, when it is read.
+    void OpenInput(const QString& path);
+    // The run shown, as CSV; the chart shown, as PNG.
+    bool ExportCsv(const QString& path);
+    bool ExportChart(const QString& path);
+    // The step-through's run, as a table of its tests and as an animation.
+    bool ExportStepCsv(const QString& path);
+    bool ExportStepGif(const QString& path, FramesPer per);
+    void ShowRun(int run);
+    void OverlayRun(int run);  // -1 for none
+
+    bool Running() const noexcept { return running_; }
+    bool Reading() const noexcept { return reading_; }
+    const CostCharts& Charts() const noexcept { return charts_; }
+    const ResultsStore& Store() const noexcept { return store_; }
+    const ResultsModel& Results() const noexcept { return *results_; }
+    StepView& Stepper() const noexcept { return *stepView_; }
+    const SettingsPanel& Settings() const noexcept { return *settings_; }
+    const RunStatus& Status() const noexcept { return *status_; }
+
+private:
+    QTableView* CreateTable();
+    QWidget* CreateLeftSide();
+    void CreateMenus();
+    bool ConfirmPlan(const SweepPlan& plan, const Estimates& estimates);
+    void Start(SweepPlan plan, Estimates estimates);
+    void FileRead(const QString& path, std::shared_ptr<std::vector<Text>> entries, const QString& problem);
+    void Measured(const Measurement& row);
+    void Progressed(const SweepProgress& progress);
+    void Finished(const SweepOutcome& outcome);
+    void SetRunning(bool running);
+    void ShowStore();
+    void DrawShown();
+    void ShowBudget();
+    bool Written(const QString& path, const QByteArray& bytes);
+    void Remember() const;
+    void Recall();
+    ChartPanel* ShownChart() const;
+
+    Complaint complain_;
+    Confirmation confirm_;
+    QSettings* remembered_;
+    ResultsStore store_;
+    ResultsModel* results_;
+    CostCharts charts_;
+    SettingsPanel* settings_;
+    RunStatus* status_;
+    QTabWidget* tabs_;
+    StepView* stepView_;
+    QTimer* redraw_;
+    QAction* exportChart_;
+    QSplitter* splitter_;
+    QString lastFolder_;
+
+    bool running_ = false;
+    QString firstLook_;  // what a finished first look says it shows
+    SweepRunner runner_;
+    bool reading_ = false;
+    std::thread reader_;
+};
+
+}  // namespace sentinel

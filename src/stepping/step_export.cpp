@@ -1,0 +1,64 @@
+#include "stepping/step_export.h"
+
+#include "cost/text_file.h"
+
+namespace sentinel {
+namespace {
+
+std::string CsvField(const Text& text)
+{
+    std::string field = ToUtf8(text);
+    if (field.find_first_of(",\"\r\n") == std::string::npos)
+        return field;
+    std::string quoted = "\"";
+    for (const char c : field)
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
+}  // namespace
+
+std::string StepCsv(const StepThrough& run)
+{
+    std::string csv = std::string(kStepCsvHeader) + "\n";
+    for (std::size_t events = 1; events <= run.Events(); ++events) {
+        const StepThrough::Frame frame = run.At(events);
+        const TraceEvent& test = *frame.last;
+        if (test.kind != TraceEvent::Kind::Tested)
+            continue;
+        const std::size_t j = static_cast<std::size_t>(test.at);
+        Text verdict = test.fits ? u"fits" : u"goes on";
+        if (!test.fits && run.EndOfEntry(events) == events + 1 && run.FirstFit(events) == 0)
+            verdict = u"dropped: " + run.At(events + 1).dropped.back().reason;
+        csv += std::to_string(test.entry) + "," + CsvField(run.KeyText(test.entry)) + "," + std::to_string(j) + ","
+            + CsvField(run.KeyText(frame.list[j - 1])) + "," + CsvField(run.KeyText(frame.list[j])) + ","
+            + CsvField(verdict) + "\n";
+    }
+    return csv;
+}
+
+FramePlan PlanFrames(const StepThrough& run, FramesPer asked)
+{
+    FramePlan plan;
+    if (asked == FramesPer::Test && run.Events() + 1 <= kMostAnimationFrames) {
+        for (std::size_t events = 0; events <= run.Events(); ++events)
+            plan.events.push_back(events);
+        return plan;
+    }
+    plan.per = FramesPer::Entry;
+    plan.events.push_back(0);
+    for (std::size_t end = run.EndOfEntry(0); end > plan.events.back(); end = run.EndOfEntry(end))
+        plan.events.push_back(end);
+    return plan;
+}
+
+std::string FramesNote(const StepThrough& run, FramesPer asked, const FramePlan& plan)
+{
+    if (asked == plan.per)
+        return {};
+    return "a frame per test would make " + std::to_string(run.Events() + 1) + " frames, more than the "
+        + std::to_string(kMostAnimationFrames) + " an animation may have: made a frame per entry instead ("
+        + std::to_string(plan.events.size()) + " frames)";
+}
+
+}  // namespace sentinel
