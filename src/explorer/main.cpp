@@ -8,6 +8,7 @@
 #include "cost/input_error.h"
 #include "explorer/window/cost_window.h"
 #include "explorer/headless.h"
+#include "explorer/launch.h"
 #include "runtime/project_version.h"
 
 int main(int argc, char* argv[])
@@ -44,10 +45,7 @@ int main(int argc, char* argv[])
     QSettings remembered(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("sentinelsort"),
                          QStringLiteral("sentinel-cost"));
     CostWindow window({}, {}, &remembered);
-    if (line.planGiven)
-        window.ShowPlan(line.plan);  // ready to run: the user asked for it
     window.show();
-    if (line.firstLook && !line.planGiven)
-        window.ShowFirstLook();
+    Launch(window, line);
     return QApplication::exec();
 }
