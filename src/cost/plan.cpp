@@ -21,9 +21,14 @@ const std::vector<Text>& SweepPlan::FileEntries() const
 
 void SweepPlan::UseFile(std::string path, std::vector<Text> entries)
 {
+    UseFile(std::move(path), std::make_shared<const std::vector<Text>>(std::move(entries)));
+}
+
+void SweepPlan::UseFile(std::string path, std::shared_ptr<const std::vector<Text>> entries)
+{
     kind = InputKind::File;
     inputPath = std::move(path);
-    fileEntries = std::make_shared<const std::vector<Text>>(std::move(entries));
+    fileEntries = std::move(entries);
 }
 
 SweepPlan DefaultPlan()

@@ -42,8 +42,9 @@ struct SweepPlan {
     bool IsOrderSweep() const;
     // The file's lines; none when no file is read.
     const std::vector<Text>& FileEntries() const;
-    // Takes the file's lines as the input, to be measured as given.
+    // Takes the file's lines as the input.
     void UseFile(std::string path, std::vector<Text> entries);
+    void UseFile(std::string path, std::shared_ptr<const std::vector<Text>> entries);
 };
 
 // The plan measured when nothing else is chosen: the default routine on

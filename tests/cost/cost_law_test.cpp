@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "cost/cost_law.h"
+#include "cost/text_file.h"
+#include "sorting/routine_keys.h"
 #include "support/model_inputs.h"
 
 namespace sentinel {
@@ -73,6 +75,27 @@ TEST(CostLaw, StepsAndMovesSplitTheSameWork)
     EXPECT_EQ(law.predicted.steps + law.predicted.moves, 600 * 603 / 2);
     EXPECT_EQ(ApplyCostLaw(Routine::Numbers, {}, 0).predicted.keys, 0);
     EXPECT_EQ(ApplyCostLaw(Routine::ByField, {}, 7).predicted.keys, 0) << "no key read, not even a sentinel's";
+}
+
+// A strict routine drops a key equal to its high sentinel: the sentinel's
+// own gap is the only one, and the test there is strict. Under the
+// inclusive routine the same key fits.
+TEST(CostLaw, AKeyEqualToTheHighSentinelIsDroppedOnlyByAStrictRoutine)
+{
+    const Sentinels& sentinels = SentinelsOf(Routine::StringsUnique);
+    const std::vector<Value> atHigh(3, sentinels.high);
+    const CostLaw strict = ApplyCostLaw(Routine::StringsUnique, atHigh, 0);
+    EXPECT_EQ(strict.drops.atSentinel, 3);
+    EXPECT_EQ(strict.drops.aboveHigh, 0);
+    EXPECT_EQ(strict.predicted.dropped, 3);
+    const std::string low = ToUtf8(TextOf(sentinels.low));
+    const std::string high = ToUtf8(TextOf(sentinels.high));
+    EXPECT_EQ(DropWarning(Routine::StringsUnique, strict),
+              "all 3 keys equal a sentinel; SortStringsUnique keeps only keys between " + low + " and " + high);
+
+    const CostLaw inclusive = ApplyCostLaw(Routine::Strings, atHigh, 0);
+    EXPECT_EQ(inclusive.predicted.dropped, 0);
+    EXPECT_EQ(DropWarning(Routine::Strings, inclusive), std::nullopt);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <sys/stat.h>
 
 #include <cstdio>
@@ -140,6 +142,14 @@ TEST(TextFile, RefusesDevicesPipesAndFilesOverTheLimits)
     EXPECT_EQ(message(large), large + " is larger than 64 MiB, the most a file of entries may hold");
     std::ofstream(large) << std::string(100001, '\n');
     EXPECT_EQ(message(large), large + " holds more than 100000 entries");
+    {
+        std::ofstream most(large);
+        for (int line = 1; line <= 100000; ++line)
+            most << line << '\n';  // each line with its line end, the last one too
+    }
+    const std::vector<Text> entries = ReadEntries(large);
+    ASSERT_EQ(entries.size(), 100000U) << "the most entries, each ended";
+    EXPECT_EQ(entries.back(), u"100000");
     std::remove(large.c_str());
 }
 
@@ -186,6 +196,67 @@ TEST(CommandLine, DefaultsAndOptions)
     EXPECT_EQ(ParseCommandLine({"--repeat", "100"}).plan.repeat, 100) << "the most";
     EXPECT_EQ(ParseCommandLine({"--budget", "250ms"}).budgetSeconds, 0.25);
     EXPECT_EQ(ParseCommandLine({"--budget", "1440min"}).budgetSeconds, 86400) << "a day, the longest";
+}
+
+// A file named alone is the input, as with --input; a second is refused.
+TEST(CommandLine, AFileNamedAloneIsTheInputAndThePlanIsGiven)
+{
+    EXPECT_FALSE(ParseCommandLine({}).planGiven);
+    EXPECT_FALSE(ParseCommandLine({"--no-first-look", "-platform", "offscreen"}).planGiven);
+    EXPECT_TRUE(ParseCommandLine({"--repeat", "3"}).planGiven);
+    const std::string folder = ::testing::TempDir() + "/alone." + std::to_string(getpid());
+    std::filesystem::create_directories(folder);
+    const std::string path = folder + "/words.txt";
+    std::ofstream(path) << "pear\napple\n";
+    const CommandLine alone = ParseCommandLine({path, "--routines", "SortStrings"});
+    EXPECT_TRUE(alone.planGiven);
+    EXPECT_EQ(alone.plan.kind, InputKind::File);
+    EXPECT_EQ(alone.plan.inputPath, path);
+    EXPECT_EQ(alone.plan.FileEntries(), (std::vector<Text>{u"pear", u"apple"}));
+    EXPECT_EQ(alone.plan.routines, std::vector{Routine::Strings});
+    EXPECT_THROW(ParseCommandLine({path, path}), InputError);
+
+    // An output is tried for real before anything is measured, and nothing of the try is left.
+    const std::string csv = folder + "/rows.csv";
+    EXPECT_EQ(ParseCommandLine({"--csv", csv}).csvPath, csv);
+    EXPECT_FALSE(std::filesystem::exists(csv));
+    std::filesystem::remove_all(folder);
+}
+
+// The step-through's exports run one routine on one list: every sweep option is refused beside them.
+TEST(CommandLine, StepExportsRefuseEverySweepOption)
+{
+    const std::vector<std::vector<std::string_view>> sweeps = {
+        {"--sizes", "10"}, {"--kind", "words"}, {"--shapes", "random"}, {"--order-sweep", "0:1:0.5"},
+        {"--csv", "-"},    {"--chart", "c.png"}, {"--budget", "1s"}};
+    for (const std::string_view option : {"--step-csv", "--step-gif"}) {
+        for (std::vector<std::string_view> arguments : sweeps) {
+            arguments.insert(arguments.begin(), {option, option == "--step-csv" ? "-" : "run.gif"});
+            try {
+                ParseCommandLine(arguments);
+                ADD_FAILURE() << option << " accepted beside " << arguments[2];
+            } catch (const InputError& error) {
+                EXPECT_EQ(std::string(error.what()), "--step-csv and --step-gif export one run: they take only "
+                                                     "--routines, --input, --field and --frames")
+                    << arguments[2];
+            }
+        }
+    }
+}
+
+TEST(CommandLine, AnOutputThatCannotBeWrittenIsNamedWithTheReason)
+{
+    const auto message = [](std::vector<std::string_view> arguments) {
+        try {
+            ParseCommandLine(arguments);
+        } catch (const InputError& error) {
+            return std::string(error.what());
+        }
+        return std::string("accepted");
+    };
+    EXPECT_EQ(message({"--csv", "/no/such/folder/rows.csv"}),
+              "--csv: /no/such/folder/rows.csv cannot be written: No such file or directory");
+    EXPECT_EQ(message({"--chart", "/"}), "--chart: / cannot be written: Is a directory");
 }
 
 TEST(CommandLine, RefusesBadArgumentsWithOneLine)

@@ -252,15 +252,10 @@ void CostWindow::FileRead(const QString& path, std::shared_ptr<std::vector<Text>
         complain_(problem);
         return;
     }
-    SweepPlan plan = settings_->Plan();
-    plan.UseFile(QFile::encodeName(path).toStdString(), std::move(*entries));
-    plan.shapes = {Shape::AsGiven};
-    plan.sizes = {static_cast<std::int32_t>(plan.FileEntries().size())};
-    if (plan.routines.empty())
-        plan.routines = {DefaultRoutine(InputKind::File)};
-    settings_->ShowPlan(plan);
+    const auto size = static_cast<qlonglong>(entries->size());
+    settings_->ChooseFile(QFile::encodeName(path).toStdString(), std::move(entries));
     status_->SetStatus(tr("Opened %1: %2 entries. Run (F5) to measure it.")
-                           .arg(QFileInfo(path).fileName(), Grouping().toString(qlonglong(plan.FileEntries().size()))));
+                           .arg(QFileInfo(path).fileName(), Grouping().toString(size)));
 }
 
 // Asks before a run of over a minute, or one that drops most of a file.

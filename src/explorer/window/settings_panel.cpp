@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -250,6 +251,18 @@ void SettingsPanel::OfferFile(const SweepPlan& plan)
         kind_->addItem(label, int(InputKind::File));
     else
         kind_->setItemText(at, label);
+}
+
+void SettingsPanel::ChooseFile(std::string path, std::shared_ptr<const std::vector<Text>> entries)
+{
+    SweepPlan file;
+    file.UseFile(std::move(path), std::move(entries));
+    OfferFile(file);
+    fileChosen_ = false;  // the whole of the new file
+    const QSignalBlocker quiet(kind_);
+    kind_->setCurrentIndex(kind_->findData(int(InputKind::File)));
+    KindChanged();
+    givenSizes_.clear();
 }
 
 void SettingsPanel::ShowPlan(const SweepPlan& plan)

@@ -28,6 +28,9 @@ public:
 
     // Shows the plan; its file, if any, becomes the file offered.
     void ShowPlan(const SweepPlan& plan);
+    // Offers a file just read and chooses it, to be measured whole; the
+    // other settings stay.
+    void ChooseFile(std::string path, std::shared_ptr<const std::vector<Text>> entries);
     // The plan the settings describe; CheckPlan says whether it can be
     // measured. Raises InputError when From lies above To.
     SweepPlan Plan() const;
