@@ -276,6 +276,7 @@ of each routine and the budget asked for, and writes the files. With
 --step-csv or --step-gif it steps through one run instead and writes those.
 
 Usage:
+  sentinel-cost [options] [FILE]
   sentinel-cost [--routines LIST] [--kind KIND | --input FILE] [--shapes LIST]
                 [--sizes LIST] [--repeat N] [--csv FILE] [--chart FILE.png]
   sentinel-cost --order-sweep FROM:TO:STEP [--sizes N] [--routines LIST]
@@ -293,7 +294,8 @@ Options:
                    them), vectors ("x,y,z" texts) or pairs (whole numbers with
                    a companion list). Default: numbers.
   --input FILE     measure a UTF-8 text file instead, one entry a line, at most
-                   100000 entries; a size takes its first n entries.
+                   100000 entries; a size takes its first n entries. A FILE
+                   named alone, with no option before it, is the same.
   --shapes LIST    input orders, comma-separated: random, ascending, descending,
                    equal, few (about sqrt(n) distinct keys), nearly (ascending,
                    1 % swapped), swaps:K (ascending, K random pairs swapped;
@@ -337,8 +339,10 @@ Options:
                    frame per entry, and says so.
   --field N        the field SortByField and SortByFieldUnique key on when
                    stepping through (0 to 99). Default: 0.
-  --no-first-look  the window starts empty instead of measuring its default
-                   plan (which it does at start when that takes under a second).
+  --no-first-look  the window starts without measuring the plan it shows
+                   (which it does at start when that takes under a second).
+                   A plan given on the command line is shown ready to run,
+                   and not measured until Run.
   --help           show this text.
   --version        show the version.
 
