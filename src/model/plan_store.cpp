@@ -69,17 +69,18 @@ private:
     RecalledPlan& recalled_;
 };
 
-// The stored file, read again; made number texts when it cannot be.
-void RecallFile(const std::string& path, RecalledPlan& recalled)
+// The stored file, read again; false, and made number texts, when it cannot be.
+bool RecallFile(const std::string& path, RecalledPlan& recalled)
 {
     SweepPlan& plan = recalled.plan;
     try {
         plan.UseFile(path, ReadEntries(path));
         plan.shapes = {Shape::AsGiven};
         plan.sizes = {static_cast<std::int32_t>(plan.FileEntries().size())};
-        plan.routines = {DefaultRoutine(InputKind::File)};
+        return true;
     } catch (const InputError& error) {
         recalled.fallbacks.push_back(std::string(error.what()) + "; made number texts are measured instead");
+        return false;
     }
 }
 
@@ -130,8 +131,8 @@ RecalledPlan RecallPlan(const StoredPlan& stored)
             plan.kind = *kind;
         return kind && kind != InputKind::File;
     });
-    if (const auto input = stored.find("input"); input != stored.end() && !input->second.empty())
-        RecallFile(input->second, recalled);
+    const auto input = stored.find("input");
+    const bool fileLost = input != stored.end() && !input->second.empty() && !RecallFile(input->second, recalled);
     plan.routines = {DefaultRoutine(plan.kind)};
     recaller.Recall("routines", "routines", [&](const std::string& text) {
         const auto routines = ParsedList(text, RoutineNamed);
@@ -151,6 +152,8 @@ RecalledPlan RecallPlan(const StoredPlan& stored)
             plan.sizes = *sizes;
         return sizes.has_value();
     });
+    if (fileLost)
+        plan.sizes = DefaultSizes();  // the file's sizes, gone with it
     recaller.Recall("repeat", "repetitions", [&](const std::string& text) {
         const auto repeat = WholeNumber(text, 1, kMostRepeats);
         plan.repeat = repeat.value_or(plan.repeat);

@@ -13,6 +13,7 @@
 #include "explorer/step_through/step_pane.h"
 #include "explorer/step_through/step_view.h"
 #include "explorer/step_through/trace_canvas.h"
+#include "explorer/step_through/trace_layout.h"
 
 namespace sentinel {
 namespace {
@@ -193,6 +194,55 @@ TEST(AnimateRun, WritesAFrameEachAtTheSizeShown)
         EXPECT_EQ(animation.plan.events.size(), frames);
         DGifCloseFile(gif, &error);
     }
+}
+
+}  // namespace
+}  // namespace sentinel
+
+namespace sentinel {
+namespace {
+
+// The canvas's layout, made without painting: what each frame lays out
+// where, read off its cells, lines and marker.
+TEST(TraceLayout, LaysOutEachFrameOfAKnownRun)
+{
+    TraceScene scene;
+    scene.run = std::make_shared<const StepThrough>(StepInputOf(Routine::NumbersUnique, 0, {u"3", u"1", u"3"}));
+    const QFont font;
+    const QPalette colours;
+    const auto layOut = [&](std::size_t events) {
+        scene.events = events;
+        scene.frame = scene.run->At(events);
+        return LayOutTrace(scene, font, colours, 600);
+    };
+    const TraceLayout start = layOut(0);
+    EXPECT_EQ(start.lines.front().text, "The list starts with its two sentinels.");
+    ASSERT_EQ(start.listCount, 2U);
+    EXPECT_EQ(start.cells[start.listFirst].below, "low sentinel");
+    EXPECT_FALSE(start.gapMarker);
+
+    std::size_t tested = 0;
+    while (scene.run->At(tested).last == nullptr || scene.run->At(tested).last->kind != TraceEvent::Kind::Tested)
+        ++tested;
+    const TraceLayout test = layOut(tested);
+    ASSERT_TRUE(test.gapMarker) << "a marker in the gap under test";
+    EXPECT_EQ(test.markerStyle, Qt::SolidLine) << "the first entry fits the one gap there is";
+    EXPECT_EQ(test.outcome, QString::fromStdU16String(scene.frame.test));
+
+    const TraceLayout end = layOut(scene.run->Events());
+    EXPECT_EQ(end.lines.front().text, "Done: the sentinels are removed.");
+    EXPECT_EQ(end.listCount, 2U) << "1 and 3 placed; the sentinels gone from the result";
+    const auto dropped = std::find_if(end.cells.begin(), end.cells.end(),
+                                      [](const TraceLayout::Cell& cell) { return cell.mark == QStringLiteral("\u2717"); });
+    ASSERT_NE(dropped, end.cells.end()) << "the second 3 in the dropped lane";
+    EXPECT_EQ(dropped->key, "3");
+    EXPECT_EQ(end.lines.back().text, QStringLiteral("\u2713 identical to the standard stable sort"));
+    EXPECT_EQ(end.bars.size(), 3U) << "a bar of steps for each entry";
+    EXPECT_TRUE(end.bars[2].dropped);
+    EXPECT_GT(layOut(scene.run->Events()).height, 0);
+    scene.chosenGap = 1;
+    scene.prompt = QStringLiteral("Where does 3 go?");
+    EXPECT_EQ(layOut(0).outcome, scene.prompt) << "a question is what a screen reader reads";
 }
 
 }  // namespace

@@ -78,6 +78,7 @@ TEST_F(PlanStoreTest, AFileIsReadAgainAndOneThatIsGoneFallsBackToMadeInput)
     recalled = RecallPlan(stored);
     EXPECT_EQ(recalled.plan.kind, InputKind::Numbers);
     EXPECT_EQ(recalled.plan.shapes, DefaultPlan().shapes);
+    EXPECT_EQ(recalled.plan.sizes, DefaultSizes()) << "the file's sizes went with it";
     ASSERT_EQ(recalled.fallbacks.size(), 2U) << "the file, then its shape";
     EXPECT_NE(recalled.fallbacks[0].find(path), std::string::npos) << recalled.fallbacks[0];
     EXPECT_NE(recalled.fallbacks[0].find("made number texts are measured instead"), std::string::npos);

@@ -375,7 +375,8 @@ void CostWindow::Finished(const SweepOutcome& outcome)
     case SweepEnd::Completed: {
         status_->SetProgress(1);
         if (!firstLook.isEmpty()) {
-            status_->SetStatus(firstLook);
+            // What fell back at start is said until the user runs something.
+            status_->SetStatus(restoreNote_.isEmpty() ? firstLook : restoreNote_ + QLatin1Char('\n') + firstLook);
             break;
         }
         const auto differing = ended ? std::count_if(ended->Rows().begin(), ended->Rows().end(),
@@ -497,7 +498,8 @@ void CostWindow::Recall()
         QStringList said;
         for (const std::string& fallback : recalled.fallbacks)
             said << QString::fromStdString(fallback);
-        status_->SetStatus(tr("Settings restored, except: %1.").arg(said.join(QStringLiteral("; "))));
+        restoreNote_ = tr("Settings restored, except: %1.").arg(said.join(QStringLiteral("; ")));
+        status_->SetStatus(restoreNote_);
     }
 }
 

@@ -117,6 +117,7 @@ private:
 
     bool running_ = false;
     QString firstLook_;  // what a finished first look says it shows
+    QString restoreNote_;  // what of the stored settings fell back
     SweepRunner runner_;
     bool reading_ = false;
     std::thread reader_;
