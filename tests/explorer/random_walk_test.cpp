@@ -67,7 +67,8 @@ public:
     void Finish()
     {
         window_->CancelSweep();
-        QTest::qWaitFor([this] { return !window_->Running() && !window_->Reading(); }, 60000);
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !window_->Running() && !window_->Reading(); }, 60000))
+            << "a cancel ends the run";
         Check();
     }
 
@@ -161,8 +162,9 @@ private:
             const auto& run = session.Run(pane);
             ASSERT_LE(session.Shown(pane), run ? run->Events() : 0);
         }
-        if (const StepThrough* run = view.Recording())
+        if (const StepThrough* run = view.Recording()) {
             ASSERT_EQ(view.Canvas().Frame().counts.steps, run->At(view.Shown()).counts.steps);
+        }
     }
 
     QTemporaryDir folder_;
@@ -176,7 +178,9 @@ private:
         {"Run", [](Walk& w) { w.Click("Run"); }},
         {"F5", [](Walk& w) { w.Trigger(QStringLiteral("&Run")); }},
         {"Cancel", [](Walk& w) { w.Click("Cancel"); }},
-        {"wait for the run", [](Walk& w) { QTest::qWaitFor([&w] { return !w.window_->Running(); }, 20000); }},
+        {"wait for the run", [](Walk& w) {
+             static_cast<void>(QTest::qWaitFor([&w] { return !w.window_->Running(); }, 20000));  // or go on
+         }},
         {"open words", [](Walk& w) { w.window_->OpenInput(QString::fromStdString(w.Scratch("words.txt"))); }},
         {"open records", [](Walk& w) { w.window_->OpenInput(QString::fromStdString(w.Scratch("records.txt"))); }},
         {"open Latin-1", [](Walk& w) { w.window_->OpenInput(QString::fromStdString(w.Scratch("latin1.txt"))); }},

@@ -25,11 +25,11 @@
 #include "cost/csv.h"
 #include "cost/input_error.h"
 #include "cost/output_file.h"
-#include "cost/text_file.h"
 #include "explorer/charts/chart_panel.h"
 #include "explorer/shared/units.h"
 #include "explorer/step_through/step_animation.h"
 #include "explorer/step_through/step_view.h"
+#include "explorer/window/file_reading.h"
 #include "explorer/window/results_model.h"
 #include "explorer/window/run_status.h"
 #include "explorer/window/settings_panel.h"
@@ -65,7 +65,7 @@ QString RunTitle(std::size_t number, const SweepPlan& plan)
 CostWindow::CostWindow(Complaint complain, Confirmation confirm, QSettings* remembered, QWidget* parent)
     : QMainWindow(parent), complain_(std::move(complain)), confirm_(std::move(confirm)), remembered_(remembered),
       results_(new ResultsModel(this)), charts_(CreateCostCharts()), settings_(new SettingsPanel),
-      status_(new RunStatus), redraw_(new QTimer(this))
+      status_(new RunStatus), redraw_(new QTimer(this)), reading_(new FileReading(this))
 {
     if (!complain_)
         complain_ = [this](const QString& problem) { QMessageBox::warning(this, windowTitle(), problem); };
@@ -99,6 +99,7 @@ CostWindow::CostWindow(Complaint complain, Confirmation confirm, QSettings* reme
     connect(status_, &RunStatus::showRunRequested, this, &CostWindow::ShowRun);
     connect(status_, &RunStatus::overlayRequested, this, &CostWindow::OverlayRun);
     connect(status_, &RunStatus::budgetChanged, this, &CostWindow::ShowBudget);
+    connect(reading_, &FileReading::read, this, &CostWindow::FileRead);
 
     splitter_ = new QSplitter;
     splitter_->addWidget(CreateLeftSide());
@@ -119,8 +120,11 @@ CostWindow::~CostWindow()
     Remember();
     runner_.Cancel();
     runner_.Wait();  // no event of the worker outlives the window
-    if (reader_.joinable())
-        reader_.join();  // a read is bounded by the file limits
+}
+
+bool CostWindow::Reading() const noexcept
+{
+    return reading_->Busy();
 }
 
 // The settings scroll when the window is too short to show them whole; the
@@ -214,37 +218,23 @@ void CostWindow::CreateMenus()
 
 void CostWindow::ShowPlan(const SweepPlan& plan)
 {
-    if (!running_ && !reading_)
+    if (!running_ && !Reading())
         settings_->ShowPlan(plan);
 }
 
 void CostWindow::OpenInput(const QString& path)
 {
-    if (reading_ || running_)
+    if (Reading() || running_)
         return;
-    if (reader_.joinable())
-        reader_.join();
-    reading_ = true;
     lastFolder_ = QFileInfo(path).absolutePath();
     settings_->SetRunning(true);
     status_->SetRunning(true);
     status_->SetStatus(tr("Reading %1…").arg(QFileInfo(path).fileName()));
-    reader_ = std::thread([this, path] {
-        auto entries = std::make_shared<std::vector<Text>>();
-        QString problem;
-        try {
-            *entries = ReadEntries(QFile::encodeName(path).toStdString());
-        } catch (const InputError& error) {
-            problem = QString::fromUtf8(error.what());
-        }
-        QMetaObject::invokeMethod(this, [this, path, entries, problem] { FileRead(path, entries, problem); },
-                                  Qt::QueuedConnection);
-    });
+    reading_->Read(path);
 }
 
-void CostWindow::FileRead(const QString& path, std::shared_ptr<std::vector<Text>> entries, const QString& problem)
+void CostWindow::FileRead(const QString& path, std::shared_ptr<const std::vector<Text>> entries, const QString& problem)
 {
-    reading_ = false;
     settings_->SetRunning(false);
     status_->SetRunning(false);
     if (!problem.isEmpty()) {
@@ -293,7 +283,7 @@ void CostWindow::ShowFirstLook()
 
 void CostWindow::StartSweep()
 {
-    if (running_ || reading_)
+    if (running_ || Reading())
         return;
     SweepPlan plan;
     try {

@@ -3,7 +3,6 @@
 #include <QMainWindow>
 
 #include <functional>
-#include <thread>
 #include <vector>
 
 #include "explorer/charts/cost_charts.h"
@@ -22,6 +21,7 @@ QT_END_NAMESPACE
 namespace sentinel {
 
 class ChartPanel;
+class FileReading;
 class ResultsModel;
 class RunStatus;
 class SettingsPanel;
@@ -73,7 +73,7 @@ public:
     void OverlayRun(int run);  // -1 for none
 
     bool Running() const noexcept { return running_; }
-    bool Reading() const noexcept { return reading_; }
+    bool Reading() const noexcept;
     const CostCharts& Charts() const noexcept { return charts_; }
     const ResultsStore& Store() const noexcept { return store_; }
     const ResultsModel& Results() const noexcept { return *results_; }
@@ -87,7 +87,7 @@ private:
     void CreateMenus();
     bool ConfirmPlan(const SweepPlan& plan, const Estimates& estimates);
     void Start(SweepPlan plan, Estimates estimates);
-    void FileRead(const QString& path, std::shared_ptr<std::vector<Text>> entries, const QString& problem);
+    void FileRead(const QString& path, std::shared_ptr<const std::vector<Text>> entries, const QString& problem);
     void Measured(const Measurement& row);
     void Progressed(const SweepProgress& progress);
     void Finished(const SweepOutcome& outcome);
@@ -119,8 +119,7 @@ private:
     QString firstLook_;  // what a finished first look says it shows
     QString restoreNote_;  // what of the stored settings fell back
     SweepRunner runner_;
-    bool reading_ = false;
-    std::thread reader_;
+    FileReading* reading_;
 };
 
 }  // namespace sentinel
