@@ -228,7 +228,7 @@ private:
              w.window_->ExportStepGif(QString::fromStdString(w.Scratch("run.gif")), w.Pick(2) ? FramesPer::Entry : FramesPer::Test);
          }},
         {"export nowhere", [](Walk& w) { w.window_->ExportCsv(QStringLiteral("/proc/rows.csv")); }},
-        {"Restore Defaults", [](Walk& w) { w.Trigger(QStringLiteral("Restore &Defaults")); }},
+        {"Restore Defaults", [](Walk& w) { w.Trigger(QStringLiteral("Restore &Defaults…")); }},
         {"quit and start again", [](Walk& w) { w.Restart(); }},
     };
 };
@@ -238,7 +238,8 @@ TEST(RandomWalk, TheWindowHoldsWhateverTheUserDoes)
     const std::uint64_t seed = FromEnvironment("SENTINEL_WALK_SEED", std::random_device{}());
     const std::uint64_t actions = FromEnvironment("SENTINEL_WALK_ACTIONS", 2000);
     const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(FromEnvironment("SENTINEL_WALK_SECONDS", 0));
-    std::printf("random walk: seed %llu (SENTINEL_WALK_SEED replays it)\n", static_cast<unsigned long long>(seed));
+    // On standard error, unbuffered: a sanitizer that stops the process still leaves the seed said.
+    std::fprintf(stderr, "random walk: seed %llu (SENTINEL_WALK_SEED replays it)\n", static_cast<unsigned long long>(seed));
     Walk walk(seed);
     std::uint64_t done = 0;
     while ((done < actions || std::chrono::steady_clock::now() < until) && !::testing::Test::HasFailure()) {

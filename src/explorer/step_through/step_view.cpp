@@ -73,6 +73,7 @@ bool StepView::Load()
     right_->SetTitle(source_->RaceTitle());
     Refresh();
     left_->Canvas().setFocus();
+    emit loaded();
     return true;
 }
 

@@ -63,6 +63,8 @@ public:
 signals:
     // Something the user must be told, such as a list that cannot be stepped through.
     void problem(const QString& text);
+    // A run is on show, to step through and to export.
+    void loaded();
 
 private:
     bool HandleKey(int key);

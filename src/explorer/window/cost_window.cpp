@@ -1,6 +1,8 @@
 #include "explorer/window/cost_window.h"
 
+#include <QApplication>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QInputDialog>
@@ -178,24 +180,25 @@ void CostWindow::CreateMenus()
 {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->addAction(tr("&Open Input File…"), QKeySequence::Open, settings_, &SettingsPanel::openRequested);
-    file->addAction(tr("Export Results as &CSV…"), QKeySequence(Qt::CTRL | Qt::Key_E), this, [this] {
+    actions_.exportCsv = file->addAction(tr("Export Results as &CSV…"), QKeySequence(Qt::CTRL | Qt::Key_E), this, [this] {
         const QString path = SavePath(this, tr("Export the run shown"), QStringLiteral("sentinel-cost.csv"), tr("CSV (*.csv)"));
         if (!path.isEmpty())
             ExportCsv(path);
     });
-    exportChart_ = file->addAction(tr("Export Chart as &PNG…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), this, [this] {
+    actions_.exportChart = file->addAction(tr("Export Chart as &PNG…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
+                                           this, [this] {
         const QString path = SavePath(this, tr("Export the chart shown"), QStringLiteral("sentinel-cost.png"),
                                       tr("PNG image (*.png)"));
         if (!path.isEmpty())
             ExportChart(path);
     });
-    file->addAction(tr("Export Step-Through as C&SV…"), this, [this] {
+    actions_.exportStepCsv = file->addAction(tr("Export Step-Through as C&SV…"), this, [this] {
         const QString path = SavePath(this, tr("Export every test of the run"), QStringLiteral("step-through.csv"),
                                       tr("CSV (*.csv)"));
         if (!path.isEmpty())
             ExportStepCsv(path);
     });
-    file->addAction(tr("Export Step-Through as &GIF…"), this, [this] {
+    actions_.exportStepGif = file->addAction(tr("Export Step-Through as &GIF…"), this, [this] {
         const QStringList choices = {tr("A frame per test"), tr("A frame per entry")};
         bool chosen = false;
         const QString per = QInputDialog::getItem(this, tr("Export the run as an animation"), tr("Frames"), choices, 0,
@@ -206,14 +209,49 @@ void CostWindow::CreateMenus()
         if (!path.isEmpty())
             ExportStepGif(path, per == choices[0] ? FramesPer::Test : FramesPer::Entry);
     });
-    // Only a chart in view can be exported as one.
-    connect(tabs_, &QTabWidget::currentChanged, exportChart_, [this] { exportChart_->setEnabled(ShownChart()); });
+    connect(tabs_, &QTabWidget::currentChanged, this, &CostWindow::UpdateActions);
+    connect(stepView_, &StepView::loaded, this, &CostWindow::UpdateActions);
     file->addSeparator();
     file->addAction(tr("&Quit"), QKeySequence::Quit, this, &QWidget::close);
     QMenu* measure = menuBar()->addMenu(tr("&Measure"));
-    measure->addAction(tr("Restore &Defaults"), this, [this] { ShowPlan(DefaultPlan()); });
+    measure->addAction(tr("Restore &Defaults…"), this, &CostWindow::RestoreDefaults);
     measure->addAction(tr("&Run"), QKeySequence(Qt::Key_F5), this, &CostWindow::StartSweep);
-    measure->addAction(tr("&Cancel"), QKeySequence(Qt::Key_Escape), this, &CostWindow::CancelSweep);
+    actions_.cancel = measure->addAction(tr("&Cancel"), QKeySequence(Qt::Key_Escape), this, &CostWindow::CancelSweep);
+    qApp->installEventFilter(this);
+}
+
+bool CostWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::ShortcutOverride)
+        return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (!widget || widget->window() != this || !(key->modifiers() & Qt::ControlModifier))
+        return false;
+    const QKeySequence pressed(key->keyCombination());
+    for (const QAction* action : menuBar()->findChildren<QAction*>())
+        if (action->shortcut() == pressed && action->isEnabled()) {
+            event->ignore();  // not the field's: the menu's shortcut takes it
+            return true;
+        }
+    return false;
+}
+
+// Only what can act now is offered: a chart in view to export as one, a run
+// to export, a step-through run, a run to cancel.
+void CostWindow::UpdateActions()
+{
+    actions_.exportChart->setEnabled(ShownChart() != nullptr);
+    actions_.exportCsv->setEnabled(store_.Shown() != nullptr);
+    actions_.exportStepCsv->setEnabled(stepView_->Recording() != nullptr);
+    actions_.exportStepGif->setEnabled(stepView_->Recording() != nullptr);
+    actions_.cancel->setEnabled(running_);
+}
+
+void CostWindow::RestoreDefaults()
+{
+    if (!running_ && !Reading() && confirm_(tr("Put every setting of the plan back to its default? The results shown stay.")))
+        ShowPlan(DefaultPlan());
 }
 
 void CostWindow::ShowPlan(const SweepPlan& plan)
@@ -400,6 +438,7 @@ void CostWindow::ShowStore()
         titles << ToQString(run->Title());
     const auto index = [](std::optional<std::size_t> at) { return at ? static_cast<int>(*at) : -1; };
     status_->SetRuns(titles, index(store_.ShownIndex()), index(store_.OverlaidIndex()));
+    UpdateActions();
     if (results_->Run() != store_.Shown())
         results_->Show(store_.Shown());
     else
@@ -495,9 +534,15 @@ void CostWindow::Recall()
 
 void CostWindow::SetRunning(bool running)
 {
+    if (running)
+        focusBeforeRun_ = QApplication::focusWidget();
     running_ = running;
     settings_->SetRunning(running);
     status_->SetRunning(running);
+    UpdateActions();
+    // The settings are disabled while a run goes on: focus goes back where the user left it.
+    if (!running && focusBeforeRun_ && focusBeforeRun_->isEnabled() && focusBeforeRun_->isVisible())
+        focusBeforeRun_->setFocus();
 }
 
 // Writes a whole file, or complains naming it and the system's reason.

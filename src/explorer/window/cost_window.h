@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 #include <vector>
@@ -81,7 +82,21 @@ public:
     const SettingsPanel& Settings() const noexcept { return *settings_; }
     const RunStatus& Status() const noexcept { return *status_; }
 
+protected:
+    // Lets the menus' shortcuts through from any field of the window, where
+    // a text field would otherwise take Ctrl+E as "end of line".
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // The menu items whose use depends on the state.
+    struct Actions {
+        QAction* exportCsv = nullptr;
+        QAction* exportChart = nullptr;
+        QAction* exportStepCsv = nullptr;
+        QAction* exportStepGif = nullptr;
+        QAction* cancel = nullptr;
+    };
+
     QTableView* CreateTable();
     QWidget* CreateLeftSide();
     void CreateMenus();
@@ -92,6 +107,8 @@ private:
     void Progressed(const SweepProgress& progress);
     void Finished(const SweepOutcome& outcome);
     void SetRunning(bool running);
+    void UpdateActions();
+    void RestoreDefaults();
     void ShowStore();
     void DrawShown();
     void ShowBudget();
@@ -111,7 +128,8 @@ private:
     QTabWidget* tabs_;
     StepView* stepView_;
     QTimer* redraw_;
-    QAction* exportChart_;
+    Actions actions_;
+    QPointer<QWidget> focusBeforeRun_;  // where focus goes back to when the run ends
     QSplitter* splitter_;
     QString lastFolder_;
 
