@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QApplication>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include <algorithm>
@@ -233,7 +235,7 @@ TEST(TraceLayout, LaysOutEachFrameOfAKnownRun)
     EXPECT_EQ(end.lines.front().text, "Done: the sentinels are removed.");
     EXPECT_EQ(end.listCount, 2U) << "1 and 3 placed; the sentinels gone from the result";
     const auto dropped = std::find_if(end.cells.begin(), end.cells.end(),
-                                      [](const TraceLayout::Cell& cell) { return cell.mark == QStringLiteral("\u2717"); });
+                                      [](const TraceLayout::Cell& cell) { return cell.mark == QStringLiteral("\u2212"); });
     ASSERT_NE(dropped, end.cells.end()) << "the second 3 in the dropped lane";
     EXPECT_EQ(dropped->key, "3");
     EXPECT_EQ(end.lines.back().text, QStringLiteral("\u2713 identical to the standard stable sort"));
@@ -243,6 +245,103 @@ TEST(TraceLayout, LaysOutEachFrameOfAKnownRun)
     scene.chosenGap = 1;
     scene.prompt = QStringLiteral("Where does 3 go?");
     EXPECT_EQ(layOut(0).outcome, scene.prompt) << "a question is what a screen reader reads";
+}
+
+}  // namespace
+}  // namespace sentinel
+
+namespace sentinel {
+namespace {
+
+QPushButton* ButtonNamed(StepView& view, const char* name)
+{
+    for (QPushButton* button : view.findChildren<QPushButton*>())
+        if (button->accessibleName() == name)
+            return button;
+    return nullptr;
+}
+
+// Home and End go to the run's ends, Page Up and Page Down an entry back and
+// on, as Up and Down do; the list shows when it has the keys.
+TEST(StepKeys, ReachTheRunsEndsAndItsEntriesAndShowFocus)
+{
+    StepView view;
+    FailOnProblem(view);
+    view.resize(900, 600);
+    view.show();
+    ASSERT_TRUE(view.Load());
+    auto& canvas = const_cast<TraceCanvas&>(view.Canvas());
+    const StepThrough& run = *view.Recording();
+    QTest::keyClick(&canvas, Qt::Key_End);
+    EXPECT_EQ(view.Shown(), run.Events());
+    QTest::keyClick(&canvas, Qt::Key_Home);
+    EXPECT_EQ(view.Shown(), 0U);
+    QTest::keyClick(&canvas, Qt::Key_PageDown);
+    EXPECT_EQ(view.Shown(), run.EndOfEntry(0));
+    QTest::keyClick(&canvas, Qt::Key_PageDown);
+    EXPECT_EQ(view.Shown(), run.EndOfEntry(run.EndOfEntry(0)));
+    QTest::keyClick(&canvas, Qt::Key_PageUp);
+    EXPECT_EQ(view.Shown(), run.EndOfEntry(0));
+    QTest::mouseClick(ButtonNamed(view, "Step back one entry"), Qt::LeftButton);
+    EXPECT_EQ(view.Shown(), 0U) << "the button an entry back";
+
+    EXPECT_EQ(canvas.focusPolicy(), Qt::StrongFocus);
+    int stops = 0;
+    for (const QWidget* widget = canvas.parentWidget(); widget != &view; widget = widget->parentWidget())
+        stops += widget->focusPolicy() != Qt::NoFocus;
+    EXPECT_EQ(stops, 0) << "the list is one Tab stop, not two";
+    canvas.clearFocus();
+    const QImage unfocused = canvas.grab().toImage();
+    canvas.setFocus();
+    QApplication::setActiveWindow(&view);
+    ASSERT_TRUE(QTest::qWaitFor([&canvas] { return canvas.hasFocus(); }, 2000));
+    EXPECT_NE(canvas.grab().toImage(), unfocused) << "a focus frame is drawn";
+}
+
+// After a verdict Return goes on, as Right does; a placed cell is marked
+// "+" and a verdict ✓ or ✗, so the two cannot be confused.
+TEST(StepKeys, ReturnGoesOnAfterAVerdict)
+{
+    StepView view;
+    FailOnProblem(view);
+    view.SetPredicting(true);
+    ASSERT_TRUE(view.Load());
+    auto& canvas = const_cast<TraceCanvas&>(view.Canvas());
+    const std::size_t asked = view.Shown();
+    view.Answer(PredictQuiz::kDropped);  // wrong: the first entry fits the one gap
+    const std::size_t answered = view.Shown();
+    ASSERT_EQ(answered, view.Recording()->EndOfEntry(asked));
+    EXPECT_TRUE(canvas.accessibleDescription().contains(QStringLiteral("\u2717"))) << "wrong, marked as wrong";
+    EXPECT_TRUE(canvas.accessibleDescription().endsWith(QStringLiteral("Right or Return goes on.")));
+    const auto& cells = canvas.Layout().cells;
+    EXPECT_TRUE(std::any_of(cells.begin(), cells.end(), [](const TraceLayout::Cell& c) { return c.mark == "+"; }))
+        << "the cell placed";
+    EXPECT_FALSE(std::any_of(cells.begin(), cells.end(), [](const TraceLayout::Cell& c) { return c.mark == "\u2713"; }))
+        << "no right-mark on the cell of a wrong answer";
+    QTest::keyClick(&canvas, Qt::Key_Return);
+    EXPECT_EQ(view.Shown(), answered + 1);
+}
+
+// In a race predict mode is off, and says why; each pane's list and counts
+// name their pane and routine.
+TEST(StepKeys, ARaceNamesItsPanesAndSaysWhyPredictIsOff)
+{
+    StepView view;
+    FailOnProblem(view);
+    view.SetRace(StepView::Race::OtherRoutine, Routine::NumbersUnique);
+    ASSERT_TRUE(view.Load());
+    QPushButton* predict = ButtonNamed(view, "Predict mode");
+    ASSERT_TRUE(predict);
+    EXPECT_FALSE(predict->isEnabled());
+    EXPECT_TRUE(predict->toolTip().startsWith("Predict mode is for one run")) << predict->toolTip().toStdString();
+    EXPECT_EQ(view.Left().Canvas().accessibleName(), "Left pane, SortByField: the list being built");
+    EXPECT_EQ(view.Right().Canvas().accessibleName(), "Right pane, SortNumbersUnique: the list being built");
+    EXPECT_TRUE(view.Right().CountsText().startsWith("Right pane, SortNumbersUnique: keys 0 of"))
+        << view.Right().CountsText().toStdString();
+    view.SetRace(StepView::Race::None);
+    ASSERT_TRUE(view.Load());
+    EXPECT_TRUE(predict->isEnabled());
+    EXPECT_EQ(view.Left().Canvas().accessibleName(), "The list being built");
 }
 
 }  // namespace

@@ -5,21 +5,26 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QStyle>
 
 #include "explorer/shared/buttons.h"
 
 namespace sentinel {
 
 StepControls::StepControls(QWidget* parent)
-    : QWidget(parent), back_(MakeButton(QStringLiteral("\u25C0"), tr("Step back one test"), tr("Back one test (Left)"))),
-      play_(MakeButton(QStringLiteral("\u25B6"), tr("Play or pause"), tr("Play or pause (Space)"))),
+    : QWidget(parent),
+      entryBack_(MakeButton(QStringLiteral("|\u25C0\u25C0"), tr("Step back one entry"), tr("Back one entry (Up or Page Up)"))),
+      back_(MakeButton(QStringLiteral("\u25C0"), tr("Step back one test"), tr("Back one test (Left)"))),
+      play_(MakeButton(QString(), tr("Play or pause"), tr("Play or pause (Space)"))),
       stepTest_(MakeButton(QStringLiteral("\u25B6|"), tr("Step one test"), tr("One test (Right)"))),
-      stepEntry_(MakeButton(QStringLiteral("\u25B6\u25B6|"), tr("Step one entry"), tr("One entry (Down; Up goes back)"))),
+      stepEntry_(MakeButton(QStringLiteral("\u25B6\u25B6|"), tr("Step one entry"), tr("One entry (Down or Page Down)"))),
       predict_(MakeButton(tr("&Predict"), tr("Predict mode"), tr("Say where each entry goes before it is placed"))),
       dropped_(MakeButton(tr("Dropped (D)"), tr("Answer: dropped"), tr("The entry fits no gap: it is dropped (D)"))),
-      score_(new QLabel), speed_(new QSlider(Qt::Horizontal)), scrubber_(new QSlider(Qt::Horizontal))
+      score_(new QLabel), speedUnit_(new QLabel), speed_(new QSlider(Qt::Horizontal)),
+      scrubber_(new QSlider(Qt::Horizontal))
 {
     predict_->setCheckable(true);
+    connect(entryBack_, &QPushButton::clicked, this, [this] { emit stepEntryRequested(-1); });
     connect(back_, &QPushButton::clicked, this, [this] { emit stepTestRequested(-1); });
     connect(play_, &QPushButton::clicked, this, &StepControls::playRequested);
     connect(stepTest_, &QPushButton::clicked, this, [this] { emit stepTestRequested(1); });
@@ -29,19 +34,27 @@ StepControls::StepControls(QWidget* parent)
     speed_->setRange(1, 40);  // tests a second
     speed_->setValue(6);
     speed_->setMaximumWidth(140);
-    speed_->setAccessibleName(tr("Speed"));
-    connect(speed_, &QSlider::valueChanged, this, [this] { emit speedChanged(Interval()); });
+    speed_->setAccessibleName(tr("Speed, steps a second"));
+    const auto showSpeed = [this] {
+        const int perSecond = speed_->value();
+        speedUnit_->setText(perSecond == 1 ? tr("1 step a second") : tr("%1 steps a second").arg(perSecond));
+    };
+    connect(speed_, &QSlider::valueChanged, this, [this, showSpeed] {
+        showSpeed();
+        emit speedChanged(Interval());
+    });
+    showSpeed();
     scrubber_->setAccessibleName(tr("Position in the run"));
     connect(scrubber_, &QSlider::valueChanged, this,
             [this](int events) { emit positionRequested(static_cast<std::size_t>(events)); });
 
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
-    for (QWidget* w : {static_cast<QWidget*>(back_), static_cast<QWidget*>(play_), static_cast<QWidget*>(stepTest_),
-                       static_cast<QWidget*>(stepEntry_)})
+    for (QWidget* w : {static_cast<QWidget*>(entryBack_), static_cast<QWidget*>(back_), static_cast<QWidget*>(play_),
+                       static_cast<QWidget*>(stepTest_), static_cast<QWidget*>(stepEntry_)})
         row->addWidget(w);
-    row->addWidget(new QLabel(tr("speed")));
     row->addWidget(speed_);
+    row->addWidget(speedUnit_);
     row->addWidget(scrubber_, 1);
     row->addWidget(predict_);
     row->addWidget(dropped_);
@@ -56,12 +69,15 @@ int StepControls::Interval() const
 
 void StepControls::Show(const State& state)
 {
-    play_->setText(state.playing ? QStringLiteral("\u23F8") : QStringLiteral("\u25B6"));
+    // The theme's glyphs: no installed font need have a pause sign.
+    play_->setIcon(style()->standardIcon(state.playing ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
     {
         const QSignalBlocker quiet(predict_);
         predict_->setChecked(state.predicting);
     }
     predict_->setEnabled(!state.racing);
+    predict_->setToolTip(state.racing ? tr("Predict mode is for one run: choose Nothing under Race beside it, then Load")
+                                      : tr("Say where each entry goes before it is placed"));
     score_->setText(state.predicting ? tr("Score: %1").arg(state.score) : QString());
     dropped_->setVisible(state.predicting);
     dropped_->setEnabled(state.asking);
@@ -70,7 +86,7 @@ void StepControls::Show(const State& state)
         scrubber_->setRange(0, static_cast<int>(state.events));
         scrubber_->setValue(static_cast<int>(state.shown));
     }
-    for (QWidget* control : {static_cast<QWidget*>(back_), static_cast<QWidget*>(play_),
+    for (QWidget* control : {static_cast<QWidget*>(entryBack_), static_cast<QWidget*>(back_), static_cast<QWidget*>(play_),
                              static_cast<QWidget*>(stepTest_), static_cast<QWidget*>(stepEntry_),
                              static_cast<QWidget*>(scrubber_)})
         control->setEnabled(state.loaded && !state.asking);

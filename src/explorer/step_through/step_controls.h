@@ -12,9 +12,9 @@ QT_END_NAMESPACE
 
 namespace sentinel {
 
-// The playback and predict controls of a step-through: back, play or
-// pause, a test on, an entry on, the speed, the position in the run,
-// predict mode, "dropped" and the score. They ask by signals and show the
+// The playback and predict controls of a step-through: an entry back, a
+// test back, play or pause, a test on, an entry on, the speed in steps a
+// second, the position in the run, predict mode, "dropped" and the score. They ask by signals and show the
 // state they are told.
 class StepControls : public QWidget {
     Q_OBJECT
@@ -46,6 +46,7 @@ signals:
     void speedChanged(int interval);
 
 private:
+    QPushButton* entryBack_;
     QPushButton* back_;
     QPushButton* play_;
     QPushButton* stepTest_;
@@ -53,6 +54,7 @@ private:
     QPushButton* predict_;
     QPushButton* dropped_;
     QLabel* score_;
+    QLabel* speedUnit_;
     QSlider* speed_;
     QSlider* scrubber_;
 };

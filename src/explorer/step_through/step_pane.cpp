@@ -13,11 +13,12 @@ StepPane::StepPane(QWidget* parent) : QWidget(parent), title_(new QLabel), canva
     auto* scroll = new QScrollArea;
     scroll->setWidget(canvas_);
     scroll->setWidgetResizable(true);
-    scroll->setAccessibleName(tr("The list being built"));
+    scroll->setFocusPolicy(Qt::NoFocus);  // one Tab stop: the list itself
     canvas_->setAccessibleName(tr("The list being built"));
     QFont bold = title_->font();
     bold.setBold(true);
     title_->setFont(bold);
+    title_->setWordWrap(true);
     // No accessible names: a label reads as its text, and says when it changes.
     counts_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     counts_->setWordWrap(true);
@@ -32,19 +33,24 @@ StepPane::StepPane(QWidget* parent) : QWidget(parent), title_(new QLabel), canva
 
 StepPane::~StepPane() = default;
 
-void StepPane::SetTitle(const QString& title)
+void StepPane::SetTitle(const QString& title, const QString& pane)
 {
     title_->setText(title);
     title_->setVisible(!title.isEmpty());
+    pane_ = pane;
+    canvas_->setAccessibleName(pane.isEmpty() ? tr("The list being built") : tr("%1: the list being built").arg(pane));
+    counts_->setText(CountsText());
 }
 
 QString StepPane::CountsText() const
 {
     const ScanCounts& c = canvas_->Frame().counts;
     const Prediction whole = run_ ? run_->Predicted() : Prediction{};
-    return tr("keys %1 of %2 · steps %3 of %4 · placed %5 of %6 · dropped %7 of %8 · moves %9 of %10 · shifted %11")
+    const QString counts = tr("keys %1 of %2 · steps %3 of %4 · placed %5 of %6 · dropped %7 of %8 · moves %9 of %10 · "
+                              "shifted %11")
         .arg(c.keys).arg(whole.keys).arg(c.steps).arg(whole.steps).arg(c.placed).arg(whole.placed)
         .arg(c.dropped).arg(whole.dropped).arg(c.moves).arg(whole.moves).arg(c.shifted);
+    return pane_.isEmpty() ? counts : tr("%1: %2").arg(pane_, counts);
 }
 
 void StepPane::Show(std::shared_ptr<const StepThrough> run, std::size_t events)

@@ -25,8 +25,9 @@ public:
 
     // The run (none for an empty pane) after `events` of its events.
     void Show(std::shared_ptr<const StepThrough> run, std::size_t events);
-    // Names the pane for the eye and for a screen reader; empty hides it.
-    void SetTitle(const QString& title);
+    // Names the pane for the eye (empty hides the title) and, with which
+    // pane it is, for a screen reader: its list and counts say whose they are.
+    void SetTitle(const QString& title, const QString& pane);
 
     TraceCanvas& Canvas() noexcept { return *canvas_; }
     const TraceCanvas& Canvas() const noexcept { return *canvas_; }
@@ -36,6 +37,7 @@ private:
     QLabel* title_;
     TraceCanvas* canvas_;
     QLabel* counts_;
+    QString pane_;  // "Left pane, SortByField" in a race
     std::shared_ptr<const StepThrough> run_;
 };
 

@@ -1,6 +1,8 @@
 #include "explorer/step_through/step_view.h"
 
 #include <QHBoxLayout>
+
+#include <algorithm>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -69,8 +71,9 @@ bool StepView::Load()
         return false;
     }
     session_.Load(std::move(left), std::move(right));
-    left_->SetTitle(session_.Racing() ? ToQString(NameOf(source_->Chosen())) : QString());
-    right_->SetTitle(source_->RaceTitle());
+    const QString leftTitle = session_.Racing() ? ToQString(NameOf(source_->Chosen())) : QString();
+    left_->SetTitle(leftTitle, session_.Racing() ? tr("Left pane, %1").arg(leftTitle) : QString());
+    right_->SetTitle(source_->RaceTitle(), tr("Right pane, %1").arg(source_->RaceTitle()));
     Refresh();
     left_->Canvas().setFocus();
     emit loaded();
@@ -157,10 +160,18 @@ bool StepView::HandleKey(int key)
         return AnswerKey(key);
     switch (key) {
     case Qt::Key_Space: PlayOrPause(); return true;
-    case Qt::Key_Right: StepTest(1); return true;
+    case Qt::Key_Right:
+    case Qt::Key_Return:
+    case Qt::Key_Enter: StepTest(1); return true;  // Return goes on after a verdict, as Right does
     case Qt::Key_Left: StepTest(-1); return true;
-    case Qt::Key_Down: StepEntry(1); return true;
-    case Qt::Key_Up: StepEntry(-1); return true;
+    case Qt::Key_Down:
+    case Qt::Key_PageDown: StepEntry(1); return true;
+    case Qt::Key_Up:
+    case Qt::Key_PageUp: StepEntry(-1); return true;
+    case Qt::Key_Home: ShowEvents(0); return true;
+    case Qt::Key_End: ShowEvents(std::max(Recording() ? Recording()->Events() : 0,
+                                          session_.Run(StepSession::kRight) ? session_.Run(StepSession::kRight)->Events() : 0));
+        return true;
     default: return false;
     }
 }
@@ -184,7 +195,8 @@ void StepView::ShowQuestion()
     const PredictQuiz::Verdict* verdict = session_.Predicting() ? Quiz().VerdictOf(frame.entry) : nullptr;
     const bool placedOrDropped = frame.last && (frame.last->kind == TraceEvent::Kind::Placed
                                                 || frame.last->kind == TraceEvent::Kind::Dropped);
-    canvas.SetVerdict(verdict && placedOrDropped ? ToQString(verdict->text) : QString(), verdict && verdict->right);
+    canvas.SetVerdict(verdict && placedOrDropped ? ToQString(verdict->text) + tr(" Right or Return goes on.") : QString(),
+                      verdict && verdict->right);
 }
 
 // Brings the panes and the controls in line with the session.

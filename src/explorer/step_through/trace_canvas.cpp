@@ -115,7 +115,7 @@ void TraceCanvas::paintEvent(QPaintEvent*)
     for (const TraceLayout::TextLine& line : layout_.lines) {
         painter.setFont(line.font);
         painter.setPen(line.colour);
-        painter.drawText(kMargin, line.top + QFontMetrics(line.font).ascent(), line.text);
+        painter.drawText(line.box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, line.text);
     }
     QFont bold = font();
     bold.setBold(true);
@@ -149,6 +149,11 @@ void TraceCanvas::paintEvent(QPaintEvent*)
     if (layout_.gapMarker) {
         painter.setPen(QPen(layout_.markerColour, 3, layout_.markerStyle));
         painter.drawLine(*layout_.gapMarker);
+    }
+    if (hasFocus()) {  // where the stepping keys go
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     }
 }
 

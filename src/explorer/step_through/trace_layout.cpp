@@ -78,9 +78,10 @@ TraceLayout Builder::Build()
 
 void Builder::Line(const QFont& font, const QColor& colour, const QString& text)
 {
-    const QFontMetrics metrics(font);
-    layout_.lines.push_back({y_, font, colour, metrics.elidedText(text, Qt::ElideRight, width_ - 2 * kMargin)});
-    y_ += metrics.height() + kGap;
+    const int width = std::max(width_ - 2 * kMargin, 100);
+    const QRect wrapped = QFontMetrics(font).boundingRect(QRect(kMargin, y_, width, 1 << 20), Qt::TextWordWrap, text);
+    layout_.lines.push_back({QRect(kMargin, y_, width, wrapped.height()), font, colour, text});
+    y_ += wrapped.height() + kGap;
 }
 
 std::size_t Builder::Flow(std::vector<Cell> cells)
@@ -162,7 +163,7 @@ void Builder::List()
             cell.outline = testColour, cell.outlineWidth = 2.5;
         if (placed && static_cast<int>(k) == last->at) {
             cell.outline = kFits, cell.outlineWidth = 2.5, cell.fill = QColor(kFits.red(), kFits.green(), kFits.blue(), 60);
-            cell.mark = QStringLiteral("\u2713");
+            cell.mark = QStringLiteral("+");
         }
         cells.push_back(cell);
     }
@@ -241,7 +242,7 @@ void Builder::DroppedLane()
         dropped.push_back(CellOf(ToQString(scene_.run->KeyText(entry.entry)), ToQString(entry.reason),
                                  Colour(QPalette::Base), kDropped));
         dropped.back().outlineStyle = Qt::DashLine;
-        dropped.back().mark = QStringLiteral("\u2717");
+        dropped.back().mark = QStringLiteral("\u2212");
     }
     Flow(std::move(dropped));
 }

@@ -37,8 +37,9 @@ struct TraceScene {
 // What is drawn where: lines of text, cells, the strip's bars and the gap's
 // marker, from the top down.
 struct TraceLayout {
+    // A line of text, wrapped at the width: as tall as its lines need.
     struct TextLine {
-        int top;
+        QRect box;
         QFont font;
         QColor colour;
         QString text;
@@ -51,7 +52,9 @@ struct TraceLayout {
         QColor outline;
         qreal outlineWidth;
         Qt::PenStyle outlineStyle = Qt::SolidLine;
-        QString mark;  // a symbol in the corner, so that fit and drop do not rest on colour alone
+        // In the corner, so that placed and dropped rest on more than colour:
+        // "+" placed, "−" dropped, unlike the ✓ and ✗ of a verdict.
+        QString mark;
     };
     // One input entry's scan: the positions tested so far (`filled`) within
     // the most it could test (`box`).
