@@ -290,6 +290,28 @@ std::optional<Shape> ShapeNamed(std::string_view name)
     return shape;
 }
 
+std::string ShapeProblem(std::string_view name)
+{
+    const std::size_t colon = name.find(':');
+    const auto kind = Named<ShapeKind>(kShapeNames, name.substr(0, colon));
+    std::string quoted(1, '"');  // built in steps: GCC 12 warns wrongly of "\"" + text
+    quoted.append(name).push_back('"');
+    if (!kind) {
+        std::string known;
+        for (const std::string_view each : kShapeNames)
+            known += (known.empty() ? "" : ", ") + std::string(each);
+        return quoted + " is no shape (" + known + ")";
+    }
+    if (!TakesParameter(*kind))
+        return quoted + ": " + std::string(name.substr(0, colon)) + " takes no parameter";
+    switch (*kind) {
+    case ShapeKind::Sorted: return quoted + ": sorted:S takes a sortedness S from 0 to 1";
+    case ShapeKind::Swaps: return quoted + ": swaps:K takes a whole number K of pairs from 0";
+    case ShapeKind::Runs: return quoted + ": runs:L takes a whole run length L from 1";
+    default: return quoted + ": sawtooth:T takes a whole number T of teeth from 1";
+    }
+}
+
 bool HasDistinctKeys(const Shape& shape)
 {
     switch (shape.kind) {

@@ -65,6 +65,9 @@ std::optional<InputKind> KindNamed(std::string_view name);
 // A shape by its name; a shape with a parameter takes it after a colon, or
 // its default. Nothing for an unknown name or a parameter out of range.
 std::optional<Shape> ShapeNamed(std::string_view name);
+// Why a name ShapeNamed refuses is no shape: the shapes there are, or the
+// range its parameter must lie in.
+std::string ShapeProblem(std::string_view name);
 // Whether the shape's keys are all distinct.
 bool HasDistinctKeys(const Shape& shape);
 

@@ -7,6 +7,8 @@
 
 namespace sentinel {
 
+static_assert(kLargestSize == 100000, "the messages below name the limit");
+
 bool SweepPlan::IsOrderSweep() const
 {
     return !shapes.empty()
@@ -70,7 +72,7 @@ void CheckPlan(const SweepPlan& plan)
     }
     for (const std::int32_t n : plan.sizes) {
         if (n < 1 || n > kLargestSize)
-            throw InputError("size " + std::to_string(n) + " is outside 1 to " + std::to_string(kLargestSize));
+            throw InputError("size " + std::to_string(n) + " is outside 1 to 100,000");
         if (file && static_cast<std::size_t>(n) > plan.FileEntries().size())
             throw InputError("size " + std::to_string(n) + " is more than the file's "
                              + std::to_string(plan.FileEntries().size()) + " entries");

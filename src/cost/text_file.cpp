@@ -8,6 +8,8 @@
 #include "cost/input_error.h"
 
 namespace sentinel {
+
+static_assert(kMostEntries == 100000, "the messages below name the limit");
 namespace {
 
 // Decodes one line of UTF-8 to UTF-16; nothing when it is not well formed
@@ -54,7 +56,7 @@ std::vector<Text> SplitEntries(const std::string& utf8, const std::string& sourc
         if (end == std::string::npos)
             end = utf8.size();
         if (entries.size() == kMostEntries)
-            throw InputError(source + " holds more than " + std::to_string(kMostEntries) + " entries");
+            throw InputError(source + " holds more than 100,000 entries");
         std::optional<Text> entry = DecodeLine(std::string_view(utf8.data() + start, end - start));
         if (!entry)
             throw InputError(source + ": line " + std::to_string(entries.size() + 1) + " is not UTF-8 text");
@@ -112,7 +114,7 @@ std::vector<Text> ReadEntries(const std::string& path)
                              + " MiB, the most a file of entries may hold");
         lineEnds += static_cast<std::size_t>(std::count(read.begin(), read.end(), '\n'));
         if (lineEnds > kMostEntries)
-            throw InputError(path + " holds more than " + std::to_string(kMostEntries) + " entries");
+            throw InputError(path + " holds more than 100,000 entries");
         bytes.append(read);
     }
     if (file.bad())

@@ -110,7 +110,13 @@ void TakeOption(std::string_view option, std::string_view value, CommandLine& li
     } else if (option == "--input") {
         line.plan.inputPath = value;
     } else if (option == "--shapes") {
-        line.plan.shapes = ListOf(option, value, ShapeNamed);
+        line.plan.shapes.clear();
+        for (const std::string_view name : SplitAtCommas(value)) {
+            const auto shape = ShapeNamed(name);
+            if (!shape)
+                throw InputError("--shapes: " + ShapeProblem(name));
+            line.plan.shapes.push_back(*shape);
+        }
         given.shapes = true;
     } else if (option == "--sizes") {
         line.plan.sizes.clear();
@@ -134,6 +140,8 @@ void TakeOption(std::string_view option, std::string_view value, CommandLine& li
     } else if (option == "--step-csv") {
         line.stepCsvPath = value;
     } else if (option == "--step-gif") {
+        if (!value.ends_with(".gif"))
+            throw InputError("--step-gif: \"" + std::string(value) + "\" does not end in .gif: the animation is a GIF");
         line.stepGifPath = value;
     } else if (option == "--frames") {
         if (value != "test" && value != "entry")

@@ -87,7 +87,7 @@ TEST(TextFile, ReadsLinesAndRefusesWhatIsNotATextOfEntries)
     EXPECT_EQ(message(""), "list.txt holds no entries");
     EXPECT_EQ(message("\xEF\xBB\xBF"), "list.txt holds no entries");
     EXPECT_EQ(message(std::string(100000, '\n')), "accepted") << "the most entries";
-    EXPECT_EQ(message(std::string(100000, '\n') + "x"), "list.txt holds more than 100000 entries");
+    EXPECT_EQ(message(std::string(100000, '\n') + "x"), "list.txt holds more than 100,000 entries");
 }
 
 // The first and last code point of each UTF-8 length are taken, and written
@@ -141,7 +141,7 @@ TEST(TextFile, RefusesDevicesPipesAndFilesOverTheLimits)
     std::filesystem::resize_file(large, kMostBytes + 1);
     EXPECT_EQ(message(large), large + " is larger than 64 MiB, the most a file of entries may hold");
     std::ofstream(large) << std::string(100001, '\n');
-    EXPECT_EQ(message(large), large + " holds more than 100000 entries");
+    EXPECT_EQ(message(large), large + " holds more than 100,000 entries");
     {
         std::ofstream most(large);
         for (int line = 1; line <= 100000; ++line)
@@ -278,6 +278,45 @@ TEST(CommandLine, RefusesBadArgumentsWithOneLine)
         } catch (const InputError& error) {
             EXPECT_EQ(std::string(error.what()).find('\n'), std::string::npos) << error.what();
         }
+    }
+}
+
+}  // namespace
+}  // namespace sentinel
+
+namespace sentinel {
+namespace {
+
+// A bad shape says what shapes there are, or the range of its parameter.
+TEST(CommandLine, ABadShapeGivesTheAllowedRange)
+{
+    const auto message = [](std::string_view shapes) {
+        try {
+            ParseCommandLine({"--shapes", shapes});
+        } catch (const InputError& error) {
+            return std::string(error.what());
+        }
+        return std::string("accepted");
+    };
+    EXPECT_EQ(message("swaps:-1"), "--shapes: \"swaps:-1\": swaps:K takes a whole number K of pairs from 0");
+    EXPECT_EQ(message("swaps:0"), "accepted") << "the fewest";
+    EXPECT_EQ(message("sorted:2"), "--shapes: \"sorted:2\": sorted:S takes a sortedness S from 0 to 1");
+    EXPECT_EQ(message("sorted:1"), "accepted") << "the most";
+    EXPECT_EQ(message("runs:0"), "--shapes: \"runs:0\": runs:L takes a whole run length L from 1");
+    EXPECT_EQ(message("runs:1"), "accepted");
+    EXPECT_EQ(message("sawtooth:abc"), "--shapes: \"sawtooth:abc\": sawtooth:T takes a whole number T of teeth from 1");
+    EXPECT_EQ(message("random,organ:3"), "--shapes: \"organ:3\": organ takes no parameter");
+    EXPECT_EQ(message("spiral"), "--shapes: \"spiral\" is no shape (random, ascending, descending, equal, few, nearly, "
+                                 "swaps, runs, sawtooth, organ, sorted, given)");
+}
+
+TEST(CommandLine, AStepAnimationMustBeAGif)
+{
+    EXPECT_THROW(ParseCommandLine({"--step-gif", "run.png"}), InputError);
+    try {
+        ParseCommandLine({"--step-gif", "x.png"});
+    } catch (const InputError& error) {
+        EXPECT_EQ(std::string(error.what()), "--step-gif: \"x.png\" does not end in .gif: the animation is a GIF");
     }
 }
 

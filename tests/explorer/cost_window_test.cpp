@@ -2,6 +2,8 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
@@ -36,6 +38,7 @@
 #include "explorer/window/cost_window.h"
 #include "cost/growth.h"
 #include "explorer/window/results_model.h"
+#include "explorer/window/results_table.h"
 #include "explorer/window/run_status.h"
 #include "explorer/window/settings_panel.h"
 #include "explorer/step_through/step_view.h"
@@ -490,7 +493,12 @@ TEST(ResultsModel, ShowsARowThatDiffersFromTheFloorInRedAndSortsByValue)
     EXPECT_EQ(model.data(model.index(1, 7), Qt::DisplayRole).toString(), "NO");
     EXPECT_LT(model.data(model.index(1, 3), Qt::UserRole).toInt(), model.data(model.index(0, 3), Qt::UserRole).toInt())
         << "n sorts as a number, not as text";
-    EXPECT_EQ(model.headerData(12, Qt::Horizontal, Qt::DisplayRole).toString(), "moves");
+    EXPECT_EQ(model.headerData(12, Qt::Horizontal, Qt::DisplayRole).toString(), "Moves");
+    EXPECT_EQ(model.headerData(12, Qt::Horizontal, Qt::ToolTipRole).toString(),
+              "Entries after each insertion point.\nCSV column: moves");
+    EXPECT_TRUE(model.headerData(8, Qt::Horizontal, Qt::ToolTipRole).toString().contains("the two sentinels"))
+        << "keys: n + 2 explained";
+    EXPECT_EQ(model.headerData(6, Qt::Horizontal, Qt::DisplayRole).toString(), "Floor (µs)");
     EXPECT_EQ(model.data(model.index(0, 3), Qt::DisplayRole).toString(), "1,000");
 
     // The median of an even count is the mean of the middle two; a repetition
@@ -506,6 +514,37 @@ TEST(ResultsModel, ShowsARowThatDiffersFromTheFloorInRedAndSortsByValue)
     EXPECT_EQ(shown(5, 5), "260.0") << "5 from the median, within three deviations (75)";
     EXPECT_EQ(shown(6, 5), "430.0 ⚑") << "175 from the median: seven deviations";
     EXPECT_EQ(shown(1, 5), "30.0") << "a size measured once";
+}
+
+// Ctrl+C copies the selected rows in the order shown, under their header;
+// Ctrl+Up and Ctrl+Down sort by the current column.
+TEST(ResultsTable, CopiesTheSelectedRowsAndSortsFromTheKeyboard)
+{
+    RunResults run;
+    for (const std::int32_t n : {300, 100, 200})
+        run.Add({Routine::Numbers, InputKind::Numbers, Shape::Random, n, 1, n * 1e-6, 1e-6, true, {}, {}});
+    ResultsModel model;
+    model.Show(&run);
+    ResultsTable table(model);
+    table.show();
+    const QHeaderView& header = *table.horizontalHeader();
+    for (int column = 0; column < model.columnCount(); ++column) {
+        const QString title = model.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        EXPECT_GE(header.sectionSize(column), header.fontMetrics().horizontalAdvance(title)) << title.toStdString();
+    }
+    table.setCurrentIndex(table.model()->index(0, 3));  // n
+    QTest::keyClick(&table, Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(table.model()->index(0, 3).data().toString(), "300") << "descending";
+    QTest::keyClick(&table, Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(table.model()->index(0, 3).data().toString(), "100") << "ascending";
+    table.selectAll();
+    QTest::keyClick(&table, Qt::Key_C, Qt::ControlModifier);
+    const QStringList lines = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 4) << "the header and three rows";
+    EXPECT_TRUE(lines[0].startsWith("Routine\tKind\tShape\tn\t"));
+    EXPECT_EQ(lines[1].section('\t', 3, 3), "100");
+    EXPECT_EQ(lines[3].section('\t', 3, 3), "300");
+    EXPECT_EQ(lines[1].count('\t'), model.columnCount() - 1);
 }
 
 // The program as a script runs it.

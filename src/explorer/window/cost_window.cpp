@@ -4,7 +4,6 @@
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QFileInfo>
-#include <QHeaderView>
 #include <QInputDialog>
 #include <QKeySequence>
 #include <QMenuBar>
@@ -12,11 +11,9 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
-#include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -33,6 +30,7 @@
 #include "explorer/step_through/step_view.h"
 #include "explorer/window/file_reading.h"
 #include "explorer/window/results_model.h"
+#include "explorer/window/results_table.h"
 #include "explorer/window/run_status.h"
 #include "explorer/window/settings_panel.h"
 #include "model/plan_store.h"
@@ -87,7 +85,7 @@ CostWindow::CostWindow(Complaint complain, Confirmation confirm, QSettings* reme
     tabs_->addTab(charts_.steps, tr("&Steps"));
     tabs_->addTab(charts_.ratio, tr("R&atio"));
     tabs_->addTab(charts_.order, tr("Or&der"));
-    tabs_->addTab(CreateTable(), tr("Res&ults"));
+    tabs_->addTab(new ResultsTable(*results_), tr("Res&ults"));
     stepView_ = new StepView;
     tabs_->addTab(stepView_, tr("Step t&hrough"));
     connect(stepView_, &StepView::problem, this, [this](const QString& problem) { complain_(problem); });
@@ -157,23 +155,6 @@ ChartPanel* CostWindow::ShownChart() const
         if (tabs_->currentWidget() == panel)
             return panel;
     return nullptr;
-}
-
-QTableView* CostWindow::CreateTable()
-{
-    auto* sorted = new QSortFilterProxyModel(this);
-    sorted->setSourceModel(results_);
-    sorted->setSortRole(Qt::UserRole);
-    auto* table = new QTableView;
-    table->setModel(sorted);
-    table->setSortingEnabled(true);
-    table->sortByColumn(-1, Qt::AscendingOrder);  // measurement order until a header is clicked
-    table->setAlternatingRowColors(true);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);  // the user may widen any column
-    table->horizontalHeader()->setDefaultSectionSize(90);
-    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
-    table->setAccessibleName(tr("Results table"));
-    return table;
 }
 
 void CostWindow::CreateMenus()

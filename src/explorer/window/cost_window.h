@@ -15,7 +15,6 @@ class QAction;
 class QSettings;
 class QSplitter;
 class QTabWidget;
-class QTableView;
 class QTimer;
 QT_END_NAMESPACE
 
@@ -97,7 +96,6 @@ private:
         QAction* cancel = nullptr;
     };
 
-    QTableView* CreateTable();
     QWidget* CreateLeftSide();
     void CreateMenus();
     bool ConfirmPlan(const SweepPlan& plan, const Estimates& estimates);

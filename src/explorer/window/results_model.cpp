@@ -120,12 +120,44 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
 
 QVariant ResultsModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+    if (orientation != Qt::Horizontal || section < 0 || section >= kColumns)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const QStringList headers = ToQString(kCsvHeader).split(',') << QStringLiteral("median")
-                                                                        << QStringLiteral("spread");
-    const QString header = headers.value(section);
-    return IsTime(section) ? header + QStringLiteral(" (µs)") : section == kSpread ? header + QStringLiteral(" (µs)") : header;
+    // What each column is called in the window, and what it is.
+    static const std::pair<QString, QString> headers[kColumns] = {
+        {tr("Routine"), {}},
+        {tr("Kind"), tr("What the entries are")},
+        {tr("Shape"), tr("The order of the input")},
+        {tr("n"), tr("Entries sorted")},
+        {tr("Run"), tr("The repetition, from 1")},
+        {tr("Time (µs)"), tr("The routine alone, on a monotonic clock")},
+        {tr("Floor (µs)"), tr("A standard stable sort giving the same result, on the same input")},
+        {tr("Same result"), tr("Whether the routine's result is the floor's")},
+        {tr("Keys"), tr("Keys read: n and the two sentinels' (n + 2)")},
+        {tr("Steps"), tr("Positions the scan tested")},
+        {tr("Placed"), tr("Entries inserted")},
+        {tr("Dropped"), tr("Entries dropped: a key equal to one placed, or beyond a sentinel")},
+        {tr("Moves"), tr("Entries after each insertion point")},
+        {tr("Level"), tr("The sortedness an order sweep asked for")},
+        {tr("Sortedness"), tr("Ordered pairs over all pairs")},
+        {tr("Ordered pairs"), {}},
+        {tr("Unordered pairs"), {}},
+        {tr("Steps predicted"), tr("By the law of the cost, from the input alone")},
+        {tr("Moves predicted"), tr("By the law of the cost, from the input alone")},
+        {tr("Shifted"), tr("Entries the list really moved")},
+        {tr("Scan"), tr("The vector width the scan ran at")},
+        {tr("Median (µs)"), tr("Of the repetitions at this routine, shape and n")},
+        {tr("Spread (µs)"), tr("The fewest to the most seconds of the repetitions")},
+    };
+    static const QStringList csvNames = ToQString(kCsvHeader).split(',') << QStringLiteral("median")
+                                                                         << QStringLiteral("spread");
+    const auto& [name, meaning] = headers[section];
+    switch (role) {
+    case Qt::DisplayRole: return name;
+    case Qt::ToolTipRole:
+        return meaning.isEmpty() ? tr("CSV column: %1").arg(csvNames.value(section))
+                                 : tr("%1.\nCSV column: %2").arg(meaning, csvNames.value(section));
+    default: return QAbstractTableModel::headerData(section, orientation, role);
+    }
 }
 
 void ResultsModel::Show(const RunResults* run)

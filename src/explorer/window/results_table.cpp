@@ -1,0 +1,68 @@
+#include "explorer/window/results_table.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QSortFilterProxyModel>
+
+#include <algorithm>
+
+#include "explorer/window/results_model.h"
+
+namespace sentinel {
+
+ResultsTable::ResultsTable(ResultsModel& model, QWidget* parent) : QTableView(parent)
+{
+    auto* sorted = new QSortFilterProxyModel(this);
+    sorted->setSourceModel(&model);
+    sorted->setSortRole(Qt::UserRole);
+    setModel(sorted);
+    setSortingEnabled(true);
+    sortByColumn(-1, Qt::AscendingOrder);  // measurement order until a header is clicked
+    setAlternatingRowColors(true);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    QHeaderView& header = *horizontalHeader();
+    header.setSectionResizeMode(QHeaderView::Interactive);  // the user may widen any column
+    for (int column = 0; column < sorted->columnCount(); ++column) {
+        const QString title = sorted->headerData(column, Qt::Horizontal).toString();
+        header.resizeSection(column, std::max(72, header.fontMetrics().horizontalAdvance(title) + 28));
+    }
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    setAccessibleName(tr("Results table"));
+}
+
+QString ResultsTable::SelectedText() const
+{
+    QStringList lines;
+    QStringList header;
+    const int columns = model()->columnCount();
+    for (int column = 0; column < columns; ++column)
+        header << model()->headerData(column, Qt::Horizontal).toString();
+    lines << header.join(QLatin1Char('\t'));
+    QModelIndexList rows = selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    for (const QModelIndex& row : rows) {
+        QStringList cells;
+        for (int column = 0; column < columns; ++column)
+            cells << model()->index(row.row(), column).data().toString();
+        lines << cells.join(QLatin1Char('\t'));
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+void ResultsTable::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Copy)) {
+        QApplication::clipboard()->setText(SelectedText());
+        return;
+    }
+    const bool up = event->key() == Qt::Key_Up;
+    if (event->modifiers() == Qt::ControlModifier && (up || event->key() == Qt::Key_Down) && currentIndex().isValid()) {
+        sortByColumn(currentIndex().column(), up ? Qt::AscendingOrder : Qt::DescendingOrder);
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+}  // namespace sentinel

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QTableView>
+
+namespace sentinel {
+
+class ResultsModel;
+
+// The table of a run's measurements: sortable by any column with the mouse
+// or from the keyboard (Ctrl+Up ascending, Ctrl+Down descending, by the
+// column of the current cell), each column as wide as its header, and Ctrl+C
+// copies the selected rows with their header as tab-separated text.
+class ResultsTable : public QTableView {
+public:
+    explicit ResultsTable(ResultsModel& model, QWidget* parent = nullptr);
+
+    // The selected rows, in the order shown, under their header; tab-separated.
+    QString SelectedText() const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+}  // namespace sentinel
