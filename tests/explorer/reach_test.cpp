@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QFile>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTextBrowser>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -11,6 +15,7 @@
 
 #include "explorer/step_through/step_view.h"
 #include "explorer/window/cost_window.h"
+#include "explorer/window/help.h"
 #include "explorer/window/settings_panel.h"
 
 namespace sentinel {
@@ -112,6 +117,49 @@ TEST(Reach, RestoreDefaultsAsksFirst)
     yes = true;
     MenuItem(window, "Restore &Defaults…").trigger();
     EXPECT_EQ(window.Settings().Plan().repeat, kDefaultRepeats);
+}
+
+}  // namespace
+}  // namespace sentinel
+
+namespace sentinel {
+namespace {
+
+// The README's key table is the Help menu's, row for row.
+TEST(Help, TheReadmesKeysAreTheHelpMenus)
+{
+    QFile readme(QStringLiteral(PROJECT_SOURCE_DIR "/README.md"));
+    ASSERT_TRUE(readme.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(readme.readAll());
+    const qsizetype start = text.indexOf("### Keys");
+    ASSERT_GE(start, 0);
+    QStringList rows;
+    for (const QString& line : text.mid(start).split('\n').mid(1)) {
+        if (line.startsWith("#"))
+            break;
+        if (line.startsWith("| ") && !line.startsWith("| Where"))
+            rows << line;
+    }
+    QStringList help;
+    for (const HelpKey& key : HelpKeys())
+        help << QStringLiteral("| %1 | %2 | %3 |").arg(key.where, key.keys, key.does);
+    EXPECT_EQ(rows, help);
+}
+
+TEST(Help, F1OpensTheGuideAtTheTabInView)
+{
+    CostWindow window;
+    window.show();
+    auto* tabs = window.findChild<QTabWidget*>();
+    tabs->setCurrentIndex(4);
+    MenuItem(window, "&Guide to This Tab").trigger();
+    auto* guide = window.findChild<QTextBrowser*>();
+    ASSERT_TRUE(guide);
+    EXPECT_EQ(MenuItem(window, "&Guide to This Tab").shortcut(), QKeySequence(QKeySequence::HelpContents));
+    EXPECT_STREQ(HelpAnchor(4), "results");
+    EXPECT_TRUE(guide->toHtml().contains("name=\"results\""));
+    EXPECT_GT(guide->verticalScrollBar()->value(), 0) << "scrolled to the Results part";
+    EXPECT_TRUE(AboutText().contains("version 3 or any later version"));
 }
 
 }  // namespace

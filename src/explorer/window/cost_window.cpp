@@ -29,6 +29,7 @@
 #include "explorer/step_through/step_animation.h"
 #include "explorer/step_through/step_view.h"
 #include "explorer/window/file_reading.h"
+#include "explorer/window/help.h"
 #include "explorer/window/results_model.h"
 #include "explorer/window/results_table.h"
 #include "explorer/window/run_status.h"
@@ -87,7 +88,7 @@ CostWindow::CostWindow(Complaint complain, Confirmation confirm, QSettings* reme
     tabs_->addTab(charts_.order, tr("Or&der"));
     tabs_->addTab(new ResultsTable(*results_), tr("Res&ults"));
     stepView_ = new StepView;
-    tabs_->addTab(stepView_, tr("Step t&hrough"));
+    tabs_->addTab(stepView_, tr("Step throu&gh"));
     connect(stepView_, &StepView::problem, this, [this](const QString& problem) { complain_(problem); });
     connect(settings_, &SettingsPanel::openRequested, this, [this] {
         const QString path = QFileDialog::getOpenFileName(this, tr("Open a text file, one entry a line"), lastFolder_);
@@ -198,6 +199,12 @@ void CostWindow::CreateMenus()
     measure->addAction(tr("Restore &Defaults…"), this, &CostWindow::RestoreDefaults);
     measure->addAction(tr("&Run"), QKeySequence(Qt::Key_F5), this, &CostWindow::StartSweep);
     actions_.cancel = measure->addAction(tr("&Cancel"), QKeySequence(Qt::Key_Escape), this, &CostWindow::CancelSweep);
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->addAction(tr("&Guide to This Tab"), QKeySequence::HelpContents, this,
+                    [this] { ShowGuide(this, tabs_->currentIndex()); });
+    help->addAction(tr("&Keys"), this, [this] { ShowKeys(this); });
+    help->addAction(tr("&About sentinel-cost"), this,
+                    [this] { QMessageBox::about(this, tr("About sentinel-cost"), AboutText()); });
     qApp->installEventFilter(this);
 }
 

@@ -1,0 +1,140 @@
+#include "explorer/window/help.h"
+
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include <array>
+
+#include "runtime/project_version.h"
+
+namespace sentinel {
+namespace {
+
+// Translated where shown: the table is data, its texts marked for the translator.
+constexpr HelpKey kKeys[] = {
+    {QT_TRANSLATE_NOOP("Help", "Everywhere"), "F5", QT_TRANSLATE_NOOP("Help", "Run the plan")},
+    {QT_TRANSLATE_NOOP("Help", "Everywhere"), "Esc", QT_TRANSLATE_NOOP("Help", "Cancel the run; what it measured is kept")},
+    {QT_TRANSLATE_NOOP("Help", "Everywhere"), "Ctrl+O", QT_TRANSLATE_NOOP("Help", "Open an input file")},
+    {QT_TRANSLATE_NOOP("Help", "Everywhere"), "Ctrl+E", QT_TRANSLATE_NOOP("Help", "Export the run shown as CSV")},
+    {QT_TRANSLATE_NOOP("Help", "Everywhere"), "Ctrl+Shift+E", QT_TRANSLATE_NOOP("Help", "Export the chart shown as PNG")},
+    {QT_TRANSLATE_NOOP("Help", "Everywhere"), "Ctrl+Q", QT_TRANSLATE_NOOP("Help", "Quit")},
+    {QT_TRANSLATE_NOOP("Help", "Everywhere"), "F1", QT_TRANSLATE_NOOP("Help", "The guide to the tab in view")},
+    {QT_TRANSLATE_NOOP("Help", "Everywhere"), "Alt+letter",
+     QT_TRANSLATE_NOOP("Help", "The tab, control or menu whose underlined letter it is")},
+    {QT_TRANSLATE_NOOP("Help", "Everywhere"), "Tab, Shift+Tab", QT_TRANSLATE_NOOP("Help", "The next or the previous control")},
+    {QT_TRANSLATE_NOOP("Help", "Chart legends"), "Up, Down", QT_TRANSLATE_NOOP("Help", "The entry above or below")},
+    {QT_TRANSLATE_NOOP("Help", "Chart legends"), "Space", QT_TRANSLATE_NOOP("Help", "Show or hide the entry's series")},
+    {QT_TRANSLATE_NOOP("Help", "Results"), "Ctrl+Up, Ctrl+Down",
+     QT_TRANSLATE_NOOP("Help", "Sort by the current column, ascending or descending")},
+    {QT_TRANSLATE_NOOP("Help", "Results"), "Ctrl+A", QT_TRANSLATE_NOOP("Help", "Select every row")},
+    {QT_TRANSLATE_NOOP("Help", "Results"), "Ctrl+C", QT_TRANSLATE_NOOP("Help", "Copy the selected rows with their header")},
+    {QT_TRANSLATE_NOOP("Help", "Step through"), "Space", QT_TRANSLATE_NOOP("Help", "Play or pause")},
+    {QT_TRANSLATE_NOOP("Help", "Step through"), "Right, Left", QT_TRANSLATE_NOOP("Help", "One test on or back")},
+    {QT_TRANSLATE_NOOP("Help", "Step through"), "Down, Up", QT_TRANSLATE_NOOP("Help", "One entry on or back")},
+    {QT_TRANSLATE_NOOP("Help", "Step through"), "Page Down, Page Up", QT_TRANSLATE_NOOP("Help", "One entry on or back")},
+    {QT_TRANSLATE_NOOP("Help", "Step through"), "Home, End", QT_TRANSLATE_NOOP("Help", "The run's start or end")},
+    {QT_TRANSLATE_NOOP("Help", "Step through"), "Return", QT_TRANSLATE_NOOP("Help", "Go on after a verdict, as Right does")},
+    {QT_TRANSLATE_NOOP("Help", "Predict mode"), "Left, Right", QT_TRANSLATE_NOOP("Help", "Choose the gap")},
+    {QT_TRANSLATE_NOOP("Help", "Predict mode"), "Return", QT_TRANSLATE_NOOP("Help", "Answer: the gap chosen")},
+    {QT_TRANSLATE_NOOP("Help", "Predict mode"), "D", QT_TRANSLATE_NOOP("Help", "Answer: dropped")},
+};
+
+constexpr std::array<const char*, 6> kAnchors = {"time", "steps", "ratio", "order", "results", "step-through"};
+
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("Help", text);
+}
+
+// A window of rich text, scrolled to `anchor` when there is one.
+void ShowText(QWidget* parent, const QString& title, const QString& html, const QString& anchor = {})
+{
+    auto* dialog = new QDialog(parent);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowTitle(title);
+    auto* text = new QTextBrowser;
+    text->setHtml(html);
+    text->setAccessibleName(title);
+    if (!anchor.isEmpty())
+        text->scrollToAnchor(anchor);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::close);
+    auto* layout = new QVBoxLayout(dialog);
+    layout->addWidget(text);
+    layout->addWidget(buttons);
+    dialog->resize(640, 520);
+    dialog->show();
+}
+
+}  // namespace
+
+std::span<const HelpKey> HelpKeys()
+{
+    return kKeys;
+}
+
+const char* HelpAnchor(int tab)
+{
+    return tab >= 0 && tab < static_cast<int>(kAnchors.size()) ? kAnchors[static_cast<std::size_t>(tab)] : kAnchors[0];
+}
+
+QString HelpGuide()
+{
+    return Tr("<h2><a name=\"time\"></a>Time</h2>"
+              "<p>Each line is a routine on one input shape: the median time of the repetitions at each size n, "
+              "the band from the fewest to the most seconds, and its floor dashed: a standard stable sort that "
+              "gives the identical result. Both axes are logarithmic, so a power law n<sup>b</sup> is a straight "
+              "line whose slope is b; the legend gives b with its 95 % interval and R², and faint reference slopes "
+              "of n, n log n and n² to read it against.</p>"
+              "<h2><a name=\"steps\"></a>Steps</h2>"
+              "<p>The positions the scan tested. The law of the cost is exact: steps = n + A, where A counts the "
+              "pairs of entries already in order. Ascending input costs n(n+1)/2 steps and descending n, dotted on "
+              "top; the legend says how many measured points lie on them.</p>"
+              "<h2><a name=\"ratio\"></a>Ratio</h2>"
+              "<p>Each routine's median time over its floor's. A line that rises with n grows faster than the "
+              "floor's n log n.</p>"
+              "<h2><a name=\"order\"></a>Order</h2>"
+              "<p>After an order sweep: steps, moves and entries really shifted against the input's sortedness s, "
+              "the share of pairs in order, beside the law's lines steps = n + s·n(n−1)/2 and "
+              "moves = n + (1−s)·n(n−1)/2. The scan starts at the low end, so sorted input, where every entry goes "
+              "last, is the slow case.</p>"
+              "<h2><a name=\"results\"></a>Results</h2>"
+              "<p>Every measurement of the run shown, with its order and the law's prediction, the median and "
+              "spread of its repetitions, and a repetition far from the others flagged ⚑. A result that differs "
+              "from the floor's, or counts that differ from the law's, would be red: a fault of this program.</p>"
+              "<h2><a name=\"step-through\"></a>Step through</h2>"
+              "<p>One run on a short list: the list being built between its sentinels, the two cells under test "
+              "and the test written out, the entry placed (+) or dropped (−) with its reason, and the counts so "
+              "far beside the law's totals. In predict mode you say where each entry goes first; a verdict is "
+              "marked ✓ or ✗. A race steps a second run beside the first.</p>");
+}
+
+QString AboutText()
+{
+    return Tr("<h2>sentinel-cost %1</h2>"
+              "<p>How the cost of sorting by sentinel insertion grows with size and input order.</p>"
+              "<p>Free software under the GNU General Public License, version 3 or any later version: you may "
+              "share and change it under its terms. It comes with no warranty.</p>"
+              "<p>The manual: <tt>man sentinel-cost</tt>, and <tt>sentinel-cost --help</tt>. The source, and its "
+              "README, come with the program's source package.</p>")
+        .arg(QString::fromUtf8(kProjectVersion));
+}
+
+void ShowKeys(QWidget* parent)
+{
+    QString rows;
+    for (const HelpKey& key : kKeys)
+        rows += QStringLiteral("<tr><td>%1</td><td><b>%2</b></td><td>%3</td></tr>")
+                    .arg(Tr(key.where), QString::fromUtf8(key.keys).toHtmlEscaped(), Tr(key.does));
+    ShowText(parent, Tr("Keys"), QStringLiteral("<table cellpadding=\"4\">%1</table>").arg(rows));
+}
+
+void ShowGuide(QWidget* parent, int tab)
+{
+    ShowText(parent, Tr("Reading the explorer"), HelpGuide(), QString::fromUtf8(HelpAnchor(tab)));
+}
+
+}  // namespace sentinel
