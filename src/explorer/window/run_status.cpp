@@ -45,7 +45,7 @@ RunStatus::RunStatus(QWidget* parent)
     runs->addRow(tr("Laid o&ver"), overlaid_);
     runs->addRow(tr("&Budget"), budget_);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setContentsMargins(9, 4, 9, 9);  // in line with the settings' groups above
     layout->addLayout(buttons);
     layout->addWidget(progress_);
     layout->addWidget(status_);
