@@ -35,6 +35,7 @@
 #include "explorer/charts/chart_legend.h"
 #include "explorer/charts/chart_panel.h"
 #include "explorer/charts/cost_charts.h"
+#include "explorer/shared/units.h"
 #include "explorer/window/cost_window.h"
 #include "cost/growth.h"
 #include "explorer/window/results_model.h"
@@ -109,7 +110,7 @@ TEST_F(CostWindowTest, ARunFillsTheChartsAndTheTableAndExports)
     // legend's count of the points on them.
     const auto& steps = window.Charts().steps->Legend().Entries();
     ASSERT_EQ(steps.size(), 3U + 2U);
-    EXPECT_EQ(steps[3].text, "n(n+1)/2, exact for ascending: 3 of 3 points on it");
+    EXPECT_EQ(steps[3].text, Unbroken("n(n+1)/2") + ", exact for ascending: 3 of 3 points on it");
     const QList<QPointF> exact = static_cast<QLineSeries*>(steps[3].series.front())->points();
     ASSERT_EQ(exact.size(), 3);
     for (int i = 0; i < 3; ++i) {

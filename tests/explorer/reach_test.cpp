@@ -8,11 +8,15 @@
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QApplication>
+#include <QChartView>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QMenuBar>
 #include <QSpinBox>
 #include <QTest>
 
+#include "explorer/charts/chart_panel.h"
+#include "explorer/shared/units.h"
 #include "explorer/step_through/step_view.h"
 #include "explorer/window/cost_window.h"
 #include "explorer/window/help.h"
@@ -160,6 +164,48 @@ TEST(Help, F1OpensTheGuideAtTheTabInView)
     EXPECT_TRUE(guide->toHtml().contains("name=\"results\""));
     EXPECT_GT(guide->verticalScrollBar()->value(), 0) << "scrolled to the Results part";
     EXPECT_TRUE(AboutText().contains("version 3 or any later version"));
+}
+
+}  // namespace
+}  // namespace sentinel
+
+namespace sentinel {
+namespace {
+
+// One style a count axis: grouped below a million, all in millions past it.
+TEST(Numbers, ACountAxisKeepsOneStyleAndFormulasDoNotBreak)
+{
+    const auto below = CountLabelsUpTo(999999);
+    EXPECT_EQ(below(100000), "100,000");
+    EXPECT_EQ(below(16000), "16,000");
+    const auto past = CountLabelsUpTo(1e6);
+    EXPECT_EQ(past(100000), "0.1 M") << "not 100,000 beside 1 M";
+    EXPECT_EQ(past(2.5e6), "2.5 M");
+    const QString formula = Unbroken("n + s·n(n−1)/2");
+    EXPECT_FALSE(formula.contains(' '));
+    EXPECT_TRUE(formula.contains(QStringLiteral("/\u2060")));
+    EXPECT_EQ(QString(formula).remove(QChar(0x2060)).replace(QChar(0x00A0), ' '), "n + s·n(n−1)/2") << "reads the same";
+}
+
+// A chart's tab adds one Tab stop, its named legend; the Open file button's
+// name holds its label, for speech control.
+TEST(Reach, EachChartIsOneNamedTabStop)
+{
+    CostWindow window;
+    for (ChartPanel* panel : {window.Charts().time, window.Charts().steps, window.Charts().ratio, window.Charts().order}) {
+        QStringList stops;
+        for (const QWidget* widget : panel->findChildren<QWidget*>()) {
+            if (widget->focusPolicy() & Qt::TabFocus)
+                stops << widget->accessibleName();
+        }
+        ASSERT_EQ(stops.size(), 1) << stops.join(", ").toStdString();
+        EXPECT_TRUE(stops[0].startsWith("Legend")) << stops[0].toStdString();
+    }
+    for (const QPushButton* button : window.findChildren<QPushButton*>()) {
+        if (button->text() == "Op&en file…") {
+            EXPECT_TRUE(button->accessibleName().contains("Open file")) << button->accessibleName().toStdString();
+        }
+    }
 }
 
 }  // namespace

@@ -26,6 +26,11 @@ ChartPanel::ChartPanel(const QString& title, const QString& accessibleName, QWid
     chart_->setAnimationOptions(QChart::NoAnimation);
     view_->setRenderHint(QPainter::Antialiasing);
     view_->setAccessibleName(accessibleName);
+    // One Tab stop a chart: its legend, which the keys act on; not the view or the scrolling around it.
+    for (QAbstractScrollArea* area : {static_cast<QAbstractScrollArea*>(view_), static_cast<QAbstractScrollArea*>(legendArea_)}) {
+        area->setFocusPolicy(Qt::NoFocus);
+        area->viewport()->setFocusPolicy(Qt::NoFocus);
+    }
     legendArea_->setWidget(legend_);
     legendArea_->setWidgetResizable(true);
     legendArea_->setFrameShape(QFrame::NoFrame);

@@ -239,8 +239,8 @@ void ExactLine(QChart& chart, const std::vector<GrowthSummary>& summaries, Shape
         return;
     std::sort(points.begin(), points.end(), [](QPointF a, QPointF b) { return a.x() < b.x(); });
     const QPen dotted(Qt::black, 2, Qt::DotLine);
-    const QString name = shape == Shape::Ascending ? QStringLiteral("n(n+1)/2, exact for ascending")
-                                                   : QStringLiteral("n, exact for descending");
+    const QString name = shape == Shape::Ascending ? QObject::tr("%1, exact for ascending").arg(Unbroken(QStringLiteral("n(n+1)/2")))
+                                                   : QObject::tr("n, exact for descending");
     entries.push_back({QStringLiteral("%1: %2 of %3 points on it").arg(name).arg(on).arg(all),
                        QStringLiteral("The law of the cost for distinct keys, as made inputs have them"), dotted, {}, {},
                        {Line(chart, points, dotted)}});
@@ -279,7 +279,7 @@ void DrawSteps(ChartPanel& panel, const Drawn& drawn)
         {});
     ExactLine(chart, drawn.summaries, Shape::Ascending, entries);  // drawn last, over the data
     ExactLine(chart, drawn.summaries, Shape::Descending, entries);
-    range.Axes(chart, QStringLiteral("scan steps"), CountLabel);
+    range.Axes(chart, QObject::tr("scan steps"), CountLabelsUpTo(range.top * 1.5));
     panel.Legend().SetEntries(std::move(entries));
 }
 
@@ -324,10 +324,10 @@ void ShowFirstRoutineOnly(ChartPanel& panel, const Drawn& drawn)
 
 CostCharts CreateCostCharts()
 {
-    return {new ChartPanel(QStringLiteral("Time against n"), QStringLiteral("Time chart")),
-            new ChartPanel(QStringLiteral("Scan steps against n"), QStringLiteral("Steps chart")),
-            new ChartPanel(QStringLiteral("Time over the floor's against n"), QStringLiteral("Ratio chart")),
-            new ChartPanel(QStringLiteral("Cost against the input's order"), QStringLiteral("Order chart"))};
+    return {new ChartPanel(QObject::tr("Time"), QObject::tr("Time chart")),
+            new ChartPanel(QObject::tr("Scan steps"), QObject::tr("Steps chart")),
+            new ChartPanel(QObject::tr("Time ÷ floor"), QObject::tr("Ratio chart")),
+            new ChartPanel(QObject::tr("Cost against order"), QObject::tr("Order chart"))};
 }
 
 void DrawCharts(const CostCharts& charts, const RunResults* shown, const RunResults* overlaid)

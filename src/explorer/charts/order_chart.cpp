@@ -47,10 +47,11 @@ void ResetAxes(QChart& chart, std::int32_t n, double topCount, double topSeconds
     x->setRange(0, 1);
     x->setTickCount(11);
     x->setLabelFormat(QStringLiteral("%.1f"));
-    x->setTitleText(QStringLiteral("sortedness: ordered pairs / all pairs (n = %1)").arg(n));
+    x->setTitleText(QObject::tr("sortedness: ordered pairs ÷ all pairs (n = %1)").arg(CountLabel(n)));
     chart.addAxis(x, Qt::AlignBottom);
-    QAbstractAxis* counts = LinearAxis(chart, QStringLiteral("steps, moves, entries shifted"), RoundSteps(topCount * 1.05),
-                                       CountLabel, Qt::AlignLeft);
+    const std::vector<double> countTicks = RoundSteps(topCount * 1.05);
+    QAbstractAxis* counts = LinearAxis(chart, QObject::tr("steps, moves, entries shifted"), countTicks,
+                                       CountLabelsUpTo(countTicks.back()), Qt::AlignLeft);
     // The time axis holds milliseconds, labelled in the unit they need.
     QAbstractAxis* time = LinearAxis(chart, QStringLiteral("time (median)"), RoundSteps(topSeconds * 1e3 * 1.05),
                                      [](double ms) { return TimeLabel(ms / 1e3); }, Qt::AlignRight);
@@ -80,8 +81,9 @@ void DrawOrderChart(ChartPanel& panel, const RunResults& results)
         return ChartLegend::Entry{text, tip, pen, marker, {}, {series}};
     };
     panel.Legend().SetEntries({
-        entry(QStringLiteral("law: steps = n + s·n(n−1)/2"), {}, stepsLaw, stepsLaw->pen(), {}),
-        entry(QStringLiteral("law: moves = n + (1−s)·n(n−1)/2"), {}, movesLaw, movesLaw->pen(), {}),
+        entry(QObject::tr("law: steps = %1").arg(Unbroken(QStringLiteral("n + s·n(n−1)/2"))), {}, stepsLaw, stepsLaw->pen(), {}),
+        entry(QObject::tr("law: moves = %1").arg(Unbroken(QStringLiteral("n + (1−s)·n(n−1)/2"))), {}, movesLaw,
+              movesLaw->pen(), {}),
         entry(QStringLiteral("steps"), QStringLiteral("Positions the scan tested"), steps, QPen(steps->color(), 0, Qt::NoPen), MarkerFor(0)),
         entry(QStringLiteral("moves"), QStringLiteral("Entries after each insertion point"), moves, QPen(moves->color(), 0, Qt::NoPen), MarkerFor(1)),
         entry(QStringLiteral("shifted: entries the list really moves"),

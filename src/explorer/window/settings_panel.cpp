@@ -96,7 +96,7 @@ QWidget* SettingsPanel::CreateInputGroup()
     kind_->addItem(QStringLiteral("Vector texts \"x,y,z\" (field 0)"), int(InputKind::Vectors));
     kind_->addItem(QStringLiteral("Whole numbers with a companion list"), int(InputKind::Pairs));
     connect(kind_, &QComboBox::currentIndexChanged, this, &SettingsPanel::KindChanged);
-    openFile_ = MakeButton(tr("Op&en file…"), tr("Open an input file"), tr("Measure a text file, one entry a line"));
+    openFile_ = MakeButton(tr("Op&en file…"), tr("Open file…"), tr("Measure a text file, one entry a line"));
     connect(openFile_, &QPushButton::clicked, this, &SettingsPanel::openRequested);
 
     auto* input = new QGroupBox(QStringLiteral("Input"));
