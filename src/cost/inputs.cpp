@@ -41,7 +41,7 @@ Shape DefaultOf(ShapeKind kind)
     for (const Shape& shape : kAllShapes)
         if (shape.kind == kind)
             return shape;
-    return {kind, kind == ShapeKind::Sorted ? 0.5 : 0};
+    return {kind, 0};
 }
 
 template <class Enum, std::size_t size>

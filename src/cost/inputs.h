@@ -50,13 +50,14 @@ inline constexpr Shape Shape::AsGiven{ShapeKind::AsGiven};
 inline constexpr Shape kSwapsShape{ShapeKind::Swaps, 10};
 inline constexpr Shape kRunsShape{ShapeKind::Runs, 50};
 inline constexpr Shape kSawtoothShape{ShapeKind::Sawtooth, 8};
+inline constexpr Shape kSortedShape{ShapeKind::Sorted, 0.5};
 
 inline constexpr Shape kMadeShapes[] = {Shape::Random, Shape::Ascending, Shape::Descending, Shape::Equal,
                                         Shape::Few,    Shape::Nearly,    kSwapsShape,        kRunsShape,
-                                        kSawtoothShape, Shape::OrganPipe};
+                                        kSawtoothShape, Shape::OrganPipe, kSortedShape};
 inline constexpr Shape kAllShapes[] = {Shape::Random, Shape::Ascending, Shape::Descending, Shape::Equal,
                                        Shape::Few,    Shape::Nearly,    kSwapsShape,        kRunsShape,
-                                       kSawtoothShape, Shape::OrganPipe, Shape::AsGiven};
+                                       kSawtoothShape, Shape::OrganPipe, kSortedShape,      Shape::AsGiven};
 
 std::string_view NameOf(InputKind kind);
 // "random", "swaps:10", "sorted:0.3".

@@ -11,7 +11,7 @@ static_assert(kLargestSize == 100000, "the messages below name the limit");
 
 bool SweepPlan::IsOrderSweep() const
 {
-    return !shapes.empty()
+    return shapes.size() >= 2 && sizes.size() == 1
         && std::all_of(shapes.begin(), shapes.end(), [](const Shape& shape) { return shape.kind == ShapeKind::Sorted; });
 }
 

@@ -38,7 +38,7 @@ struct SweepPlan {
     int repeat = kDefaultRepeats;
     std::uint64_t seed = 20261208;
 
-    // Inputs made at chosen levels of sortedness, at one size.
+    // Inputs made at two or more chosen levels of sortedness, at one size.
     bool IsOrderSweep() const;
     // The file's lines; none when no file is read.
     const std::vector<Text>& FileEntries() const;

@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QImage>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -281,6 +282,39 @@ TEST_F(CostWindowTest, AnOrderSweepMeasuresEachLevelAndDrawsCostAgainstOrder)
         for (int row = 0; row < list->count(); ++row)
             renamed = renamed || list->item(row)->text() == "swaps:12";
     EXPECT_TRUE(renamed);
+}
+
+// sorted:S is chosen in the window as on the command line, its sortedness
+// set beside the list; alone at several sizes it is no order sweep.
+TEST_F(CostWindowTest, ASortednessIsChosenInTheWindow)
+{
+    QListWidget* shapes = nullptr;
+    for (QListWidget* list : window.findChildren<QListWidget*>())
+        if (list->accessibleName() == "Shapes")
+            shapes = list;
+    ASSERT_TRUE(shapes);
+    QDoubleSpinBox* sortedness = nullptr;
+    for (QDoubleSpinBox* box : window.findChildren<QDoubleSpinBox*>())
+        if (box->accessibleName() == "Sortedness")
+            sortedness = box;
+    ASSERT_TRUE(sortedness);
+    sortedness->setValue(0.3);
+    QListWidgetItem* sorted = nullptr;
+    for (int row = 0; row < shapes->count(); ++row) {
+        QListWidgetItem* item = shapes->item(row);
+        item->setCheckState(item->text() == "sorted:0.3" ? Qt::Checked : Qt::Unchecked);
+        if (item->text() == "sorted:0.3")
+            sorted = item;
+    }
+    ASSERT_TRUE(sorted) << "the item renamed with its sortedness";
+    Plan(100, 200, 1);
+    const SweepPlan plan = window.Settings().Plan();
+    EXPECT_EQ(plan.shapes, std::vector<Shape>{(Shape{ShapeKind::Sorted, 0.3})});
+    EXPECT_FALSE(plan.IsOrderSweep()) << "one level at two sizes";
+    window.StartSweep();
+    ASSERT_TRUE(Finishes());
+    ASSERT_EQ(Rows().size(), 2U);
+    EXPECT_NEAR(*Rows()[1].law.order.sortedness, 0.3, 0.01);
 }
 
 // The mnemonic letters of what a keyboard user can reach on the page in view.

@@ -1,6 +1,7 @@
 #include "explorer/window/settings_panel.h"
 
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -117,21 +118,30 @@ QWidget* SettingsPanel::CreateShapesGroup()
         box->setAccessibleName(QString::fromUtf8(name));
         parameters->addWidget(new QLabel(QString::fromUtf8(label)));
         parameters->addWidget(box, 1);
-        connect(box, &QSpinBox::valueChanged, this, [this] {
-            const std::vector<Shape> shapes = ShapeChoices();
-            for (int row = 0; row < shapes_->count(); ++row)
-                shapes_->item(row)->setText(ToQString(NameOf(shapes[static_cast<std::size_t>(row)])));
-        });
+        connect(box, &QSpinBox::valueChanged, this, &SettingsPanel::RenameShapes);
         return box;
     };
     swaps_ = parameter(kSwapsShape, 0, "swaps", "Pairs swapped");
     runLength_ = parameter(kRunsShape, 1, "runs", "Run length");
     teeth_ = parameter(kSawtoothShape, 1, "teeth", "Sawtooth teeth");
+    sortedness_ = new QDoubleSpinBox;
+    sortedness_->setRange(0, 1);
+    sortedness_->setDecimals(2);
+    sortedness_->setSingleStep(0.05);
+    sortedness_->setValue(kSortedShape.parameter);
+    sortedness_->setAccessibleName(tr("Sortedness"));
+    sortedness_->setToolTip(tr("sorted:S, the share of pairs in order, from 0 (descending) to 1 (ascending)"));
+    connect(sortedness_, &QDoubleSpinBox::valueChanged, this, &SettingsPanel::RenameShapes);
+    auto* sortedRow = new QHBoxLayout;
+    sortedRow->addWidget(new QLabel(tr("sorted")));
+    sortedRow->addWidget(sortedness_, 1);
+    sortedRow->addStretch(2);
 
     auto* group = new QGroupBox(QStringLiteral("Shapes"));
     auto* layout = new QVBoxLayout(group);
     layout->addWidget(shapes_);
     layout->addLayout(parameters);
+    layout->addLayout(sortedRow);
     return group;
 }
 
@@ -143,8 +153,18 @@ std::vector<Shape> SettingsPanel::ShapeChoices() const
                                         std::pair{ShapeKind::Sawtooth, teeth_}})
             if (shape.kind == kind)
                 shape.parameter = box->value();
+        if (shape.kind == ShapeKind::Sorted)
+            shape.parameter = sortedness_->value();
     }
     return shapes;
+}
+
+// Each shape's item named with its parameter as set.
+void SettingsPanel::RenameShapes()
+{
+    const std::vector<Shape> shapes = ShapeChoices();
+    for (int row = 0; row < shapes_->count(); ++row)
+        shapes_->item(row)->setText(ToQString(NameOf(shapes[static_cast<std::size_t>(row)])));
 }
 
 QWidget* SettingsPanel::CreateSizesGroup()
@@ -284,6 +304,8 @@ void SettingsPanel::ShowPlan(const SweepPlan& plan)
                                         std::pair{ShapeKind::Sawtooth, teeth_}})
             if (shape.kind == kind)
                 box->setValue(static_cast<int>(shape.parameter));
+        if (shape.kind == ShapeKind::Sorted && !plan.IsOrderSweep())
+            sortedness_->setValue(shape.parameter);
     }
     if (!plan.IsOrderSweep())
         CheckNames(*shapes_, shapes);
@@ -326,7 +348,7 @@ void SettingsPanel::SetRunning(bool running)
         setting->setEnabled(!running);
     for (QWidget* setting : {static_cast<QWidget*>(shapes_), static_cast<QWidget*>(sizeTo_),
                              static_cast<QWidget*>(swaps_), static_cast<QWidget*>(runLength_),
-                             static_cast<QWidget*>(teeth_)})
+                             static_cast<QWidget*>(teeth_), static_cast<QWidget*>(sortedness_)})
         setting->setEnabled(!running && !OrderSweep());
     levels_->setEnabled(!running && OrderSweep());
 }

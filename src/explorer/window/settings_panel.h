@@ -8,6 +8,7 @@
 
 QT_BEGIN_NAMESPACE
 class QComboBox;
+class QDoubleSpinBox;
 class QListWidget;
 class QPushButton;
 class QSpinBox;
@@ -49,6 +50,7 @@ private:
     void OfferFile(const SweepPlan& plan);
     // The shapes offered, with the parameters set in the window.
     std::vector<Shape> ShapeChoices() const;
+    void RenameShapes();
     bool OrderSweep() const;
     bool FileChosen() const;
 
@@ -59,6 +61,7 @@ private:
     QSpinBox* swaps_;
     QSpinBox* runLength_;
     QSpinBox* teeth_;
+    QDoubleSpinBox* sortedness_;
     QComboBox* sweep_;
     QSpinBox* levels_;
     QSpinBox* sizeFrom_;
