@@ -13,7 +13,6 @@ namespace {
 
 const QColor kDropped = DropColour();
 
-constexpr int kMargin = kTraceMargin;
 constexpr int kGap = kTraceGap;
 constexpr int kPadding = kTracePadding;
 
