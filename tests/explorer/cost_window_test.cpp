@@ -273,6 +273,8 @@ TEST_F(CostWindowTest, AnOrderSweepMeasuresEachLevelAndDrawsCostAgainstOrder)
         EXPECT_NEAR(*measured.law.order.sortedness, levels[row], 0.02);
         EXPECT_TRUE(measured.PredictionHolds());
     }
+    EXPECT_TRUE(window.Charts().time->Note().contains("order sweep")) << "the Time tab says where to read it";
+    EXPECT_TRUE(window.Charts().order->Note().isEmpty());
     auto* stepsLaw = static_cast<QLineSeries*>(window.Charts().order->Chart().series().front());
     EXPECT_EQ(stepsLaw->points(), (QList<QPointF>{{0, 40}, {1, 40 + 40 * 39 / 2}})) << "n + s n(n-1)/2";
 
@@ -315,6 +317,7 @@ TEST_F(CostWindowTest, ASortednessIsChosenInTheWindow)
     ASSERT_TRUE(Finishes());
     ASSERT_EQ(Rows().size(), 2U);
     EXPECT_NEAR(*Rows()[1].law.order.sortedness, 0.3, 0.01);
+    EXPECT_TRUE(window.Charts().time->Note().isEmpty()) << "one level at two sizes is charted against n";
 }
 
 // The mnemonic letters of what a keyboard user can reach on the page in view.

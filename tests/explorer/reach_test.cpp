@@ -193,6 +193,8 @@ TEST(Reach, EachChartIsOneNamedTabStop)
 {
     CostWindow window;
     for (ChartPanel* panel : {window.Charts().time, window.Charts().steps, window.Charts().ratio, window.Charts().order}) {
+        EXPECT_EQ(panel->Note(), "Nothing measured yet: choose what to measure, then Run (F5).")
+            << "an empty chart says what to run, in place of axes drawn over each other";
         QStringList stops;
         for (const QWidget* widget : panel->findChildren<QWidget*>()) {
             if (widget->focusPolicy() & Qt::TabFocus)

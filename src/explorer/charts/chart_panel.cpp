@@ -4,6 +4,7 @@
 #include <QBuffer>
 #include <QChart>
 #include <QChartView>
+#include <QLabel>
 #include <QPainter>
 #include <QScrollArea>
 
@@ -19,8 +20,12 @@ constexpr int kWideEnough = 760;  // below this the legend goes under the chart
 
 ChartPanel::ChartPanel(const QString& title, const QString& accessibleName, QWidget* parent)
     : QWidget(parent), chart_(new QChart), view_(new QChartView(chart_)), legend_(new ChartLegend),
-      legendArea_(new QScrollArea), layout_(new QBoxLayout(QBoxLayout::LeftToRight, this))
+      legendArea_(new QScrollArea), note_(new QLabel), layout_(new QBoxLayout(QBoxLayout::LeftToRight, this))
 {
+    note_->setWordWrap(true);
+    note_->setAlignment(Qt::AlignCenter);
+    note_->setMargin(24);
+    note_->hide();
     chart_->setTitle(title);
     chart_->legend()->hide();  // the panel's own legend shows line styles and never cuts an entry
     chart_->setAnimationOptions(QChart::NoAnimation);
@@ -38,6 +43,7 @@ ChartPanel::ChartPanel(const QString& title, const QString& accessibleName, QWid
     layout_->setContentsMargins(0, 0, 0, 0);
     layout_->addWidget(view_, 1);
     layout_->addWidget(legendArea_);
+    layout_->addWidget(note_, 1);
 }
 
 void ChartPanel::resizeEvent(QResizeEvent* event)
@@ -48,6 +54,19 @@ void ChartPanel::resizeEvent(QResizeEvent* event)
     const int below = std::max(80, height() / 3);
     legendArea_->setMinimumSize(wide ? kLegendWidth : 0, wide ? 0 : below);
     legendArea_->setMaximumSize(wide ? kLegendWidth : QWIDGETSIZE_MAX, wide ? QWIDGETSIZE_MAX : below);
+}
+
+void ChartPanel::ShowNote(const QString& note)
+{
+    note_->setText(note);
+    note_->setVisible(!note.isEmpty());
+    view_->setVisible(note.isEmpty());
+    legendArea_->setVisible(note.isEmpty());
+}
+
+QString ChartPanel::Note() const
+{
+    return note_->text();
 }
 
 QByteArray ChartPanel::Png() const

@@ -6,6 +6,7 @@ QT_BEGIN_NAMESPACE
 class QBoxLayout;
 class QChart;
 class QChartView;
+class QLabel;
 class QScrollArea;
 QT_END_NAMESPACE
 
@@ -26,6 +27,11 @@ public:
     // The chart as shown and its whole legend beside it, as a PNG image.
     QByteArray Png() const;
 
+    // A sentence in place of the chart, saying what to run or where to
+    // read the run shown; empty shows the chart.
+    void ShowNote(const QString& note);
+    QString Note() const;
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
@@ -34,6 +40,7 @@ private:
     QChartView* view_;
     ChartLegend* legend_;
     QScrollArea* legendArea_;
+    QLabel* note_;
     QBoxLayout* layout_;
 };
 

@@ -320,6 +320,35 @@ void ShowFirstRoutineOnly(ChartPanel& panel, const Drawn& drawn)
     panel.Legend().update();
 }
 
+// Whether the run is an order sweep, as SweepPlan::IsOrderSweep says of a
+// plan: two or more levels of sortedness, at one n.
+bool IsOrderSweep(const RunResults& run)
+{
+    const auto& rows = run.Rows();
+    const auto oneSizeAndLevel = [&rows](const Measurement& row) { return row.Level() && row.n == rows.front().n; };
+    const auto otherLevel = [&rows](const Measurement& row) { return row.Level() != rows.front().Level(); };
+    return !rows.empty() && std::all_of(rows.begin(), rows.end(), oneSizeAndLevel)
+        && std::any_of(rows.begin(), rows.end(), otherLevel);
+}
+
+// Where a chart has nothing to show for the run shown, a sentence says what
+// to run, or which chart to read.
+void ShowNotes(const CostCharts& charts, const RunResults& shown)
+{
+    const QString run = QObject::tr("Nothing measured yet: choose what to measure, then Run (F5).");
+    const QString sizes =
+        IsOrderSweep(shown) ? QObject::tr("The run shown is an order sweep at one size: read its cost against "
+                                          "sortedness on the Order tab (Alt+D).")
+                            : QString();
+    for (ChartPanel* panel : {charts.time, charts.steps, charts.ratio})
+        panel->ShowNote(shown.Rows().empty() ? run : sizes);
+    charts.order->ShowNote(shown.Rows().empty() ? run
+                           : shown.Order().empty()
+                               ? QObject::tr("The run shown has no inputs of chosen sortedness: choose Sweep: Order, "
+                                             "at one size, then Run (F5).")
+                               : QString());
+}
+
 }  // namespace
 
 CostCharts CreateCostCharts()
@@ -343,6 +372,7 @@ void DrawCharts(const CostCharts& charts, const RunResults* shown, const RunResu
     for (ChartPanel* panel : {charts.time, charts.steps, charts.ratio})
         ShowFirstRoutineOnly(*panel, drawn);
     DrawOrderChart(*charts.order, *runs.front());  // the run shown: its order sweep alone
+    ShowNotes(charts, *runs.front());
 }
 
 }  // namespace sentinel

@@ -113,6 +113,7 @@ CostWindow::CostWindow(Complaint complain, Confirmation confirm, QSettings* reme
     SetRunning(false);
     settings_->ShowPlan(DefaultPlan());
     status_->SetStatus(tr("Choose what to measure, then Run (F5)."));
+    DrawShown();  // the charts say what to run
     Recall();
 }
 
