@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <map>
 
 namespace sentinel {
@@ -19,10 +20,11 @@ SizePoint PointOf(std::int32_t n, const Repetitions& repetitions)
 {
     const std::vector<double>& seconds = repetitions.seconds;
     const auto [fewest, most] = std::minmax_element(seconds.begin(), seconds.end());
-    const auto outliers =
-        std::count_if(seconds.begin(), seconds.end(), [&](double each) { return IsOutlier(each, seconds); });
+    std::vector<double> outliers;
+    std::copy_if(seconds.begin(), seconds.end(), std::back_inserter(outliers),
+                 [&](double each) { return IsOutlier(each, seconds); });
     return {n, Median(seconds), Median(repetitions.floorSeconds), repetitions.steps, *fewest, *most,
-            static_cast<int>(outliers)};
+            Quantile(seconds, 0.25), Quantile(seconds, 0.75), static_cast<int>(seconds.size()), std::move(outliers)};
 }
 
 GrowthSummary SummaryOf(Routine routine, const Shape& shape, std::vector<SizePoint> points)

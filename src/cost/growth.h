@@ -22,7 +22,10 @@ struct SizePoint {
     std::int64_t steps;
     double fewestSeconds;
     double mostSeconds;
-    int outliers;  // repetitions more than three median absolute deviations from the median
+    double lowerQuartile;  // the middle half of the repetitions' seconds
+    double upperQuartile;
+    int repetitions;
+    std::vector<double> outliers;  // seconds more than three median absolute deviations from the median
 };
 
 // How one routine's cost grows on one shape, over all the sizes measured.

@@ -33,6 +33,17 @@ double Median(std::vector<double> values)
     return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
+double Quantile(std::vector<double> values, double q)
+{
+    if (values.empty())
+        return NAN;
+    std::sort(values.begin(), values.end());
+    const double at = q * static_cast<double>(values.size() - 1);
+    const auto below = static_cast<std::size_t>(std::floor(at));
+    const std::size_t above = std::min(below + 1, values.size() - 1);
+    return values[below] + (at - static_cast<double>(below)) * (values[above] - values[below]);
+}
+
 double MedianAbsoluteDeviation(const std::vector<double>& values)
 {
     const double median = Median(values);

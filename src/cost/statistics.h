@@ -9,6 +9,10 @@ namespace sentinel {
 // NaN for none.
 double Median(std::vector<double> values);
 
+// The q-quantile (0 to 1) by linear interpolation between the values in
+// order (R's default, type 7): q = 0.5 is the median; NaN for none.
+double Quantile(std::vector<double> values, double q);
+
 // The median of the distances from the median; NaN for none.
 double MedianAbsoluteDeviation(const std::vector<double>& values);
 

@@ -87,7 +87,11 @@ TEST(Growth, FitsTheExponentOfSyntheticPowerLaws)
     const SizePoint& largest = summaries[0].points.back();
     EXPECT_NEAR(largest.fewestSeconds, 0.9 * 16e-3, 1e-12);
     EXPECT_NEAR(largest.mostSeconds, 1.3 * 16e-3, 1e-12);
-    EXPECT_EQ(largest.outliers, 1) << "1.3 lies 4 median deviations (0.075) from the median";
+    ASSERT_EQ(largest.outliers.size(), 1U) << "1.3 lies 4 median deviations (0.075) from the median";
+    EXPECT_NEAR(largest.outliers[0], 1.3 * 16e-3, 1e-12);
+    EXPECT_EQ(largest.repetitions, 4);
+    EXPECT_NEAR(largest.lowerQuartile, 0.9375 * 16e-3, 1e-12) << "a quarter of the way from 0.9 to 0.95";
+    EXPECT_NEAR(largest.upperQuartile, 1.1125 * 16e-3, 1e-12) << "a quarter of the way from 1.05 to 1.3";
 }
 
 TEST(Sweep, ChecksThePlanBeforeMeasuring)

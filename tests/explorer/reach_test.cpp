@@ -2,20 +2,30 @@
 // across a run, and menu items offered only when they can act.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <memory>
+
 #include <QAction>
 #include <QFile>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QApplication>
+#include <QAreaSeries>
+#include <QChart>
 #include <QChartView>
+#include <QLineSeries>
+#include <QScatterSeries>
+#include <QWheelEvent>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QMenuBar>
 #include <QSpinBox>
 #include <QTest>
 
+#include "explorer/charts/chart_legend.h"
 #include "explorer/charts/chart_panel.h"
+#include "explorer/charts/cost_charts.h"
 #include "explorer/shared/units.h"
 #include "explorer/step_through/step_view.h"
 #include "explorer/window/cost_window.h"
@@ -208,6 +218,79 @@ TEST(Reach, EachChartIsOneNamedTabStop)
             EXPECT_TRUE(button->accessibleName().contains("Open file")) << button->accessibleName().toStdString();
         }
     }
+}
+
+}  // namespace
+}  // namespace sentinel
+
+namespace sentinel {
+namespace {
+
+Measurement Timed(Shape shape, std::int32_t n, int repeat, double seconds)
+{
+    return {Routine::Numbers, InputKind::Numbers, shape, n, repeat, seconds, seconds / 2, true,
+            {n + 2, shape == Shape::Ascending ? std::int64_t{n} * (n + 1) / 2 : n, n, 0, n, n}, {}};
+}
+
+// Read off the charts: the band is the middle half, a far repetition a
+// star, a floor has hollow markers of its series' shape, the two exact lines
+// differ in style, and a point's tooltip says what it stands for.
+TEST(Charts, EverySeriesReadsInGreyscaleAndEachPointSaysWhatItIs)
+{
+    RunResults run;
+    for (const Shape shape : {Shape::Ascending, Shape::Descending})
+        for (const std::int32_t n : {100, 200})
+            for (int repeat = 1; repeat <= 5; ++repeat)
+                run.Add(Timed(shape, n, repeat, n * 1e-8 * (repeat == 5 ? 4 : 1 + 0.01 * repeat)));
+    const CostCharts charts = CreateCostCharts();
+    const std::unique_ptr<ChartPanel> owned[] = {std::unique_ptr<ChartPanel>(charts.time), std::unique_ptr<ChartPanel>(charts.steps),
+                                                 std::unique_ptr<ChartPanel>(charts.ratio), std::unique_ptr<ChartPanel>(charts.order)};
+    DrawCharts(charts, &run);
+    const auto& time = charts.time->Legend().Entries();
+    ASSERT_GE(time.size(), 4U);
+    const SizePoint& first = run.Summaries()[0].points[0];
+    auto* band = static_cast<QAreaSeries*>(time[0].series[0]);
+    EXPECT_DOUBLE_EQ(band->lowerSeries()->at(0).y(), std::log10(first.lowerQuartile));
+    EXPECT_DOUBLE_EQ(band->upperSeries()->at(0).y(), std::log10(first.upperQuartile)) << "not the far repetition";
+    auto* stars = static_cast<QScatterSeries*>(time[0].series[3]);
+    ASSERT_EQ(stars->count(), 2) << "the fifth repetition at each n";
+    EXPECT_DOUBLE_EQ(stars->at(0).y(), std::log10(4e-6));
+    EXPECT_EQ(stars->markerShape(), QScatterSeries::MarkerShapeStar);
+    ASSERT_TRUE(time[1].marker) << "a floor carries its series' marker";
+    EXPECT_EQ(*time[1].marker, *time[0].marker);
+    EXPECT_EQ(static_cast<QScatterSeries*>(time[1].series[1])->color(), QColor(Qt::transparent)) << "hollow";
+
+    const auto& steps = charts.steps->Legend().Entries();
+    ASSERT_EQ(steps.size(), 4U);
+    EXPECT_NE(steps[2].pen.style(), steps[3].pen.style()) << "the two exact lines differ by more than colour";
+
+    EXPECT_EQ(PointTip("SortNumbers, ascending", first),
+              QStringLiteral("SortNumbers, ascending\nn = 100\nmedian %1; middle half %2 to %3\n5 repetitions")
+                  .arg(TimeLabel(first.seconds), TimeLabel(first.lowerQuartile), TimeLabel(first.upperQuartile)));
+}
+
+// The wheel zooms a chart and Ctrl+0 undoes it.
+TEST(Charts, TheWheelZoomsAndCtrlZeroUndoesIt)
+{
+    RunResults run;
+    for (const std::int32_t n : {100, 200})
+        run.Add(Timed(Shape::Ascending, n, 1, n * 1e-8));
+    const CostCharts charts = CreateCostCharts();
+    const std::unique_ptr<ChartPanel> owned[] = {std::unique_ptr<ChartPanel>(charts.time), std::unique_ptr<ChartPanel>(charts.steps),
+                                                 std::unique_ptr<ChartPanel>(charts.ratio), std::unique_ptr<ChartPanel>(charts.order)};
+    DrawCharts(charts, &run);
+    ChartPanel& panel = *charts.time;
+    panel.resize(900, 600);
+    panel.show();
+    QWheelEvent wheel(QPointF(100, 100), panel.View().mapToGlobal(QPointF(100, 100)), QPoint(), QPoint(0, 120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(panel.View().viewport(), &wheel);
+    EXPECT_TRUE(panel.Chart().isZoomed());
+    QApplication::setActiveWindow(&panel);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&panel));
+    panel.Legend().setFocus();
+    QTest::keyClick(&panel.Legend(), Qt::Key_0, Qt::ControlModifier);
+    EXPECT_FALSE(panel.Chart().isZoomed());
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 #include <QChartView>
 #include <QLabel>
 #include <QPainter>
+#include <QShortcut>
+#include <QWheelEvent>
 #include <QScrollArea>
 
 #include "explorer/charts/chart_legend.h"
@@ -16,10 +18,25 @@ namespace {
 constexpr int kLegendWidth = 250;
 constexpr int kWideEnough = 760;  // below this the legend goes under the chart
 
+// A chart view that the wheel zooms, about the middle of the plot.
+class ZoomingView : public QChartView {
+public:
+    using QChartView::QChartView;
+
+protected:
+    void wheelEvent(QWheelEvent* event) override
+    {
+        if (event->angleDelta().y() == 0)
+            return QChartView::wheelEvent(event);
+        chart()->zoom(event->angleDelta().y() > 0 ? 1.25 : 0.8);
+        event->accept();
+    }
+};
+
 }  // namespace
 
 ChartPanel::ChartPanel(const QString& title, const QString& accessibleName, QWidget* parent)
-    : QWidget(parent), chart_(new QChart), view_(new QChartView(chart_)), legend_(new ChartLegend),
+    : QWidget(parent), chart_(new QChart), view_(new ZoomingView(chart_)), legend_(new ChartLegend),
       legendArea_(new QScrollArea), note_(new QLabel), layout_(new QBoxLayout(QBoxLayout::LeftToRight, this))
 {
     note_->setWordWrap(true);
@@ -30,6 +47,9 @@ ChartPanel::ChartPanel(const QString& title, const QString& accessibleName, QWid
     chart_->legend()->hide();  // the panel's own legend shows line styles and never cuts an entry
     chart_->setAnimationOptions(QChart::NoAnimation);
     view_->setRenderHint(QPainter::Antialiasing);
+    view_->setRubberBand(QChartView::RectangleRubberBand);  // a drag zooms to its rectangle, a right click out
+    auto* reset = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_0), this, [this] { chart_->zoomReset(); });
+    reset->setContext(Qt::WidgetWithChildrenShortcut);
     view_->setAccessibleName(accessibleName);
     // One Tab stop a chart: its legend, which the keys act on; not the view or the scrolling around it.
     for (QAbstractScrollArea* area : {static_cast<QAbstractScrollArea*>(view_), static_cast<QAbstractScrollArea*>(legendArea_)}) {

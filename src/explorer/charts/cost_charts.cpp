@@ -3,7 +3,9 @@
 #include <QAreaSeries>
 #include <QChart>
 #include <QLineSeries>
+#include <QCursor>
 #include <QScatterSeries>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -72,14 +74,15 @@ QScatterSeries* Markers(QChart& chart, const Points& points, const QColor& colou
     return markers;
 }
 
-// The spread of the repetitions, fewest to most seconds, as a faint band.
+// The middle half of the repetitions, from the lower to the upper quartile,
+// as a faint band: one noisy repetition does not widen it.
 QAreaSeries* Band(QChart& chart, const std::vector<SizePoint>& points, QColor colour)
 {
     auto* lower = new QLineSeries(&chart);
     auto* upper = new QLineSeries(&chart);
     for (const SizePoint& point : points) {
-        lower->append(std::log10(point.n), std::log10(point.fewestSeconds));
-        upper->append(std::log10(point.n), std::log10(point.mostSeconds));
+        lower->append(std::log10(point.n), std::log10(point.lowerQuartile));
+        upper->append(std::log10(point.n), std::log10(point.upperQuartile));
     }
     auto* band = new QAreaSeries(upper, lower);
     colour.setAlpha(50);
@@ -87,6 +90,29 @@ QAreaSeries* Band(QChart& chart, const std::vector<SizePoint>& points, QColor co
     band->setPen(Qt::NoPen);
     chart.addSeries(band);
     return band;
+}
+
+// The repetitions far from the others, each a small star, hollow.
+QScatterSeries* Outliers(QChart& chart, const std::vector<SizePoint>& points, const QColor& colour)
+{
+    Points far;
+    for (const SizePoint& point : points)
+        for (const double seconds : point.outliers)
+            far.emplace_back(point.n, seconds);
+    QScatterSeries* stars = Markers(chart, far, colour, QScatterSeries::MarkerShapeStar);
+    stars->setMarkerSize(7);
+    stars->setColor(Qt::transparent);
+    return stars;
+}
+
+// The floor's own markers, hollow, so that floors differ by more than colour.
+QScatterSeries* HollowMarkers(QChart& chart, const Points& points, const QColor& colour,
+                              QScatterSeries::MarkerShape marker)
+{
+    QScatterSeries* hollow = Markers(chart, points, colour, marker);
+    hollow->setMarkerSize(7);
+    hollow->setColor(Qt::transparent);
+    return hollow;
 }
 
 // The colour and marker of each series: by routine (and run, when two are
@@ -164,6 +190,18 @@ struct Range {
     }
 };
 
+// A point's tooltip: its n, median, middle half and repetitions.
+void TipOnHover(QScatterSeries& markers, const QString& name, const std::vector<SizePoint>& points)
+{
+    QObject::connect(&markers, &QScatterSeries::hovered, &markers, [name, points](const QPointF& at, bool entered) {
+        if (!entered)
+            return QToolTip::hideText();
+        for (const SizePoint& point : points)
+            if (std::abs(std::log10(point.n) - at.x()) < 1e-9)
+                QToolTip::showText(QCursor::pos(), PointTip(name, point));
+    });
+}
+
 // Faint slopes of n, n log n and n² through the first series' first point.
 void ReferenceSlopes(QChart& chart, const GrowthSummary& first, Range& range, Entries& entries)
 {
@@ -203,18 +241,22 @@ void DrawTime(ChartPanel& panel, const Drawn& drawn)
         const QPen solid(styles[i].colour, 2.5);
         QAbstractSeries* band = Band(chart, s.points, styles[i].colour);
         QAbstractSeries* line = Line(chart, medians, solid);
-        QAbstractSeries* markers = Markers(chart, medians, styles[i].colour, styles[i].marker);
+        QScatterSeries* markers = Markers(chart, medians, styles[i].colour, styles[i].marker);
+        TipOnHover(*markers, drawn.names[i], s.points);
         entries.push_back({drawn.names[i] + QStringLiteral("  ") + Exponent(s.timeFit), drawn.models[i], solid,
-                           styles[i].marker, {}, {band, line, markers}});
+                           styles[i].marker, {}, {band, line, markers, Outliers(chart, s.points, styles[i].colour)}});
         const QPen dashed(styles[i].colour, 1.5, Qt::DashLine);
-        entries.push_back({drawn.names[i] + QStringLiteral(": floor"), QStringLiteral("A standard stable sort, same result"),
-                           dashed, {}, {}, {Line(chart, floors, dashed)}});
+        entries.push_back({drawn.names[i] + QObject::tr(": floor"), QObject::tr("A standard stable sort, same result"),
+                           dashed, styles[i].marker, {},
+                           {Line(chart, floors, dashed), HollowMarkers(chart, floors, styles[i].colour, styles[i].marker)}});
     }
     if (!summaries.empty())
         ReferenceSlopes(chart, summaries.front(), range, entries);
-    entries.push_back({QStringLiteral("band: the fewest to the most seconds of the repetitions"),
-                       QStringLiteral("Each line is the median of the repetitions at each n"), QPen(Qt::NoPen), {},
-                       QColor(150, 150, 150, 80), {}});
+    entries.push_back({QObject::tr("band: the middle half of the repetitions; ☆ one far from the others"),
+                       QObject::tr("Each line is the median of the repetitions at each n; the band runs from the lower "
+                                   "to the upper quartile, and a star marks a repetition more than three median "
+                                   "absolute deviations from the median"),
+                       QPen(Qt::NoPen), {}, QColor(150, 150, 150, 80), {}});
     range.Axes(chart, QStringLiteral("time"), TimeLabel);
     panel.Legend().SetEntries(std::move(entries));
 }
@@ -238,7 +280,8 @@ void ExactLine(QChart& chart, const std::vector<GrowthSummary>& summaries, Shape
     if (points.empty())
         return;
     std::sort(points.begin(), points.end(), [](QPointF a, QPointF b) { return a.x() < b.x(); });
-    const QPen dotted(Qt::black, 2, Qt::DotLine);
+    // Told apart in greyscale too: dotted for ascending, dash-dotted for descending.
+    const QPen dotted(Qt::black, 2, shape == Shape::Ascending ? Qt::DotLine : Qt::DashDotLine);
     const QString name = shape == Shape::Ascending ? QObject::tr("%1, exact for ascending").arg(Unbroken(QStringLiteral("n(n+1)/2")))
                                                    : QObject::tr("n, exact for descending");
     entries.push_back({QStringLiteral("%1: %2 of %3 points on it").arg(name).arg(on).arg(all),
@@ -350,6 +393,15 @@ void ShowNotes(const CostCharts& charts, const RunResults& shown)
 }
 
 }  // namespace
+
+QString PointTip(const QString& series, const SizePoint& point)
+{
+    const QString repetitions = point.repetitions == 1 ? QObject::tr("1 repetition")
+                                                       : QObject::tr("%1 repetitions").arg(point.repetitions);
+    return QObject::tr("%1\nn = %2\nmedian %3; middle half %4 to %5\n%6")
+        .arg(series, CountLabel(point.n), TimeLabel(point.seconds), TimeLabel(point.lowerQuartile),
+             TimeLabel(point.upperQuartile), repetitions);
+}
 
 CostCharts CreateCostCharts()
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <vector>
 
 #include "model/results_store.h"
@@ -37,5 +39,9 @@ CostCharts CreateCostCharts();
 // are drawn, each series named after its run and coloured by run and
 // routine. No run shown draws empty charts.
 void DrawCharts(const CostCharts& charts, const RunResults* shown, const RunResults* overlaid = nullptr);
+
+// What a median's marker says when the pointer rests on it: the series, n,
+// the median, the middle half of the repetitions and how many there were.
+QString PointTip(const QString& series, const SizePoint& point);
 
 }  // namespace sentinel
