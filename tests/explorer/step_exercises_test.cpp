@@ -11,6 +11,7 @@
 
 #include <gif_lib.h>
 
+#include "explorer/shared/palette.h"
 #include "explorer/step_through/step_animation.h"
 #include "explorer/step_through/step_pane.h"
 #include "explorer/step_through/step_view.h"
@@ -194,6 +195,21 @@ TEST(AnimateRun, WritesAFrameEachAtTheSizeShown)
         const std::size_t frames = per == FramesPer::Test ? run.Events() + 1 : 5;  // the start and four entries
         EXPECT_EQ(static_cast<std::size_t>(gif->ImageCount), frames);
         EXPECT_EQ(animation.plan.events.size(), frames);
+        // A placed cell keeps its shade: the table holds it, and frames draw with it.
+        const QRgb placed = PlacedFill(QPalette().color(QPalette::Base)).rgb();
+        const ColorMapObject& map = *gif->SColorMap;
+        int shade = -1;
+        for (int k = 0; k < map.ColorCount; ++k)
+            if (qRgb(map.Colors[k].Red, map.Colors[k].Green, map.Colors[k].Blue) == placed)
+                shade = k;
+        ASSERT_GE(shade, 0) << "the placed cell's shade in the table";
+        std::size_t shaded = 0;
+        for (int frame = 0; frame < gif->ImageCount; ++frame) {
+            const SavedImage& image = gif->SavedImages[frame];
+            const auto pixels = static_cast<std::size_t>(image.ImageDesc.Width) * static_cast<std::size_t>(image.ImageDesc.Height);
+            shaded += static_cast<std::size_t>(std::count(image.RasterBits, image.RasterBits + pixels, shade));
+        }
+        EXPECT_GT(shaded, 100U) << "drawn in the placed cells, not turned grey";
         DGifCloseFile(gif, &error);
     }
 }

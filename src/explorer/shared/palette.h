@@ -26,6 +26,15 @@ inline QColor DropColour()
     return PaletteColour(5);
 }
 
+// The shade of a cell just placed: the fit colour a quarter strong over the
+// base, opaque, so that an animation's table of colours holds it exactly.
+inline QColor PlacedFill(const QColor& base)
+{
+    const QColor fit = FitColour();
+    const auto blend = [](int over, int under) { return (over * 60 + under * (255 - 60)) / 255; };
+    return QColor(blend(fit.red(), base.red()), blend(fit.green(), base.green()), blend(fit.blue(), base.blue()));
+}
+
 // A marker per input shape, so a chart printed in grey still reads.
 inline QScatterSeries::MarkerShape MarkerFor(std::size_t index)
 {

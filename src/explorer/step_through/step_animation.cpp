@@ -12,8 +12,9 @@
 namespace sentinel {
 namespace {
 
-// One table for every frame: the theme's colours and the charts' palette
-// exactly, a ramp of greys for the edges of text, and a colour cube.
+// One table for every frame, 256 colours: the theme's colours, the charts'
+// palette and the shade of a placed cell exactly, a ramp of greys for the
+// edges of text, and a colour cube.
 QList<QRgb> ColourTable(const QPalette& palette)
 {
     QList<QRgb> colours;
@@ -22,8 +23,9 @@ QList<QRgb> ColourTable(const QPalette& palette)
         colours.append(palette.color(role).rgb());
     for (std::size_t k = 0; k < 8; ++k)
         colours.append(PaletteColour(k).rgb());
-    for (int grey = 0; grey < 25; ++grey)
-        colours.append(qRgb(grey * 255 / 24, grey * 255 / 24, grey * 255 / 24));
+    colours.append(PlacedFill(palette.color(QPalette::Base)).rgb());
+    for (int grey = 0; grey < 24; ++grey)
+        colours.append(qRgb(grey * 255 / 23, grey * 255 / 23, grey * 255 / 23));
     for (int r = 0; r < 6; ++r)
         for (int g = 0; g < 6; ++g)
             for (int b = 0; b < 6; ++b)

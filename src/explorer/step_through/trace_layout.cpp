@@ -162,7 +162,7 @@ void Builder::List()
         if (tested && (static_cast<int>(k) == last->at - 1 || static_cast<int>(k) == last->at))
             cell.outline = testColour, cell.outlineWidth = 2.5;
         if (placed && static_cast<int>(k) == last->at) {
-            cell.outline = kFits, cell.outlineWidth = 2.5, cell.fill = QColor(kFits.red(), kFits.green(), kFits.blue(), 60);
+            cell.outline = kFits, cell.outlineWidth = 2.5, cell.fill = PlacedFill(Colour(QPalette::Base));
             cell.mark = QStringLiteral("+");
         }
         cells.push_back(cell);
