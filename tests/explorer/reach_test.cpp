@@ -264,6 +264,11 @@ TEST(Charts, EverySeriesReadsInGreyscaleAndEachPointSaysWhatItIs)
     ASSERT_EQ(steps.size(), 4U);
     EXPECT_NE(steps[2].pen.style(), steps[3].pen.style()) << "the two exact lines differ by more than colour";
 
+    const QString described = charts.time->View().accessibleDescription();
+    EXPECT_TRUE(described.startsWith("Time. SortNumbers, ascending  n^")) << described.toStdString();
+    EXPECT_TRUE(described.contains("SortNumbers, descending: floor")) << "every series, for a screen reader";
+    EXPECT_EQ(charts.order->View().accessibleDescription(), charts.order->Note()) << "no order sweep: its note";
+
     EXPECT_EQ(PointTip("SortNumbers, ascending", first),
               QStringLiteral("SortNumbers, ascending\nn = 100\nmedian %1; middle half %2 to %3\n5 repetitions")
                   .arg(TimeLabel(first.seconds), TimeLabel(first.lowerQuartile), TimeLabel(first.upperQuartile)));

@@ -89,6 +89,15 @@ QString ChartPanel::Note() const
     return note_->text();
 }
 
+void ChartPanel::Describe()
+{
+    QStringList parts = {chart_->title()};
+    for (const ChartLegend::Entry& entry : legend_->Entries())
+        parts << QString(entry.text).replace(QChar(0x00A0), QLatin1Char(' ')).remove(QChar(0x2060));
+    view_->setAccessibleDescription(note_->isVisible() || !note_->text().isEmpty() ? note_->text()
+                                                                                    : parts.join(QStringLiteral(". ")));
+}
+
 QByteArray ChartPanel::Png() const
 {
     const QPixmap chart = view_->grab();

@@ -425,6 +425,8 @@ void DrawCharts(const CostCharts& charts, const RunResults* shown, const RunResu
         ShowFirstRoutineOnly(*panel, drawn);
     DrawOrderChart(*charts.order, *runs.front());  // the run shown: its order sweep alone
     ShowNotes(charts, *runs.front());
+    for (ChartPanel* panel : {charts.time, charts.steps, charts.ratio, charts.order})
+        panel->Describe();
 }
 
 }  // namespace sentinel
