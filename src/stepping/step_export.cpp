@@ -37,6 +37,20 @@ std::string StepCsv(const StepThrough& run)
     return csv;
 }
 
+std::string RaceCsv(const StepThrough& left, const StepThrough& right)
+{
+    std::string csv = "pane," + std::string(kStepCsvHeader) + "\n";
+    for (const auto& [pane, run] : {std::pair{"left,", &left}, std::pair{"right,", &right}}) {
+        const std::string rows = StepCsv(*run);
+        for (std::size_t start = rows.find('\n') + 1; start < rows.size();) {  // past the header
+            const std::size_t end = rows.find('\n', start) + 1;
+            csv += pane + rows.substr(start, end - start);
+            start = end;
+        }
+    }
+    return csv;
+}
+
 FramePlan PlanFrames(const StepThrough& run, FramesPer asked)
 {
     FramePlan plan;

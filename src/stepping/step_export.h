@@ -18,6 +18,10 @@ inline constexpr std::string_view kStepCsvHeader = "entry,key,position,low_key,h
 // Texts are quoted where they hold a comma, a quote or a line break.
 std::string StepCsv(const StepThrough& run);
 
+// A race's two runs in one table: a first column `pane` (left or right),
+// then each run's rows as StepCsv writes them, the left pane's first.
+std::string RaceCsv(const StepThrough& left, const StepThrough& right);
+
 // Which frames an animation of the run shows, as event counts: the start,
 // then every event (a key computed, a position tested, an entry placed or
 // dropped), or only the end of each entry.

@@ -362,3 +362,61 @@ TEST(StepKeys, ARaceNamesItsPanesAndSaysWhyPredictIsOff)
 
 }  // namespace
 }  // namespace sentinel
+
+namespace sentinel {
+namespace {
+
+GifFileType* OpenGif(QByteArray& bytes)
+{
+    int error = 0;
+    GifFileType* gif = DGifOpen(&bytes, [](GifFileType* file, GifByteType* to, int length) {
+        auto* from = static_cast<QByteArray*>(file->UserData);
+        const int taken = std::min<int>(length, static_cast<int>(from->size()));
+        std::memcpy(to, from->constData(), static_cast<std::size_t>(taken));
+        from->remove(0, taken);
+        return taken;
+    }, &error);
+    return gif && DGifSlurp(gif) == GIF_OK ? gif : nullptr;
+}
+
+// A race is exported whole: both panes side by side in the animation, each
+// under its title and over its counts, and both runs' tests in the CSV.
+TEST(RaceExport, TakesBothPanes)
+{
+    StepInput input{Routine::NumbersUnique, 0, {}, {}};
+    for (const char16_t* entry : {u"20", u"-30", u"30", u"20"})
+        input.entries.emplace_back(Text(entry));
+    const StepThrough left(input);
+    input.routine = Routine::Numbers;
+    std::reverse(input.entries.begin(), input.entries.end());
+    const StepThrough right(input);
+
+    const Titled panes[] = {{&left, "SortNumbersUnique"}, {&right, "SortNumbers on the list reversed"}};
+    const Animation animation = AnimateRuns(panes, FramesPer::Test, 800);
+    QByteArray bytes = animation.gif;
+    GifFileType* gif = OpenGif(bytes);
+    ASSERT_TRUE(gif) << animation.error.toStdString();
+    EXPECT_EQ(gif->SWidth, 800) << "two panes of 400";
+    EXPECT_EQ(static_cast<std::size_t>(gif->ImageCount), std::max(left.Events(), right.Events()) + 1);
+    int error = 0;
+    DGifCloseFile(gif, &error);
+
+    TraceScene scene;
+    scene.run = std::make_shared<const StepThrough>(input);
+    scene.caption = "SortNumbers";
+    scene.frame = scene.run->At(0);
+    scene.footer = CountsLine(scene.frame.counts, scene.run->Predicted());
+    const TraceLayout layout = LayOutTrace(scene, QFont(), QPalette(), 400);
+    EXPECT_EQ(layout.lines.front().text, "SortNumbers") << "every animation names its routine";
+    EXPECT_TRUE(layout.lines.back().text.startsWith("keys 0 of 6 · steps 0 of")) << layout.lines.back().text.toStdString();
+
+    const std::string csv = RaceCsv(left, right);
+    const auto rows = static_cast<std::int64_t>(std::count(csv.begin(), csv.end(), '\n'));
+    EXPECT_EQ(rows, 1 + left.Predicted().steps + right.Predicted().steps) << "a row a test of each pane";
+    EXPECT_EQ(csv.substr(0, csv.find('\n')), "pane,entry,key,position,low_key,high_key,verdict");
+    EXPECT_EQ(csv.substr(csv.find('\n') + 1, 5), "left,");
+    EXPECT_EQ(csv.substr(csv.rfind('\n', csv.size() - 2) + 1, 6), "right,");
+}
+
+}  // namespace
+}  // namespace sentinel

@@ -24,6 +24,7 @@ public:
     // The whole file; empty, with Error() saying why, when encoding failed.
     QByteArray Finish();
     const QString& Error() const noexcept { return error_; }
+    QSize Size() const noexcept { return size_; }
 
 private:
     bool Check(int result);

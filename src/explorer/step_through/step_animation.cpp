@@ -4,10 +4,13 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <memory>
+#include <vector>
 
 #include "explorer/step_through/gif_writer.h"
 #include "explorer/shared/palette.h"
 #include "explorer/step_through/trace_canvas.h"
+#include "qt_glue/qt_text.h"
 
 namespace sentinel {
 namespace {
@@ -37,25 +40,47 @@ QList<QRgb> ColourTable(const QPalette& palette)
 
 Animation AnimateRun(const StepThrough& run, FramesPer asked, int width)
 {
+    const Titled one[] = {{&run, ToQString(NameOf(run.Input().routine))}};
+    return AnimateRuns(one, asked, width);
+}
+
+Animation AnimateRuns(std::span<const Titled> runs, FramesPer asked, int width)
+{
+    const auto longest = std::max_element(runs.begin(), runs.end(), [](const Titled& a, const Titled& b) {
+        return a.run->Events() < b.run->Events();
+    });
     Animation animation;
-    animation.plan = PlanFrames(run, asked);
-    TraceCanvas canvas;
-    canvas.resize(width, 100);
-    const std::shared_ptr<const StepThrough> shown(std::shared_ptr<void>(), &run);  // the canvas lives no longer than the run
+    animation.plan = PlanFrames(*longest->run, asked);
+    const int share = width / static_cast<int>(runs.size());
+    std::vector<std::unique_ptr<TraceCanvas>> canvases;
+    for (const Titled& titled : runs) {
+        canvases.push_back(std::make_unique<TraceCanvas>());
+        canvases.back()->resize(share, 100);
+        canvases.back()->SetCaption(titled.title);
+    }
+    // The canvases live no longer than the runs.
+    const auto show = [&](std::size_t events) {
+        for (std::size_t k = 0; k < runs.size(); ++k)
+            canvases[k]->ShowFrame(std::shared_ptr<const StepThrough>(std::shared_ptr<void>(), runs[k].run), events);
+    };
     int height = 0;
     for (const std::size_t events : animation.plan.events) {
-        canvas.ShowFrame(shown, events);
-        height = std::max(height, canvas.minimumHeight());
+        show(events);
+        for (const auto& canvas : canvases)
+            height = std::max(height, canvas->minimumHeight());
     }
-    canvas.resize(width, height);
-    GifWriter writer(canvas.size(), ColourTable(canvas.palette()));
+    const QPalette& colours = canvases.front()->palette();
+    GifWriter writer(QSize(share * static_cast<int>(runs.size()), height), ColourTable(colours));
     const int delay = animation.plan.per == FramesPer::Test ? kTestFrameDelay : kEntryFrameDelay;
     for (const std::size_t events : animation.plan.events) {
-        canvas.ShowFrame(shown, events);
-        QImage frame(canvas.size(), QImage::Format_RGB32);
-        frame.fill(canvas.palette().color(QPalette::Window));
-        canvas.render(&frame, QPoint(), QRegion(), QWidget::DrawChildren);
-        writer.Add(frame, events == run.Events() ? kLastFrameDelay : delay);
+        show(events);
+        QImage frame(writer.Size(), QImage::Format_RGB32);
+        frame.fill(colours.color(QPalette::Window));
+        for (std::size_t k = 0; k < canvases.size(); ++k) {
+            canvases[k]->resize(share, height);
+            canvases[k]->render(&frame, QPoint(share * static_cast<int>(k), 0), QRegion(), QWidget::DrawChildren);
+        }
+        writer.Add(frame, events == longest->run->Events() ? kLastFrameDelay : delay);
     }
     animation.gif = writer.Finish();
     animation.error = writer.Error();

@@ -3,18 +3,29 @@
 #include <QByteArray>
 #include <QString>
 
+#include <span>
+
 #include "stepping/step_export.h"
 
 namespace sentinel {
 
-// A step-through run drawn frame by frame, as the view draws it, at
-// `width` pixels and the height of its tallest frame, as a looping GIF.
+// A step-through run drawn frame by frame, as the view draws it, under its
+// title and over its counts, at `width` pixels and the height of its
+// tallest frame, as a looping GIF.
 struct Animation {
     QByteArray gif;  // empty when encoding failed
     QString error;
     FramePlan plan;  // what was drawn: a frame per entry when a frame per test would pass the cap
 };
 Animation AnimateRun(const StepThrough& run, FramesPer asked, int width);
+
+// A race: the runs side by side in lockstep, each titled, each in its share
+// of the width; the frames are planned on the run with the most events.
+struct Titled {
+    const StepThrough* run;
+    QString title;
+};
+Animation AnimateRuns(std::span<const Titled> runs, FramesPer asked, int width);
 
 // The width of an animation made with no window to take it from.
 inline constexpr int kAnimationWidth = 900;

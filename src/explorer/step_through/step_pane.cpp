@@ -33,6 +33,11 @@ StepPane::StepPane(QWidget* parent) : QWidget(parent), title_(new QLabel), canva
 
 StepPane::~StepPane() = default;
 
+QString StepPane::Title() const
+{
+    return title_->text();
+}
+
 void StepPane::SetTitle(const QString& title, const QString& pane)
 {
     title_->setText(title);
@@ -46,10 +51,7 @@ QString StepPane::CountsText() const
 {
     const ScanCounts& c = canvas_->Frame().counts;
     const Prediction whole = run_ ? run_->Predicted() : Prediction{};
-    const QString counts = tr("keys %1 of %2 · steps %3 of %4 · placed %5 of %6 · dropped %7 of %8 · moves %9 of %10 · "
-                              "shifted %11")
-        .arg(c.keys).arg(whole.keys).arg(c.steps).arg(whole.steps).arg(c.placed).arg(whole.placed)
-        .arg(c.dropped).arg(whole.dropped).arg(c.moves).arg(whole.moves).arg(c.shifted);
+    const QString counts = CountsLine(c, whole);
     return pane_.isEmpty() ? counts : tr("%1: %2").arg(pane_, counts);
 }
 

@@ -28,6 +28,7 @@ public:
     // Names the pane for the eye (empty hides the title) and, with which
     // pane it is, for a screen reader: its list and counts say whose they are.
     void SetTitle(const QString& title, const QString& pane);
+    QString Title() const;
 
     TraceCanvas& Canvas() noexcept { return *canvas_; }
     const TraceCanvas& Canvas() const noexcept { return *canvas_; }

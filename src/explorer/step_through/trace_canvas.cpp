@@ -86,8 +86,15 @@ void TraceCanvas::ShowFrame(std::shared_ptr<const StepThrough> run, std::size_t 
 {
     scene_.events = run ? std::min(events, run->Events()) : 0;
     scene_.frame = run ? run->At(scene_.events) : StepThrough::Frame{};
+    scene_.footer = run && !scene_.caption.isEmpty() ? CountsLine(scene_.frame.counts, run->Predicted()) : QString();
     scene_.run = std::move(run);
     Relayout();
+}
+
+void TraceCanvas::SetCaption(const QString& caption)
+{
+    scene_.caption = caption;
+    ShowFrame(scene_.run, scene_.events);
 }
 
 std::vector<Text> TraceCanvas::ListedTexts() const

@@ -28,6 +28,9 @@ public:
     void SetQuestion(std::optional<std::size_t> chosenGap, const QString& prompt);
     void SetVerdict(const QString& verdict, bool right);
     void SetGapHandler(std::function<void(std::size_t gap)> picked);
+    // A caption above the frame and the counts below it, for an animation,
+    // which has no pane around it; empty for none.
+    void SetCaption(const QString& caption);
     // The gap of the list nearest `point` on the row of cells it is on.
     std::optional<std::size_t> GapAt(QPoint point) const;
 

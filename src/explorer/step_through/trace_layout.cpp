@@ -1,5 +1,6 @@
 #include "explorer/step_through/trace_layout.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 
 #include <algorithm>
@@ -61,6 +62,8 @@ private:
 
 TraceLayout Builder::Build()
 {
+    if (!scene_.caption.isEmpty())
+        Line(large_, Colour(QPalette::Text), scene_.caption);
     if (!scene_.run) {
         Line(font_, Colour(QPalette::PlaceholderText), QStringLiteral("Choose a list and a routine, then Load."));
     } else {
@@ -72,6 +75,8 @@ TraceLayout Builder::Build()
         if (scene_.Finished())
             Result();
     }
+    if (!scene_.footer.isEmpty())
+        Line(font_, Colour(QPalette::Text), scene_.footer);
     layout_.height = y_ + kMargin;
     return std::move(layout_);
 }
@@ -266,6 +271,14 @@ void Builder::Result()
 }
 
 }  // namespace
+
+QString CountsLine(const ScanCounts& c, const Prediction& whole)
+{
+    return QCoreApplication::translate("StepCounts", "keys %1 of %2 · steps %3 of %4 · placed %5 of %6 · dropped %7 of %8 "
+                                                     "· moves %9 of %10 · shifted %11")
+        .arg(c.keys).arg(whole.keys).arg(c.steps).arg(whole.steps).arg(c.placed).arg(whole.placed)
+        .arg(c.dropped).arg(whole.dropped).arg(c.moves).arg(whole.moves).arg(c.shifted);
+}
 
 TraceLayout LayOutTrace(const TraceScene& scene, const QFont& font, const QPalette& colours, int width)
 {

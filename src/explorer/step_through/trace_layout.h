@@ -30,6 +30,10 @@ struct TraceScene {
     QString prompt;
     QString verdict;
     bool verdictRight = false;
+    // Above and below the frame in an animation, which has no pane around it:
+    // the routine, and the counts so far.
+    QString caption;
+    QString footer;
 
     bool Finished() const { return run && events == run->Events(); }
 };
@@ -75,6 +79,10 @@ struct TraceLayout {
     QString outcome;  // the test written out, or what happened to the entry
     int height = 0;
 };
+
+// The counts so far beside the whole run's, as the law of the cost predicts them:
+// "keys 3 of 23 · steps 5 of 82 · …".
+QString CountsLine(const ScanCounts& counts, const Prediction& whole);
 
 // Lays out the scene at `width` pixels: the entry being placed, the list as
 // a row of cells between its sentinels (wrapping as the width needs), the

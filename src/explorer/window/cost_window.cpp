@@ -27,6 +27,7 @@
 #include "explorer/charts/chart_panel.h"
 #include "explorer/shared/units.h"
 #include "explorer/step_through/step_animation.h"
+#include "explorer/step_through/step_pane.h"
 #include "explorer/step_through/step_view.h"
 #include "explorer/window/file_reading.h"
 #include "explorer/window/help.h"
@@ -569,9 +570,12 @@ bool CostWindow::ExportStepCsv(const QString& path)
         complain_(tr("Load a run in Step through to export it"));
         return false;
     }
-    if (!Written(path, QByteArray::fromStdString(StepCsv(*run))))
+    const StepThrough* race = stepView_->Session().Run(StepSession::kRight).get();
+    if (!Written(path, QByteArray::fromStdString(race ? RaceCsv(*run, *race) : StepCsv(*run))))
         return false;
-    statusBar()->showMessage(tr("Wrote %1 tests to %2").arg(run->At(run->Events()).counts.steps).arg(path), 5000);
+    const auto tests = run->At(run->Events()).counts.steps + (race ? race->At(race->Events()).counts.steps : 0);
+    statusBar()->showMessage(race ? tr("Wrote both panes' %1 tests to %2").arg(tests).arg(path)
+                                  : tr("Wrote %1 tests to %2").arg(tests).arg(path), 5000);
     return true;
 }
 
@@ -584,7 +588,12 @@ bool CostWindow::ExportStepGif(const QString& path, FramesPer per)
     }
     // At the width shown; a tab never laid out has no width of its own yet.
     const QWidget& canvas = stepView_->CanvasWidget();
-    const Animation animation = AnimateRun(*run, per, canvas.isVisible() ? canvas.width() : kAnimationWidth);
+    std::vector<Titled> panes = {{run, stepView_->Left().Title().isEmpty() ? ToQString(NameOf(run->Input().routine))
+                                                                            : stepView_->Left().Title()}};
+    if (const StepThrough* race = stepView_->Session().Run(StepSession::kRight).get())
+        panes.push_back({race, stepView_->Right().Title()});
+    const int width = canvas.isVisible() ? canvas.width() * static_cast<int>(panes.size()) : kAnimationWidth;
+    const Animation animation = AnimateRuns(panes, per, width);
     if (animation.gif.isEmpty()) {
         complain_(tr("%1 could not be written: %2").arg(path, animation.error));
         return false;
