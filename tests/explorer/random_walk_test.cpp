@@ -217,8 +217,8 @@ private:
         {"Play", [](Walk& w) { w.Click("Play or pause"); }},
         {"step button", [](Walk& w) { w.Click("Step one test"); }},
         {"key", [](Walk& w) {
-             const int keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Space,
-                                 Qt::Key_Return, Qt::Key_D, Qt::Key_Home};
+             const int keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Space, Qt::Key_Return,
+                                 Qt::Key_D, Qt::Key_Home, Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageDown};
              w.Key(keys[w.Pick(std::size(keys))]);
          }},
         {"export CSV", [](Walk& w) { w.window_->ExportCsv(QString::fromStdString(w.Scratch("rows.csv"))); }},
@@ -228,6 +228,11 @@ private:
              w.window_->ExportStepGif(QString::fromStdString(w.Scratch("run.gif")), w.Pick(2) ? FramesPer::Entry : FramesPer::Test);
          }},
         {"export nowhere", [](Walk& w) { w.window_->ExportCsv(QStringLiteral("/proc/rows.csv")); }},
+        {"entry back", [](Walk& w) { w.Click("Step back one entry"); }},
+        {"sortedness", [](Walk& w) {
+             if (auto* box = w.Named<QDoubleSpinBox>("Sortedness"); box && box->isEnabled())
+                 box->setValue(0.05 * static_cast<double>(w.Pick(21)));
+         }},
         {"Restore Defaults", [](Walk& w) { w.Trigger(QStringLiteral("Restore &Defaults…")); }},
         {"quit and start again", [](Walk& w) { w.Restart(); }},
     };
