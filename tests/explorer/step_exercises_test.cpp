@@ -21,6 +21,20 @@
 namespace sentinel {
 namespace {
 
+// The GIF read back with giflib's decoder; null when it is no GIF.
+GifFileType* OpenGif(QByteArray& bytes)
+{
+    int error = 0;
+    GifFileType* gif = DGifOpen(&bytes, [](GifFileType* file, GifByteType* to, int length) {
+        auto* from = static_cast<QByteArray*>(file->UserData);
+        const int taken = std::min<int>(length, static_cast<int>(from->size()));
+        std::memcpy(to, from->constData(), static_cast<std::size_t>(taken));
+        from->remove(0, taken);
+        return taken;
+    }, &error);
+    return gif && DGifSlurp(gif) == GIF_OK ? gif : nullptr;
+}
+
 void FailOnProblem(StepView& view)
 {
     QObject::connect(&view, &StepView::problem, [](const QString& problem) { FAIL() << problem.toStdString(); });
@@ -180,16 +194,8 @@ TEST(AnimateRun, WritesAFrameEachAtTheSizeShown)
         ASSERT_FALSE(animation.gif.isEmpty()) << animation.error.toStdString();
         EXPECT_TRUE(animation.gif.contains("NETSCAPE2.0"));
         QByteArray bytes = animation.gif;
-        int error = 0;
-        GifFileType* gif = DGifOpen(&bytes, [](GifFileType* file, GifByteType* to, int length) {
-            auto* from = static_cast<QByteArray*>(file->UserData);
-            const int taken = std::min<int>(length, static_cast<int>(from->size()));
-            std::memcpy(to, from->constData(), static_cast<std::size_t>(taken));
-            from->remove(0, taken);
-            return taken;
-        }, &error);
+        GifFileType* gif = OpenGif(bytes);
         ASSERT_TRUE(gif);
-        ASSERT_EQ(DGifSlurp(gif), GIF_OK);
         EXPECT_EQ(gif->SWidth, 640);
         EXPECT_GT(gif->SHeight, 200);
         const std::size_t frames = per == FramesPer::Test ? run.Events() + 1 : 5;  // the start and four entries
@@ -210,6 +216,7 @@ TEST(AnimateRun, WritesAFrameEachAtTheSizeShown)
             shaded += static_cast<std::size_t>(std::count(image.RasterBits, image.RasterBits + pixels, shade));
         }
         EXPECT_GT(shaded, 100U) << "drawn in the placed cells, not turned grey";
+        int error = 0;
         DGifCloseFile(gif, &error);
     }
 }
@@ -365,19 +372,6 @@ TEST(StepKeys, ARaceNamesItsPanesAndSaysWhyPredictIsOff)
 
 namespace sentinel {
 namespace {
-
-GifFileType* OpenGif(QByteArray& bytes)
-{
-    int error = 0;
-    GifFileType* gif = DGifOpen(&bytes, [](GifFileType* file, GifByteType* to, int length) {
-        auto* from = static_cast<QByteArray*>(file->UserData);
-        const int taken = std::min<int>(length, static_cast<int>(from->size()));
-        std::memcpy(to, from->constData(), static_cast<std::size_t>(taken));
-        from->remove(0, taken);
-        return taken;
-    }, &error);
-    return gif && DGifSlurp(gif) == GIF_OK ? gif : nullptr;
-}
 
 // A race is exported whole: both panes side by side in the animation, each
 // under its title and over its counts, and both runs' tests in the CSV.
