@@ -256,6 +256,8 @@ TEST(Charts, EverySeriesReadsInGreyscaleAndEachPointSaysWhatItIs)
     ASSERT_EQ(stars->count(), 2) << "the fifth repetition at each n";
     EXPECT_DOUBLE_EQ(stars->at(0).y(), std::log10(4e-6));
     EXPECT_EQ(stars->markerShape(), QScatterSeries::MarkerShapeStar);
+    const QString exponent = time[0].text.mid(time[0].text.indexOf("n^"));
+    EXPECT_FALSE(exponent.section(QStringLiteral(" ("), 0, 0).contains(' ')) << "no break inside the exponent";
     ASSERT_TRUE(time[1].marker) << "a floor carries its series' marker";
     EXPECT_EQ(*time[1].marker, *time[0].marker);
     EXPECT_EQ(static_cast<QScatterSeries*>(time[1].series[1])->color(), QColor(Qt::transparent)) << "hollow";

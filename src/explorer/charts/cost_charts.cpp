@@ -35,8 +35,9 @@ QString Exponent(const LineFit& fit)
     QString text = QStringLiteral("n^%1").arg(fit.slope, 0, 'f', 2);
     if (!std::isnan(fit.slopeHalfWidth95))
         text += QStringLiteral(" ± %1").arg(fit.slopeHalfWidth95, 0, 'f', 2);
+    text = Unbroken(text);  // a legend line may break before the R², not inside the exponent
     if (!std::isnan(fit.rSquared))
-        text += QStringLiteral(" (R² %1)").arg(fit.rSquared, 0, 'f', 3);
+        text += QLatin1Char(' ') + Unbroken(QStringLiteral("(R² %1)").arg(fit.rSquared, 0, 'f', 3));
     return text;
 }
 
