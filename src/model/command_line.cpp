@@ -91,13 +91,9 @@ std::vector<Shape> OrderSweep(std::string_view value)
     return OrderSweepShapes(from, to, static_cast<int>(std::lround(levels)) + 1);
 }
 
-// Takes one option and its value into the command line.
-void TakeOption(std::string_view option, std::string_view value, CommandLine& line, Given& given)
+// Takes an option of what to measure into the plan; false when it is none.
+bool TakePlanOption(std::string_view option, std::string_view value, CommandLine& line, Given& given)
 {
-    constexpr std::string_view kPlanOptions[] = {"--routines", "--kind", "--input", "--shapes",
-                                                 "--sizes", "--repeat", "--order-sweep"};
-    if (std::find(std::begin(kPlanOptions), std::end(kPlanOptions), option) != std::end(kPlanOptions))
-        line.planGiven = true;
     if (option == "--routines") {
         line.plan.routines = ListOf(option, value, RoutineNamed);
         given.routines = true;
@@ -131,7 +127,17 @@ void TakeOption(std::string_view option, std::string_view value, CommandLine& li
     } else if (option == "--order-sweep") {
         line.plan.shapes = OrderSweep(value);
         given.orderSweep = true;
-    } else if (option == "--budget") {
+    } else {
+        return false;
+    }
+    line.planGiven = true;
+    return true;
+}
+
+// Takes an option of what to write, or of the step-through's run.
+void TakeOutputOption(std::string_view option, std::string_view value, CommandLine& line)
+{
+    if (option == "--budget") {
         line.budgetSeconds = TimeSpan(option, value);
     } else if (option == "--csv") {
         line.csvPath = value == "/dev/stdout" ? "-" : value;
@@ -152,6 +158,13 @@ void TakeOption(std::string_view option, std::string_view value, CommandLine& li
     } else {
         throw InputError("unknown option " + std::string(option) + " (see --help)");
     }
+}
+
+// Takes one option and its value into the command line.
+void TakeOption(std::string_view option, std::string_view value, CommandLine& line, Given& given)
+{
+    if (!TakePlanOption(option, value, line, given))
+        TakeOutputOption(option, value, line);
 }
 
 // A step export runs one routine on a short list, and nothing else.

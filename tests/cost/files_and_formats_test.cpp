@@ -19,6 +19,24 @@
 namespace sentinel {
 namespace {
 
+// A folder of the test's own, made afresh and removed with everything in it.
+class OwnFolder {
+public:
+    OwnFolder()
+    {
+        std::string pattern = ::testing::TempDir() + "/sentinel-test.XXXXXX";
+        path_ = mkdtemp(pattern.data()) ? pattern : std::string();
+    }
+    ~OwnFolder() { std::filesystem::remove_all(path_); }
+    OwnFolder(const OwnFolder&) = delete;
+    OwnFolder& operator=(const OwnFolder&) = delete;
+
+    const std::string& Path() const noexcept { return path_; }
+
+private:
+    std::string path_;
+};
+
 // The law's columns follow the counts, then the scan's width; level and
 // sortedness are blank where there are none.
 TEST(Csv, WritesTheHeaderAndOneLinePerMeasurement)
@@ -116,7 +134,9 @@ TEST(TextFile, TakesEveryCodePointAndNothingElse)
 // a limit is refused without reading past it.
 TEST(TextFile, RefusesDevicesPipesAndFilesOverTheLimits)
 {
-    const std::string folder = ::testing::TempDir();
+    const OwnFolder own;
+    ASSERT_FALSE(own.Path().empty());
+    const std::string& folder = own.Path();
     const auto message = [](const std::string& path) {
         try {
             ReadEntries(path);
@@ -175,7 +195,8 @@ TEST(CommandLine, DefaultsAndOptions)
     EXPECT_EQ(line.plan.sizes, (std::vector<std::int32_t>{5, 100000}));
     EXPECT_EQ(line.plan.repeat, 2);
 
-    const std::string path = ::testing::TempDir() + "/entries.txt";
+    const OwnFolder own;
+    const std::string path = own.Path() + "/entries.txt";
     std::ofstream(path) << "3\n1\n2\n";
     const CommandLine file = ParseCommandLine({"--input", path});
     EXPECT_EQ(file.plan.kind, InputKind::File);
@@ -204,8 +225,8 @@ TEST(CommandLine, AFileNamedAloneIsTheInputAndThePlanIsGiven)
     EXPECT_FALSE(ParseCommandLine({}).planGiven);
     EXPECT_FALSE(ParseCommandLine({"--no-first-look", "-platform", "offscreen"}).planGiven);
     EXPECT_TRUE(ParseCommandLine({"--repeat", "3"}).planGiven);
-    const std::string folder = ::testing::TempDir() + "/alone." + std::to_string(getpid());
-    std::filesystem::create_directories(folder);
+    const OwnFolder own;
+    const std::string& folder = own.Path();
     const std::string path = folder + "/words.txt";
     std::ofstream(path) << "pear\napple\n";
     const CommandLine alone = ParseCommandLine({path, "--routines", "SortStrings"});
@@ -220,7 +241,6 @@ TEST(CommandLine, AFileNamedAloneIsTheInputAndThePlanIsGiven)
     const std::string csv = folder + "/rows.csv";
     EXPECT_EQ(ParseCommandLine({"--csv", csv}).csvPath, csv);
     EXPECT_FALSE(std::filesystem::exists(csv));
-    std::filesystem::remove_all(folder);
 }
 
 // The step-through's exports run one routine on one list: every sweep option is refused beside them.
