@@ -217,9 +217,4 @@ const TraceCanvas& StepView::Canvas() const noexcept
     return left_->Canvas();
 }
 
-const QWidget& StepView::CanvasWidget() const noexcept
-{
-    return left_->Canvas();
-}
-
 }  // namespace sentinel

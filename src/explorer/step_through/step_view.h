@@ -56,7 +56,6 @@ public:
     const StepThrough* Recording() const noexcept { return session_.Run().get(); }
     std::size_t Shown() const noexcept { return session_.Shown(); }
     const TraceCanvas& Canvas() const noexcept;
-    const QWidget& CanvasWidget() const noexcept;
     const StepPane& Left() const noexcept { return *left_; }
     const StepPane& Right() const noexcept { return *right_; }
 

@@ -29,6 +29,7 @@
 #include "explorer/step_through/step_animation.h"
 #include "explorer/step_through/step_pane.h"
 #include "explorer/step_through/step_view.h"
+#include "explorer/step_through/trace_canvas.h"
 #include "explorer/window/file_reading.h"
 #include "explorer/window/help.h"
 #include "explorer/window/results_model.h"
@@ -587,7 +588,7 @@ bool CostWindow::ExportStepGif(const QString& path, FramesPer per)
         return false;
     }
     // At the width shown; a tab never laid out has no width of its own yet.
-    const QWidget& canvas = stepView_->CanvasWidget();
+    const QWidget& canvas = stepView_->Canvas();
     std::vector<Titled> panes = {{run, stepView_->Left().Title().isEmpty() ? ToQString(NameOf(run->Input().routine))
                                                                             : stepView_->Left().Title()}};
     if (const StepThrough* race = stepView_->Session().Run(StepSession::kRight).get())
