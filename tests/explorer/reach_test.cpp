@@ -5,6 +5,7 @@
 #include <cmath>
 #include <memory>
 
+#include <QAccessible>
 #include <QAction>
 #include <QFile>
 #include <QScrollBar>
@@ -298,6 +299,47 @@ TEST(Charts, TheWheelZoomsAndCtrlZeroUndoesIt)
     panel.Legend().setFocus();
     QTest::keyClick(&panel.Legend(), Qt::Key_0, Qt::ControlModifier);
     EXPECT_FALSE(panel.Chart().isZoomed());
+}
+
+// A screen reader finds each legend entry as a check box with its name,
+// checked while its series are shown, toggled by its action as by Space.
+TEST(Charts, EachLegendEntryIsACheckBoxForAScreenReader)
+{
+    RunResults run;
+    for (const std::int32_t n : {100, 200})
+        run.Add(Timed(Shape::Ascending, n, 1, n * 1e-8));
+    const CostCharts charts = CreateCostCharts();
+    const std::unique_ptr<ChartPanel> owned[] = {std::unique_ptr<ChartPanel>(charts.time), std::unique_ptr<ChartPanel>(charts.steps),
+                                                 std::unique_ptr<ChartPanel>(charts.ratio), std::unique_ptr<ChartPanel>(charts.order)};
+    DrawCharts(charts, &run);
+    ChartLegend& legend = charts.time->Legend();
+    charts.time->resize(900, 600);
+    charts.time->show();
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(&legend);
+    ASSERT_NE(reader, nullptr);
+    ASSERT_EQ(reader->childCount(), static_cast<int>(legend.Entries().size()));
+    QAccessibleInterface* second = reader->child(1);
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(second->role(), QAccessible::CheckBox);
+    EXPECT_EQ(second->text(QAccessible::Name), legend.Entries()[1].text);
+    EXPECT_EQ(second->parent(), reader);
+    EXPECT_EQ(reader->indexOfChild(second), 1);
+    EXPECT_TRUE(second->state().checked);
+    EXPECT_EQ(reader->childAt(second->rect().center().x(), second->rect().center().y()), second);
+
+    second->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_FALSE(second->state().checked);
+    EXPECT_FALSE(legend.Entries()[1].series.front()->isVisible());
+
+    QApplication::setActiveWindow(charts.time);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(charts.time));
+    legend.setFocus();
+    QTest::keyClick(&legend, Qt::Key_Down);
+    EXPECT_EQ(reader->focusChild(), second) << "the arrow moved to the second entry";
+    EXPECT_TRUE(second->state().focused);
+    QTest::keyClick(&legend, Qt::Key_Space);
+    EXPECT_TRUE(second->state().checked) << "Space showed it again";
+    EXPECT_EQ(reader->child(static_cast<int>(legend.Entries().size())), nullptr);
 }
 
 }  // namespace

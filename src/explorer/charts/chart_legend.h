@@ -12,7 +12,8 @@ namespace sentinel {
 // A chart's legend, one entry a line: a sample of the series' line (solid,
 // dashed or dotted) with its marker, and its name, wrapped to the width so
 // nothing is cut. Clicking an entry, or Space on the one with focus, hides or
-// shows its series; the tooltip tells more.
+// shows its series; the tooltip tells more. A screen reader sees each entry
+// as a check box named by its text, checked while its series are shown.
 class ChartLegend : public QWidget {
 public:
     struct Entry {
@@ -30,6 +31,12 @@ public:
     const std::vector<Entry>& Entries() const noexcept { return entries_; }
     // Where each entry's text lies, for the current width.
     const std::vector<QRect>& TextRects() const noexcept { return textRects_; }
+    // Where each entry lies, its sample and its text.
+    QRect EntryRect(std::size_t entry) const;
+    std::size_t Focused() const noexcept { return focused_; }
+    bool Shown(std::size_t entry) const;
+    // Hides the entry's series if they are shown, shows them if hidden.
+    void Toggle(std::size_t entry);
 
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int width) const override;
@@ -47,7 +54,7 @@ protected:
 
 private:
     std::vector<QRect> Layout(int width) const;
-    void Toggle(std::size_t entry);
+    void Focus(std::size_t entry);
 
     std::vector<Entry> entries_;
     std::vector<QRect> textRects_;
