@@ -572,18 +572,22 @@ TEST(ResultsTable, CopiesTheSelectedRowsAndSortsFromTheKeyboard)
         const QString title = model.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
         EXPECT_GE(header.sectionSize(column), header.fontMetrics().horizontalAdvance(title)) << title.toStdString();
     }
+    run.Add({Routine::PairsUnique, InputKind::Numbers, Shape::Descending, 400, 1, 4e-4, 1e-6, true, {}, {}});
+    model.RowsArrived();
+    EXPECT_GE(header.sectionSize(0), table.fontMetrics().horizontalAdvance("SortPairsByNumberUnique")) << "widened as it arrived";
+    EXPECT_GE(header.sectionSize(2), table.fontMetrics().horizontalAdvance("descending"));
     table.setCurrentIndex(table.model()->index(0, 3));  // n
     QTest::keyClick(&table, Qt::Key_Down, Qt::ControlModifier);
-    EXPECT_EQ(table.model()->index(0, 3).data().toString(), "300") << "descending";
+    EXPECT_EQ(table.model()->index(0, 3).data().toString(), "400") << "descending";
     QTest::keyClick(&table, Qt::Key_Up, Qt::ControlModifier);
     EXPECT_EQ(table.model()->index(0, 3).data().toString(), "100") << "ascending";
     table.selectAll();
     QTest::keyClick(&table, Qt::Key_C, Qt::ControlModifier);
     const QStringList lines = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 4) << "the header and three rows";
+    ASSERT_EQ(lines.size(), 5) << "the header and four rows";
     EXPECT_TRUE(lines[0].startsWith("Routine\tKind\tShape\tn\t"));
     EXPECT_EQ(lines[1].section('\t', 3, 3), "100");
-    EXPECT_EQ(lines[3].section('\t', 3, 3), "300");
+    EXPECT_EQ(lines[4].section('\t', 3, 3), "400");
     EXPECT_EQ(lines[1].count('\t'), model.columnCount() - 1);
 }
 

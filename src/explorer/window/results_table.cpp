@@ -30,6 +30,15 @@ ResultsTable::ResultsTable(ResultsModel& model, QWidget* parent) : QTableView(pa
     }
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     setAccessibleName(tr("Results table"));
+    connect(sorted, &QAbstractItemModel::rowsInserted, this, &ResultsTable::WidenToContents);
+    connect(sorted, &QAbstractItemModel::modelReset, this, &ResultsTable::WidenToContents);
+}
+
+void ResultsTable::WidenToContents()
+{
+    QHeaderView& header = *horizontalHeader();
+    for (int column = 0; column < model()->columnCount(); ++column)
+        header.resizeSection(column, std::max(header.sectionSize(column), sizeHintForColumn(column)));
 }
 
 QString ResultsTable::SelectedText() const

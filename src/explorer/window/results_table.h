@@ -8,7 +8,8 @@ class ResultsModel;
 
 // The table of a run's measurements: sortable by any column with the mouse
 // or from the keyboard (Ctrl+Up ascending, Ctrl+Down descending, by the
-// column of the current cell), each column as wide as its header, and Ctrl+C
+// column of the current cell), each column as wide as its header and as the
+// rows in view, widened as rows arrive and never narrowed, and Ctrl+C
 // copies the selected rows with their header as tab-separated text.
 class ResultsTable : public QTableView {
 public:
@@ -19,6 +20,9 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void WidenToContents();
 };
 
 }  // namespace sentinel
