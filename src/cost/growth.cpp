@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 #include <map>
 
 namespace sentinel {
@@ -21,10 +20,13 @@ SizePoint PointOf(std::int32_t n, const Repetitions& repetitions)
     const std::vector<double>& seconds = repetitions.seconds;
     const auto [fewest, most] = std::minmax_element(seconds.begin(), seconds.end());
     std::vector<double> outliers;
-    std::copy_if(seconds.begin(), seconds.end(), std::back_inserter(outliers),
-                 [&](double each) { return IsOutlier(each, seconds); });
+    std::vector<double> others;  // the band is theirs, so that one far repetition cannot widen it
+    for (const double each : seconds)
+        (IsOutlier(each, seconds) ? outliers : others).push_back(each);
+    if (others.empty())
+        others = seconds;
     return {n, Median(seconds), Median(repetitions.floorSeconds), repetitions.steps, *fewest, *most,
-            Quantile(seconds, 0.25), Quantile(seconds, 0.75), static_cast<int>(seconds.size()), std::move(outliers)};
+            Quantile(others, 0.25), Quantile(others, 0.75), static_cast<int>(seconds.size()), std::move(outliers)};
 }
 
 GrowthSummary SummaryOf(Routine routine, const Shape& shape, std::vector<SizePoint> points)

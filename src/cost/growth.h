@@ -22,7 +22,7 @@ struct SizePoint {
     std::int64_t steps;
     double fewestSeconds;
     double mostSeconds;
-    double lowerQuartile;  // the middle half of the repetitions' seconds
+    double lowerQuartile;  // the middle half of the seconds of the repetitions that are not outliers
     double upperQuartile;
     int repetitions;
     std::vector<double> outliers;  // seconds more than three median absolute deviations from the median

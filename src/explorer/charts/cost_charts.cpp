@@ -253,7 +253,7 @@ void DrawTime(ChartPanel& panel, const Drawn& drawn)
     }
     if (!summaries.empty())
         ReferenceSlopes(chart, summaries.front(), range, entries);
-    entries.push_back({QObject::tr("band: the middle half of the repetitions; ☆ one far from the others"),
+    entries.push_back({QObject::tr("band: the middle half of the repetitions; ☆ one far from the others, left out of the band"),
                        QObject::tr("Each line is the median of the repetitions at each n; the band runs from the lower "
                                    "to the upper quartile, and a star marks a repetition more than three median "
                                    "absolute deviations from the median"),

@@ -88,7 +88,8 @@ QString HelpGuide()
 {
     return Tr("<h2><a name=\"time\"></a>Time</h2>"
               "<p>Each line is a routine on one input shape: the median time of the repetitions at each size n, "
-              "the band from the fewest to the most seconds, and its floor dashed: a standard stable sort that "
+              "a band over the middle half of the repetitions (one far from the others is a star, left out of the "
+              "band), and its floor dashed with hollow markers: a standard stable sort that "
               "gives the identical result. Both axes are logarithmic, so a power law n<sup>b</sup> is a straight "
               "line whose slope is b; the legend gives b with its 95 % interval and R², and faint reference slopes "
               "of n, n log n and n² to read it against.</p>"
