@@ -198,8 +198,8 @@ TEST(Numbers, ACountAxisKeepsOneStyleAndFormulasDoNotBreak)
     EXPECT_EQ(QString(formula).remove(QChar(0x2060)).replace(QChar(0x00A0), ' '), "n + s·n(n−1)/2") << "reads the same";
 }
 
-// A chart's tab adds one Tab stop, its named legend; the Open file button's
-// name holds its label, for speech control.
+// A chart's tab adds one Tab stop, its named legend; every Tab stop in view
+// has a name; the Open file button's name holds its label, for speech control.
 TEST(Reach, EachChartIsOneNamedTabStop)
 {
     CostWindow window;
@@ -213,6 +213,18 @@ TEST(Reach, EachChartIsOneNamedTabStop)
         }
         ASSERT_EQ(stops.size(), 1) << stops.join(", ").toStdString();
         EXPECT_TRUE(stops[0].startsWith("Legend")) << stops[0].toStdString();
+    }
+    window.show();
+    auto* tabs = window.findChild<QTabWidget*>();
+    for (int tab = 0; tab < tabs->count(); ++tab) {
+        tabs->setCurrentIndex(tab);
+        for (QWidget* widget : window.findChildren<QWidget*>()) {
+            const bool insideAnother = widget->focusProxy() != nullptr;  // a spin box's field hands focus to its box
+            if ((widget->focusPolicy() & Qt::TabFocus) && widget->isVisibleTo(&window) && !insideAnother) {
+                EXPECT_FALSE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name).isEmpty())
+                    << "an unnamed Tab stop on " << tabs->tabText(tab).toStdString() << ": " << widget->metaObject()->className();
+            }
+        }
     }
     for (const QPushButton* button : window.findChildren<QPushButton*>()) {
         if (button->text() == "Op&en file…") {

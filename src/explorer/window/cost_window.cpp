@@ -141,6 +141,8 @@ QWidget* CostWindow::CreateLeftSide()
     settingsScroll->setWidgetResizable(true);
     settingsScroll->setFrameShape(QFrame::NoFrame);
     settingsScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    settingsScroll->setFocusPolicy(Qt::NoFocus);  // its fields are the stops; focusing one scrolls it into view
+    settingsScroll->setAccessibleName(tr("Settings"));
     const int scrollBar = settingsScroll->verticalScrollBar()->sizeHint().width();
     auto* left = new QWidget;
     left->setMinimumWidth(settings_->minimumWidth() + scrollBar);
