@@ -414,3 +414,26 @@ TEST(RaceExport, TakesBothPanes)
 
 }  // namespace
 }  // namespace sentinel
+
+namespace sentinel {
+namespace {
+
+// Before a load nothing can be stepped or played, and the buttons look it.
+TEST(StepKeys, NothingStepsOrPlaysBeforeALoad)
+{
+    StepView view;
+    for (const char* name : {"Play or pause", "Step one test", "Step back one entry"}) {
+        QPushButton* button = ButtonNamed(view, name);
+        ASSERT_TRUE(button) << name;
+        EXPECT_FALSE(button->isEnabled()) << name;
+    }
+    QPushButton* play = ButtonNamed(view, "Play or pause");
+    const QImage normal = play->icon().pixmap(play->iconSize(), QIcon::Normal).toImage();
+    const QImage disabled = play->icon().pixmap(play->iconSize(), QIcon::Disabled).toImage();
+    EXPECT_NE(normal, disabled) << "the glyph greys when the button is off";
+    ASSERT_TRUE(view.Load());
+    EXPECT_TRUE(play->isEnabled());
+}
+
+}  // namespace
+}  // namespace sentinel
