@@ -4,6 +4,7 @@
 #include <type_traits>
 
 #include "cost/text_file.h"
+#include "sorting/first_fit.h"
 #include "sorting/routine_keys.h"
 
 namespace sentinel {
@@ -65,12 +66,15 @@ OrderMeasures MeasureOrder(const std::vector<std::size_t>& ranks, std::size_t di
 // The law, entry by entry, with the placed keys counted by rank.
 template <class Key>
 Prediction Predict(const std::vector<Key>& keys, const std::vector<std::size_t>& ranks, std::size_t distinct,
-                   const Key& low, const Key& high, bool strict, Drops& drops)
+                   const Key& low, const Key& high, Routine routine, Drops& drops)
 {
     Prediction predicted;
     if (keys.empty())
         return predicted;
+    const bool strict = IsStrict(routine);
+    const ScanOrder scan = ScanOrderOf(routine);
     predicted.keys = static_cast<std::int64_t>(keys.size()) + 2;
+    predicted.stepsAtMost = scan == ScanOrder::Halving;
     RankCounts placed(distinct);
     for (std::size_t i = 0; i < keys.size(); ++i) {
         const Key& key = keys[i];
@@ -78,15 +82,21 @@ Prediction Predict(const std::vector<Key>& keys, const std::vector<std::size_t>&
         const std::int64_t smaller = placed.Below(ranks[i]);
         const std::int64_t notLarger = placed.Below(ranks[i] + 1);
         const bool fits = strict ? low < key && key < high && notLarger == smaller : low <= key && key <= high;
+        const auto halving = static_cast<std::int64_t>(HalvingBound(static_cast<std::size_t>(m) + 1));
         if (!fits) {
-            predicted.steps += m + 1;
+            predicted.steps += scan == ScanOrder::Halving ? halving : m + 1;
             ++predicted.dropped;
             ++(key < low ? drops.belowLow : high < key ? drops.aboveHigh : key == low || key == high ? drops.atSentinel
                                                                                                     : drops.repeated);
             continue;
         }
-        predicted.steps += 1 + smaller;
-        predicted.moves += 1 + (strict ? m - notLarger : m - smaller);
+        const std::int64_t larger = m - notLarger;
+        switch (scan) {
+        case ScanOrder::FromLow: predicted.steps += 1 + smaller; break;
+        case ScanOrder::FromHigh: predicted.steps += 1 + larger; break;
+        case ScanOrder::Halving: predicted.steps += halving; break;
+        }
+        predicted.moves += 1 + (strict || scan == ScanOrder::FromHigh ? larger : m - smaller);
         ++predicted.placed;
         placed.Add(ranks[i]);
     }
@@ -142,7 +152,7 @@ CostLaw ApplyCostLaw(Routine routine, const std::vector<Value>& entries, std::in
         const std::vector<std::size_t> ranks = RanksOf(keys, distinct);
         law.order = MeasureOrder<Key>(ranks, distinct);
         law.predicted = Predict(keys, ranks, distinct, Key(keyOf(sentinels.low)), Key(keyOf(sentinels.high)),
-                                IsStrict(routine), law.drops);
+                                routine, law.drops);
     });
     return law;
 }

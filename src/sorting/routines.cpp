@@ -5,7 +5,7 @@
 namespace sentinel {
 namespace {
 
-constexpr std::array<RoutineDescription, kRoutines.size()> kDescriptions = {{
+constexpr std::array<RoutineDescription, kRoutinesAndVariants.size()> kDescriptions = {{
     {"SortNumbers", KeyKind::Number, false, false},
     {"SortNumbersUnique", KeyKind::Number, true, false},
     {"SortStrings", KeyKind::Text, false, false},
@@ -14,6 +14,8 @@ constexpr std::array<RoutineDescription, kRoutines.size()> kDescriptions = {{
     {"SortByFieldUnique", KeyKind::Field, true, false},
     {"SortPairsByNumber", KeyKind::Number, false, true},
     {"SortPairsByNumberUnique", KeyKind::Number, true, true},
+    {"SortNumbersFromHigh", KeyKind::Number, false, false, ScanOrder::FromHigh, "scan from the high end"},
+    {"SortNumbersBinary", KeyKind::Number, false, false, ScanOrder::Halving, "binary search for the gap"},
 }};
 
 }  // namespace
@@ -34,7 +36,7 @@ std::optional<Routine> RoutineNamed(std::string_view name)
                                     [name](const RoutineDescription& routine) { return routine.name == name; });
     if (found == kDescriptions.end())
         return std::nullopt;
-    return kRoutines[static_cast<std::size_t>(found - kDescriptions.begin())];
+    return kRoutinesAndVariants[static_cast<std::size_t>(found - kDescriptions.begin())];
 }
 
 bool IsStrict(Routine routine)
@@ -55,6 +57,16 @@ bool TakesText(Routine routine)
 bool TakesField(Routine routine)
 {
     return Describe(routine).key == KeyKind::Field;
+}
+
+ScanOrder ScanOrderOf(Routine routine)
+{
+    return Describe(routine).scan;
+}
+
+bool IsVariant(Routine routine)
+{
+    return !Describe(routine).variant.empty();
 }
 
 }  // namespace sentinel

@@ -8,8 +8,9 @@
 namespace sentinel {
 
 // The work of one run of sentinel insertion, as the algorithm states it.
-// A step is one position tested by the scan: a placed entry costs the
-// position of its first fit, a dropped entry every position of the list. A
+// A step is one gap tested by the scan: scanning from the low end, a placed
+// entry costs the position of its first fit, a dropped entry every position
+// of the list (PositionsTested). A
 // move is one entry shifted up by an insertion: those after the insertion
 // point, the high sentinel included. The key store moves only the shorter
 // side of an insertion (sentinel_list.h), so the entries it really shifts
@@ -38,10 +39,11 @@ struct ScanCounts {
     std::int64_t moves = 0;
     std::int64_t shifted = 0;  // entries the key store really moved
 
-    // One entry's work: placed after `after`, or dropped when it is 0.
-    void AddEntry(std::size_t after, std::size_t listSize)
+    // One entry's work: placed after `after`, or dropped when it is 0, after
+    // testing `tested` gaps.
+    void AddEntry(std::size_t after, std::size_t listSize, std::size_t tested)
     {
-        steps += static_cast<std::int64_t>(PositionsTested(after, listSize));
+        steps += static_cast<std::int64_t>(tested);
         moves += static_cast<std::int64_t>(EntriesMoved(after, listSize));
         shifted += static_cast<std::int64_t>(EntriesShifted(after, listSize));
         ++(after != 0 ? placed : dropped);
@@ -52,8 +54,9 @@ struct ScanCounts {
 
 // Observers of the scan, chosen at compile time. Each is told, in order: the
 // sentinels' keys; then for each entry its key, and whether it was placed
-// after position `after` or dropped. `listSize` is the size of the list being
-// built, both sentinels included, before the entry goes in.
+// after position `after` or dropped, and how many gaps the scan tested.
+// `listSize` is the size of the list being built, both sentinels included,
+// before the entry goes in.
 
 // Observes nothing, and compiles away.
 struct NoScanCounting {
@@ -65,8 +68,8 @@ struct NoScanCounting {
     void KeyComputed(std::int32_t /*entry*/, const Key& /*key*/)
     {
     }
-    void Placed(std::size_t /*after*/, std::size_t /*listSize*/) {}
-    void Dropped(std::size_t /*listSize*/) {}
+    void Placed(std::size_t /*after*/, std::size_t /*listSize*/, std::size_t /*tested*/) {}
+    void Dropped(std::size_t /*listSize*/, std::size_t /*tested*/) {}
 };
 
 // Raised by a counted run that was asked to stop.
@@ -89,13 +92,13 @@ struct ScanCounter {
     {
         ++counts.keys;
     }
-    void Placed(std::size_t after, std::size_t listSize) { Add(after, listSize); }
-    void Dropped(std::size_t listSize) { Add(0, listSize); }
+    void Placed(std::size_t after, std::size_t listSize, std::size_t tested) { Add(after, listSize, tested); }
+    void Dropped(std::size_t listSize, std::size_t tested) { Add(0, listSize, tested); }
 
 private:
-    void Add(std::size_t after, std::size_t listSize)
+    void Add(std::size_t after, std::size_t listSize, std::size_t tested)
     {
-        counts.AddEntry(after, listSize);
+        counts.AddEntry(after, listSize, tested);
         if (cancel && cancel->load(std::memory_order_relaxed))
             throw ScanCancelled{};
     }

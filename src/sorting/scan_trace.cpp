@@ -1,5 +1,7 @@
 #include "sorting/scan_trace.h"
 
+#include <cassert>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -9,29 +11,41 @@
 
 namespace sentinel {
 
-void ScanTracer::Placed(std::size_t after, std::size_t listSize)
+void ScanTracer::Placed(std::size_t after, std::size_t listSize, std::size_t tested)
 {
-    TestUpTo(after, listSize);
+    Retest(after, listSize - 1, tested);
     trace_.events.push_back({TraceEvent::Kind::Placed, entry_, static_cast<std::int32_t>(after)});
     list_.insert(list_.begin() + static_cast<std::ptrdiff_t>(after), key_);
 }
 
-void ScanTracer::Dropped(std::size_t listSize)
+void ScanTracer::Dropped(std::size_t listSize, std::size_t tested)
 {
-    TestUpTo(0, listSize);
+    Retest(0, listSize - 1, tested);
     trace_.events.push_back({TraceEvent::Kind::Dropped, entry_});
 }
 
-void ScanTracer::TestUpTo(std::size_t after, std::size_t listSize)
+void ScanTracer::Retest([[maybe_unused]] std::size_t after, std::size_t last, [[maybe_unused]] std::size_t tested)
 {
-    for (std::size_t j = 1; j <= PositionsTested(after, listSize); ++j)
-        Test(j, j == after);
-}
-
-void ScanTracer::Test(std::size_t j, bool fits)
-{
-    trace_.events.push_back({TraceEvent::Kind::Tested, entry_, static_cast<std::int32_t>(j),
-                             ThreeWay(key_ <=> list_[j - 1]), ThreeWay(key_ <=> list_[j]), fits});
+    [[maybe_unused]] const std::size_t before = trace_.events.size();
+    const auto compareAt = [this](std::size_t at) { return ThreeWay(key_ <=> list_[at]); };
+    const auto record = [this](std::size_t j, int keyToLow, int keyToHigh, bool fits) {
+        trace_.events.push_back(
+            {TraceEvent::Kind::Tested, entry_, static_cast<std::int32_t>(j), keyToLow, keyToHigh, fits});
+    };
+    std::size_t found = 0;
+    switch (order_) {
+    case ScanOrder::FromLow:
+        found = strict_ ? FirstFitFrom<Placement::Strict>(1, last, compareAt, record)
+                        : FirstFitFrom<Placement::Inclusive>(1, last, compareAt, record);
+        break;
+    case ScanOrder::FromHigh:
+        found = strict_ ? FirstFitFromHigh<Placement::Strict>(last, compareAt, record)
+                        : FirstFitFromHigh<Placement::Inclusive>(last, compareAt, record);
+        break;
+    case ScanOrder::Halving: found = FirstFitByHalving(last, compareAt, record); break;
+    }
+    assert(found == after && trace_.events.size() - before == tested && "the trace's scan is the routine's");
+    (void)found;
 }
 
 ScanTrace ScanTracer::Take()

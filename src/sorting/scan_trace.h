@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "runtime/value.h"
+#include "sorting/routines.h"
 #include "sorting/scan_observers.h"
 
 namespace sentinel {
@@ -35,9 +36,12 @@ struct ScanTrace {
 };
 
 // Records the trace: an observer of the scan (see scan_observers.h). It keeps
-// its own copy of the list's keys to tell each tested position's neighbours.
+// its own copy of the list's keys and runs the routine's scan on it again to
+// tell each tested gap and its neighbours.
 class ScanTracer {
 public:
+    ScanTracer(ScanOrder order, bool strict) : order_(order), strict_(strict) {}
+
     template <class Key>
     void SentinelsComputed(const Key& low, const Key& high)
     {
@@ -55,8 +59,8 @@ public:
         trace_.keys.push_back(Shown(key));
         trace_.events.push_back({TraceEvent::Kind::KeyComputed, entry});
     }
-    void Placed(std::size_t after, std::size_t listSize);
-    void Dropped(std::size_t listSize);
+    void Placed(std::size_t after, std::size_t listSize, std::size_t tested);
+    void Dropped(std::size_t listSize, std::size_t tested);
 
     ScanTrace Take();
 
@@ -66,14 +70,16 @@ private:
     static OwnKey Own(TextView key) { return Text(key); }
     static Text Shown(double key);
     static Text Shown(TextView key) { return Text(key); }
-    void TestUpTo(std::size_t after, std::size_t listSize);
-    void Test(std::size_t j, bool fits);
+    // Tests again, and records, the gaps the scan tested for the entry.
+    void Retest(std::size_t after, std::size_t last, std::size_t tested);
 
     ScanTrace trace_;
     std::vector<OwnKey> list_;
     std::vector<OwnKey> allKeys_;  // the low sentinel's, then each entry's
     OwnKey key_;
     std::int32_t entry_ = 0;
+    ScanOrder order_;
+    bool strict_;
 };
 
 }  // namespace sentinel

@@ -35,22 +35,47 @@ std::size_t ScanForText(const BlockKernels& kernels, const double* abbreviations
     });
 }
 
-// Places input entries 1 to `count` in turn: scanEntry(i) gives entry i's
-// scan key and the j to insert it after, 0 when it fits nowhere and is left out.
+// Where an entry goes: after position `after` (0 when it fits nowhere and is
+// left out), found by testing `steps` gaps.
+template <class Key>
+struct Fit {
+    Key key;
+    std::size_t after;
+    std::size_t steps;
+};
+
+// Places input entries 1 to `count` in turn: scanEntry(i) gives entry i's Fit.
 template <class ScanKey, class ScanEntry, class Observer>
 std::vector<std::int32_t> InsertEach(std::int32_t count, SentinelList<ScanKey>& list, ScanEntry scanEntry,
                                      Observer& observer)
 {
     for (std::int32_t i = 1; i <= count; ++i) {
-        auto [key, after] = scanEntry(i);
-        if (after != 0) {
-            observer.Placed(after, list.Size());
-            list.InsertAfter(after, std::move(key), i);
+        Fit<ScanKey> fit = scanEntry(i);
+        if (fit.after != 0) {
+            observer.Placed(fit.after, list.Size(), fit.steps);
+            list.InsertAfter(fit.after, std::move(fit.key), i);
         } else {
-            observer.Dropped(list.Size());
+            observer.Dropped(list.Size(), fit.steps);
         }
     }
     return list.PlacedPositions();
+}
+
+// The gap a number key goes in by a scan other than the one from the low
+// end, with the gaps it tested counted.
+template <Placement placement, ScanOrder order>
+Fit<double> OtherScanFor(const double* keys, std::size_t last, double key)
+{
+    static_assert(order != ScanOrder::FromLow, "the scan from the low end runs on the block kernels");
+    std::size_t steps = 0;
+    const auto compareAt = [&](std::size_t at) { return ThreeWay(key <=> keys[at]); };
+    const auto count = [&](std::size_t, int, int, bool) { ++steps; };
+    std::size_t after = 0;
+    if constexpr (order == ScanOrder::FromHigh)
+        after = FirstFitFromHigh<placement>(last, compareAt, count);
+    else
+        after = FirstFitByHalving(last, compareAt, count);
+    return {key, after, steps};
 }
 
 // Sentinel insertion of `count` input entries. keyOfEntry(i) gives the key of
@@ -58,10 +83,11 @@ std::vector<std::int32_t> InsertEach(std::int32_t count, SentinelList<ScanKey>& 
 // high} sentinel keys and is called only when there is an entry to place, so
 // an empty input computes no key at all. Each entry's key is computed once,
 // then its scan starts at j = 1 and stops at the first pair of neighbours
-// that encloses it; an entry that fits nowhere is left out. `observer` is
-// told of the work done (see scan_observers.h).
+// that encloses it (or, by `order`, scans from the high end or halves the
+// gaps: number keys only); an entry that fits nowhere is left out.
+// `observer` is told of the work done (see scan_observers.h).
 // Returns the input positions of the placed entries, in ascending key order.
-template <Placement placement, class KeyOfEntry, class SentinelKeys, class Observer>
+template <Placement placement, ScanOrder order, class KeyOfEntry, class SentinelKeys, class Observer>
 std::vector<std::int32_t> SentinelInsertionOrder(std::int32_t count, KeyOfEntry keyOfEntry,
                                                  SentinelKeys sentinelKeys, Observer& observer)
 {
@@ -69,8 +95,15 @@ std::vector<std::int32_t> SentinelInsertionOrder(std::int32_t count, KeyOfEntry 
         return {};
     const auto [low, high] = sentinelKeys();
     observer.SentinelsComputed(low, high);
-    const BlockKernels kernels = ActiveKernels();  // one width for the whole sort
-    if constexpr (std::is_same_v<decltype(keyOfEntry(1)), TextView>) {
+    if constexpr (order != ScanOrder::FromLow) {
+        SentinelList<double> list(count, low, high);
+        return InsertEach(count, list, [&](std::int32_t i) {
+            const double key = keyOfEntry(i);
+            observer.KeyComputed(i, key);
+            return OtherScanFor<placement, order>(list.Keys(), list.Size() - 1, key);
+        }, observer);
+    } else if constexpr (std::is_same_v<decltype(keyOfEntry(1)), TextView>) {
+        const BlockKernels kernels = ActiveKernels();  // one width for the whole sort
         // The texts by input position, the sentinels at 0 and count + 1.
         std::vector<TextView> texts(static_cast<std::size_t>(count) + 2);
         texts.front() = low;
@@ -80,15 +113,18 @@ std::vector<std::int32_t> SentinelInsertionOrder(std::int32_t count, KeyOfEntry 
             const TextView key = texts[static_cast<std::size_t>(i)] = keyOfEntry(i);
             observer.KeyComputed(i, key);
             const double abbreviation = Abbreviation(key);
-            return std::pair{abbreviation, ScanForText<placement>(kernels, list.Keys(), list.Positions(), texts.data(),
-                                                                  list.Size() - 1, abbreviation, key)};
+            const std::size_t after = ScanForText<placement>(kernels, list.Keys(), list.Positions(), texts.data(),
+                                                             list.Size() - 1, abbreviation, key);
+            return Fit<double>{abbreviation, after, PositionsTested(after, list.Size())};
         }, observer);
     } else {
+        const BlockKernels kernels = ActiveKernels();
         SentinelList<double> list(count, low, high);
         return InsertEach(count, list, [&](std::int32_t i) {
             const double key = keyOfEntry(i);
             observer.KeyComputed(i, key);
-            return std::pair{key, ScanFor<placement>(kernels, list.Keys(), list.Size() - 1, key)};
+            const std::size_t after = ScanFor<placement>(kernels, list.Keys(), list.Size() - 1, key);
+            return Fit<double>{key, after, PositionsTested(after, list.Size())};
         }, observer);
     }
 }

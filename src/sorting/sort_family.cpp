@@ -1,5 +1,7 @@
 #include "sorting/sort_family.h"
 
+#include <type_traits>
+
 #include <utility>
 #include <vector>
 
@@ -12,13 +14,13 @@ namespace {
 // Sentinel insertion with a routine's key, sentinels and test. The
 // paired routines pass their companion, which is carried along position for
 // position; the others pass none.
-template <Placement placement, class KeyOf, class Observer>
+template <Placement placement, ScanOrder order, class KeyOf, class Observer>
 void SortByKey(CollectionRef& items, CollectionRef* companion, KeyOf& keyOf, const Sentinels& sentinels,
                Observer& observer)
 {
     const Collection& source = ContentsOf(items);
     const Collection* carried = companion ? &ContentsOf(*companion) : nullptr;
-    const auto order = SentinelInsertionOrder<placement>(
+    const auto placed = SentinelInsertionOrder<placement, order>(
         source.Count(),
         [&](std::int32_t i) {
             auto key = keyOf(source.Item(i));
@@ -27,9 +29,9 @@ void SortByKey(CollectionRef& items, CollectionRef* companion, KeyOf& keyOf, con
             return key;
         },
         [&] { return std::pair{keyOf(sentinels.low), keyOf(sentinels.high)}; }, observer);
-    CollectionRef sorted = Gather(source, order);
+    CollectionRef sorted = Gather(source, placed);
     if (companion)
-        *companion = Gather(*carried, order);
+        *companion = Gather(*carried, placed);
     items = std::move(sorted);
 }
 
@@ -40,10 +42,21 @@ void RunRoutine(Routine routine, CollectionRef& items, CollectionRef& companion,
 {
     CollectionRef* carried = IsPaired(routine) ? &companion : nullptr;
     WithKeyOf(routine, fieldIndex, [&](auto keyOf, const Sentinels& sentinels) {
+        constexpr bool kNumberKeys = std::is_same_v<decltype(keyOf(sentinels.low)), double>;
+        if constexpr (kNumberKeys) {
+            // The variants: SortNumbers scanned other ways.
+            switch (ScanOrderOf(routine)) {
+            case ScanOrder::FromHigh:
+                return SortByKey<Placement::Inclusive, ScanOrder::FromHigh>(items, carried, keyOf, sentinels, observer);
+            case ScanOrder::Halving:
+                return SortByKey<Placement::Inclusive, ScanOrder::Halving>(items, carried, keyOf, sentinels, observer);
+            case ScanOrder::FromLow: break;
+            }
+        }
         if (IsStrict(routine))
-            SortByKey<Placement::Strict>(items, carried, keyOf, sentinels, observer);
+            SortByKey<Placement::Strict, ScanOrder::FromLow>(items, carried, keyOf, sentinels, observer);
         else
-            SortByKey<Placement::Inclusive>(items, carried, keyOf, sentinels, observer);
+            SortByKey<Placement::Inclusive, ScanOrder::FromLow>(items, carried, keyOf, sentinels, observer);
     });
 }
 
@@ -114,7 +127,7 @@ ScanCounts SortCounted(Routine routine, CollectionRef& items, CollectionRef& com
 
 ScanTrace SortTraced(Routine routine, CollectionRef& items, CollectionRef& companion, std::int16_t fieldIndex)
 {
-    ScanTracer tracer;
+    ScanTracer tracer(ScanOrderOf(routine), IsStrict(routine));
     RunRoutine(routine, items, companion, fieldIndex, tracer);
     return tracer.Take();
 }

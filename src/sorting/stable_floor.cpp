@@ -6,6 +6,13 @@
 
 namespace sentinel {
 
+EqualKeys EqualKeysOf(Routine routine)
+{
+    if (IsStrict(routine))
+        return EqualKeys::FirstOnly;
+    return ScanOrderOf(routine) == ScanOrder::FromHigh ? EqualKeys::InputOrder : EqualKeys::ReverseInput;
+}
+
 void FloorSort(Routine routine, CollectionRef& items, CollectionRef& companion, std::int16_t fieldIndex)
 {
     const Collection& source = ContentsOf(items);
@@ -14,7 +21,7 @@ void FloorSort(Routine routine, CollectionRef& items, CollectionRef& companion, 
         using Key = std::decay_t<decltype(keyOf(sentinels.low))>;
         order = StableFloorOrder<Key>(
             source.Count(), [&](std::int32_t i) { return Key(keyOf(source.Item(i))); }, Key(keyOf(sentinels.low)),
-            Key(keyOf(sentinels.high)), IsStrict(routine));
+            Key(keyOf(sentinels.high)), EqualKeysOf(routine));
     });
     CollectionRef sorted = Gather(source, order);
     if (IsPaired(routine))

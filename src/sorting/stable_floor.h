@@ -10,15 +10,24 @@
 
 namespace sentinel {
 
+// How a routine orders equal keys: the scan from the low end puts an entry
+// before the equal keys already placed, the scan from the high end after
+// them, and a strict routine keeps only the first.
+enum class EqualKeys { ReverseInput, InputOrder, FirstOnly };
+
+EqualKeys EqualKeysOf(Routine routine);
+
 // What sentinel insertion yields, by a standard stable sort: the floor that
 // its cost is measured against. Inclusive: the entries whose key lies within
-// [low, high], equal keys in reverse input order. Strict: the first entry of
-// each key strictly inside (low, high). keyOf(i) gives the key of input entry
-// i (from 1); returns the positions of the kept entries in result order.
+// [low, high], equal keys in reverse input order, or in input order. Strict:
+// the first entry of each key strictly inside (low, high). keyOf(i) gives the
+// key of input entry i (from 1); returns the positions of the kept entries in
+// result order.
 template <class Key, class KeyOf>
 std::vector<std::int32_t> StableFloorOrder(std::int32_t count, KeyOf keyOf, const Key& low, const Key& high,
-                                           bool strict)
+                                           EqualKeys equal)
 {
+    const bool strict = equal == EqualKeys::FirstOnly;
     std::vector<std::pair<Key, std::int32_t>> kept;
     kept.reserve(static_cast<std::size_t>(count));
     for (std::int32_t i = 1; i <= count; ++i) {
@@ -32,7 +41,8 @@ std::vector<std::int32_t> StableFloorOrder(std::int32_t count, KeyOf keyOf, cons
         kept.erase(std::unique(kept.begin(), kept.end(), [](const auto& a, const auto& b) { return a.first == b.first; }),
                    kept.end());
     } else {
-        std::reverse(kept.begin(), kept.end());
+        if (equal == EqualKeys::ReverseInput)
+            std::reverse(kept.begin(), kept.end());
         std::stable_sort(kept.begin(), kept.end(), byKey);
     }
     std::vector<std::int32_t> order;

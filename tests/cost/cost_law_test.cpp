@@ -11,7 +11,7 @@ namespace {
 
 TEST(CostLaw, PredictsTheCountersOfEveryRoutineOnEveryGeneratedInput)
 {
-    for (const Routine routine : kRoutines) {
+    for (const Routine routine : kRoutinesAndVariants) {
         InputMaker maker(static_cast<unsigned>(routine) + 101);
         for (int run = 0; run < 400; ++run) {
             SortCall call{routine, {}, {}, static_cast<std::int16_t>(maker.Uniform(0, 2))};

@@ -15,7 +15,7 @@ constexpr int kInputsPerRoutine = 1500;
 
 TEST(SortModel, EveryRoutineOnInputsOfEveryShape)
 {
-    for (const Routine routine : kRoutines) {
+    for (const Routine routine : kRoutinesAndVariants) {
         InputMaker maker(static_cast<unsigned>(routine) + 1);
         const bool records = routine == Routine::ByField || routine == Routine::ByFieldUnique;
         for (int run = 0; run < kInputsPerRoutine; ++run) {

@@ -131,7 +131,7 @@ inline SortOutcome ExpectedOutcome(const SortCall& call)
     const auto order = StableFloorOrder(
         static_cast<std::int32_t>(call.entries.size()),
         [&](std::int32_t i) { return keyOf(call.entries[static_cast<std::size_t>(i - 1)]); }, low, high,
-        IsStrict(call.routine));
+        EqualKeysOf(call.routine));
     return {false, model::Pick(call.entries, order), paired ? model::Pick(call.companion, order) : call.companion};
 }
 
@@ -145,8 +145,9 @@ inline SortOutcome ActualOutcome(const SortCall& call, ScanCounts* counts = null
     const CollectionRef companionBefore = companion;
     bool failed = false;
     try {
-        if (counts) {
-            *counts = SortCounted(call.routine, entries, companion, call.fieldIndex);
+        if (counts || IsVariant(call.routine)) {
+            ScanCounts uncalledFor;
+            *(counts ? counts : &uncalledFor) = SortCounted(call.routine, entries, companion, call.fieldIndex);
         } else {
             switch (call.routine) {
             case Routine::Numbers: SortNumbers(entries); break;
@@ -157,6 +158,8 @@ inline SortOutcome ActualOutcome(const SortCall& call, ScanCounts* counts = null
             case Routine::ByFieldUnique: SortByFieldUnique(entries, call.fieldIndex); break;
             case Routine::Pairs: SortPairsByNumber(entries, companion); break;
             case Routine::PairsUnique: SortPairsByNumberUnique(entries, companion); break;
+            case Routine::NumbersFromHigh:
+            case Routine::NumbersBinary: break;  // counted above: a variant has no function of its own
             }
         }
     } catch (const RuntimeError& error) {
