@@ -11,6 +11,8 @@
 #include <QPointer>
 #include <QToolTip>
 
+#include <cmath>
+
 namespace sentinel {
 namespace {
 
@@ -34,6 +36,19 @@ void DrawMarker(QPainter& painter, QScatterSeries::MarkerShape marker, QPointF a
         path.moveTo(at.x(), at.y() - r), path.lineTo(at.x() + r, at.y() + r), path.lineTo(at.x() - r, at.y() + r);
         path.closeSubpath();
         break;
+    case QScatterSeries::MarkerShapePentagon:
+    case QScatterSeries::MarkerShapeStar: {
+        const bool star = marker == QScatterSeries::MarkerShapeStar;
+        const int corners = star ? 10 : 5;
+        for (int k = 0; k < corners; ++k) {
+            const qreal radius = star && k % 2 == 1 ? r * 0.45 : r;
+            const qreal angle = -M_PI / 2 + 2 * M_PI * k / corners;
+            const QPointF corner(at.x() + radius * std::cos(angle), at.y() + radius * std::sin(angle));
+            k == 0 ? path.moveTo(corner) : path.lineTo(corner);
+        }
+        path.closeSubpath();
+        break;
+    }
     default: path.addEllipse(at, r, r); break;
     }
     painter.drawPath(path);

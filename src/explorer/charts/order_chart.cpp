@@ -6,8 +6,10 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <map>
 
 #include "cost/growth.h"
+#include "sorting/first_fit.h"
 #include "explorer/charts/chart_axes.h"
 #include "explorer/charts/chart_legend.h"
 #include "explorer/charts/chart_panel.h"
@@ -63,6 +65,30 @@ void ResetAxes(QChart& chart, std::int32_t n, double topCount, double topSeconds
 
 }  // namespace
 
+namespace {
+
+// The most gaps halving tests over a whole run of n placed entries.
+double HalvingStepsBound(std::int32_t n)
+{
+    double bound = 0;
+    for (std::int32_t m = 0; m < n; ++m)
+        bound += double(HalvingBound(static_cast<std::size_t>(m) + 1));
+    return bound;
+}
+
+ChartLegend::Entry LegendEntry(const QString& text, const QString& tip, QAbstractSeries* series, const QPen& pen,
+                               std::optional<QScatterSeries::MarkerShape> marker = {})
+{
+    return ChartLegend::Entry{text, tip, pen, marker, {}, {series}};
+}
+
+ChartLegend::Entry PointsEntry(const QString& text, const QString& tip, QScatterSeries* points)
+{
+    return LegendEntry(text, tip, points, QPen(points->color(), 0, Qt::NoPen), points->markerShape());
+}
+
+}  // namespace
+
 void DrawOrderChart(ChartPanel& panel, const RunResults& results)
 {
     QChart& chart = panel.Chart();
@@ -70,37 +96,61 @@ void DrawOrderChart(ChartPanel& panel, const RunResults& results)
     const std::int32_t n = results.OrderSize();
     const std::vector<OrderPoint>& points = results.Order();
     const double pairs = double(n) * (double(n) - 1) / 2;
+    const auto scanned = [&](ScanOrder order) {
+        return std::any_of(points.begin(), points.end(), [order](const OrderPoint& p) { return ScanOrderOf(p.routine) == order; });
+    };
+    const bool fromHigh = scanned(ScanOrder::FromHigh);
+    const bool halving = scanned(ScanOrder::Halving);
     QLineSeries* stepsLaw = LawLine(chart, n, n + pairs, PaletteColour(0));
     QLineSeries* movesLaw = LawLine(chart, n + pairs, n, PaletteColour(5));
-    QScatterSeries* steps = Points(chart, PaletteColour(0), MarkerFor(0));
+    std::vector<ChartLegend::Entry> entries = {
+        LegendEntry(QObject::tr("law: steps = %1").arg(Unbroken(QStringLiteral("n + s·n(n−1)/2"))),
+                    QObject::tr("Scanning from the low end: sorted input is the slow case"), stepsLaw, stepsLaw->pen()),
+        LegendEntry(fromHigh ? QObject::tr("law: moves, and the high end's steps = %1").arg(Unbroken(QStringLiteral("n + (1−s)·n(n−1)/2")))
+                             : QObject::tr("law: moves = %1").arg(Unbroken(QStringLiteral("n + (1−s)·n(n−1)/2"))),
+                    QObject::tr("Walking down from the high end passes exactly the entries an insertion shifts"), movesLaw,
+                    movesLaw->pen())};
+    if (halving) {
+        const double bound = HalvingStepsBound(n);
+        QLineSeries* halvingLaw = LawLine(chart, bound, bound, PaletteColour(3));
+        halvingLaw->setPen(QPen(PaletteColour(3), 1.5, Qt::DotLine));
+        entries.push_back(LegendEntry(QObject::tr("bound: halving's steps ≤ %1").arg(Unbroken(QStringLiteral("Σ (⌊log₂(m+1)⌋ + 1)"))),
+                                      QObject::tr("Halving the m + 1 gaps: order matters only to the moves"), halvingLaw,
+                                      halvingLaw->pen()));
+    }
+    // The steps are drawn last, over the moves: the high end's equal them.
     QScatterSeries* moves = Points(chart, PaletteColour(5), MarkerFor(1));
     QScatterSeries* shifted = Points(chart, PaletteColour(2), MarkerFor(2));
     QScatterSeries* time = Points(chart, PaletteColour(7), MarkerFor(3));
-    const auto entry = [](const QString& text, const QString& tip, QAbstractSeries* series, const QPen& pen,
-                          std::optional<QScatterSeries::MarkerShape> marker) {
-        return ChartLegend::Entry{text, tip, pen, marker, {}, {series}};
-    };
-    panel.Legend().SetEntries({
-        entry(QObject::tr("law: steps = %1").arg(Unbroken(QStringLiteral("n + s·n(n−1)/2"))), {}, stepsLaw, stepsLaw->pen(), {}),
-        entry(QObject::tr("law: moves = %1").arg(Unbroken(QStringLiteral("n + (1−s)·n(n−1)/2"))), {}, movesLaw,
-              movesLaw->pen(), {}),
-        entry(QStringLiteral("steps"), QStringLiteral("Positions the scan tested"), steps, QPen(steps->color(), 0, Qt::NoPen), MarkerFor(0)),
-        entry(QStringLiteral("moves"), QStringLiteral("Entries after each insertion point"), moves, QPen(moves->color(), 0, Qt::NoPen), MarkerFor(1)),
-        entry(QStringLiteral("shifted: entries the list really moves"),
-              QStringLiteral("The key store moves the shorter side of each insertion"), shifted, QPen(shifted->color(), 0, Qt::NoPen), MarkerFor(2)),
-        entry(QStringLiteral("time (right axis)"), {}, time, QPen(time->color(), 0, Qt::NoPen), MarkerFor(3)),
-    });
+    std::map<ScanOrder, QScatterSeries*> steps;
+    steps[ScanOrder::FromLow] = Points(chart, PaletteColour(0), MarkerFor(0));
+    entries.push_back(PointsEntry(fromHigh || halving ? QObject::tr("steps, scan from the low end") : QObject::tr("steps"),
+                                  QObject::tr("Gaps the scan tested"), steps[ScanOrder::FromLow]));
+    if (fromHigh) {
+        steps[ScanOrder::FromHigh] = Points(chart, PaletteColour(1), QScatterSeries::MarkerShapePentagon);
+        entries.push_back(PointsEntry(QObject::tr("steps, scan from the high end"), QObject::tr("Gaps the scan tested"),
+                                      steps[ScanOrder::FromHigh]));
+    }
+    if (halving) {
+        steps[ScanOrder::Halving] = Points(chart, PaletteColour(3), QScatterSeries::MarkerShapeStar);
+        entries.push_back(PointsEntry(QObject::tr("steps, halving"), QObject::tr("Gaps the search tested"),
+                                      steps[ScanOrder::Halving]));
+    }
+    entries.push_back(PointsEntry(QObject::tr("moves"), QObject::tr("Entries after each insertion point"), moves));
+    entries.push_back(PointsEntry(QObject::tr("shifted: entries the list really moves"),
+                                  QObject::tr("The key store moves the shorter side of each insertion"), shifted));
+    entries.push_back(PointsEntry(QObject::tr("time (right axis)"), {}, time));
+    panel.Legend().SetEntries(std::move(entries));
     double topSeconds = 0;
+    double topCount = n + pairs;
     for (const OrderPoint& point : points) {
-        steps->append(point.sortedness, double(point.steps));
+        steps[ScanOrderOf(point.routine)]->append(point.sortedness, double(point.steps));
         moves->append(point.sortedness, double(point.moves));
         shifted->append(point.sortedness, double(point.shifted));
         time->append(point.sortedness, point.seconds * 1e3);
         topSeconds = std::max(topSeconds, point.seconds);
-    }
-    double topCount = n + pairs;
-    for (const OrderPoint& point : points)
         topCount = std::max({topCount, double(point.steps), double(point.moves)});
+    }
     ResetAxes(chart, n, std::max(topCount, 1.0), std::max(topSeconds, 1e-6), time);
 }
 

@@ -15,6 +15,7 @@
 
 #include "cost/inputs.h"
 #include "explorer/shared/buttons.h"
+#include "explorer/shared/routine_text.h"
 #include "qt_glue/qt_text.h"
 
 namespace sentinel {
@@ -26,8 +27,10 @@ QComboBox* RoutineBox(const QString& name, Routine chosen)
 {
     auto* box = new QComboBox;
     box->setAccessibleName(name);
-    for (const Routine routine : kRoutines)
-        box->addItem(ToQString(NameOf(routine)), int(routine));
+    for (const Routine routine : kRoutinesAndVariants) {
+        box->addItem(RoutineChoice(routine), int(routine));
+        box->setItemData(box->count() - 1, RoutineChoiceTip(routine), Qt::ToolTipRole);
+    }
     box->setCurrentIndex(int(chosen));
     return box;
 }

@@ -18,11 +18,29 @@
 
 #include "cost/input_error.h"
 #include "explorer/shared/buttons.h"
+#include "explorer/shared/routine_text.h"
 #include "explorer/shared/units.h"
 #include "qt_glue/qt_text.h"
 
 namespace sentinel {
 namespace {
+
+QString ChoiceText(Routine routine)
+{
+    return RoutineChoice(routine);
+}
+QString ChoiceTip(Routine routine)
+{
+    return RoutineChoiceTip(routine);
+}
+QString ChoiceText(const Shape& shape)
+{
+    return ToQString(NameOf(shape));
+}
+QString ChoiceTip(const Shape&)
+{
+    return {};
+}
 
 // A list of checkable items, one a value, in the values' order.
 template <class Value>
@@ -31,7 +49,8 @@ QListWidget* Checklist(const QString& name, std::span<const Value> values, std::
     auto* list = new QListWidget;
     list->setAccessibleName(name);
     for (const Value& value : values) {
-        auto* item = new QListWidgetItem(ToQString(NameOf(value)), list);
+        auto* item = new QListWidgetItem(ChoiceText(value), list);
+        item->setToolTip(ChoiceTip(value));
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
         item->setCheckState(std::find(checked.begin(), checked.end(), value) != checked.end() ? Qt::Checked
                                                                                               : Qt::Unchecked);
@@ -74,7 +93,7 @@ void CheckNames(QListWidget& list, const QStringList& names)
 SettingsPanel::SettingsPanel(QWidget* parent) : QWidget(parent)
 {
     const Routine defaultRoutine[] = {DefaultRoutine(InputKind::Numbers)};
-    routines_ = Checklist<Routine>(QStringLiteral("Routines"), kRoutines, defaultRoutine);
+    routines_ = Checklist<Routine>(QStringLiteral("Routines"), kRoutinesAndVariants, defaultRoutine);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(CreateInputGroup());
@@ -320,7 +339,7 @@ void SettingsPanel::ShowPlan(const SweepPlan& plan)
 SweepPlan SettingsPanel::Plan() const
 {
     SweepPlan plan = FileChosen() ? file_ : SweepPlan();
-    plan.routines = Checked<Routine>(*routines_, kRoutines);
+    plan.routines = Checked<Routine>(*routines_, kRoutinesAndVariants);
     plan.kind = static_cast<InputKind>(kind_->currentData().toInt());
     const bool sizesAsGiven = !givenSizes_.empty() && sizeFrom_->value() == givenSizes_.front()
                            && (OrderSweep() || sizeTo_->value() == givenSizes_.back());

@@ -1,0 +1,23 @@
+#include "explorer/shared/routine_text.h"
+
+#include <QCoreApplication>
+
+#include "qt_glue/qt_text.h"
+
+namespace sentinel {
+
+QString RoutineChoice(Routine routine)
+{
+    const QString name = ToQString(NameOf(routine));
+    return IsVariant(routine) ? QCoreApplication::translate("Routines", "%1 (variant)").arg(name) : name;
+}
+
+QString RoutineChoiceTip(Routine routine)
+{
+    if (!IsVariant(routine))
+        return QCoreApplication::translate("Routines", "A routine of the demo");
+    return QCoreApplication::translate("Routines", "A variant of SortNumbers, not a routine of the demo: %1")
+        .arg(ToQString(Describe(routine).variant));
+}
+
+}  // namespace sentinel

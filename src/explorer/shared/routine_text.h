@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+#include "sorting/routines.h"
+
+namespace sentinel {
+
+// A routine as a list offers it: its name, and for a variant its name
+// marked so that nobody takes it for a routine of the demo.
+QString RoutineChoice(Routine routine);
+// What the choice's tooltip says: a variant's scan, in words.
+QString RoutineChoiceTip(Routine routine);
+
+}  // namespace sentinel
