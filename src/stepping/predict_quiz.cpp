@@ -32,20 +32,23 @@ Text Count(std::size_t n)
     return WholeNumberText(static_cast<std::int64_t>(n));
 }
 
-Text DropReason(const StepThrough& run, std::size_t events)
+TextView WhyDropped(const StepThrough& run, const StepThrough::Frame& frame)
 {
-    return run.At(run.EndOfEntry(events)).dropped.back().reason;
+    return DropReasonText(run.WhyDropped(frame.entry));
 }
 
 // Where the entry goes, after what the student said of it.
-Text Fate(const StepThrough& run, const StepThrough::Frame& frame, std::size_t events, std::size_t firstFit)
+Text Fate(const StepThrough& run, const StepThrough::Frame& frame, std::size_t firstFit)
 {
     const Text key = run.KeyText(frame.entry);
     if (firstFit == PredictQuiz::kDropped)
-        return Joined({u"No gap encloses ", key, u": dropped, ", DropReason(run, events), u"."});
-    Text fate = Joined({u"At the first gap that encloses ", key, u": ", run.TestAt(frame, firstFit), u"."});
+        return Joined({u"No gap encloses ", key, u": dropped, ", WhyDropped(run, frame), u"."});
+    // Scanning down from the high end, the highest gap that encloses the key is the one met first.
+    const bool fromHigh = ScanOrderOf(run.Input().routine) == ScanOrder::FromHigh;
+    Text fate = Joined({fromHigh ? u"At the highest gap that encloses " : u"At the first gap that encloses ", key, u": ",
+                        run.TestAt(frame, firstFit), u"."});
     if (const std::size_t gaps = EnclosingGaps(run, frame); gaps > 1)
-        fate += Joined({u" ", Count(gaps), u" gaps enclose ", key, u": the first one wins."});
+        fate += Joined({u" ", Count(gaps), u" gaps enclose ", key, fromHigh ? u": the highest one wins." : u": the first one wins."});
     return fate;
 }
 
@@ -64,14 +67,14 @@ const PredictQuiz::Verdict& PredictQuiz::Answer(const StepThrough& run, std::siz
     Verdict verdict;
     verdict.right = gap == firstFit;
     if (verdict.right && gap == kDropped)
-        verdict.text = Joined({kRight, u"dropped, ", DropReason(run, events), u"."});
+        verdict.text = Joined({kRight, u"dropped, ", WhyDropped(run, frame), u"."});
     else if (verdict.right)
-        verdict.text = Joined({kRight, Fate(run, frame, events, firstFit)});
+        verdict.text = Joined({kRight, Fate(run, frame, firstFit)});
     else if (gap == kDropped)
-        verdict.text = Joined({kWrong, u"Not dropped. ", Fate(run, frame, events, firstFit)});
+        verdict.text = Joined({kWrong, u"Not dropped. ", Fate(run, frame, firstFit)});
     else
         verdict.text = Joined({kWrong, u"At the gap you picked: ", run.TestAt(frame, gap), u". ",
-                               Fate(run, frame, events, firstFit)});
+                               Fate(run, frame, firstFit)});
     right_ += verdict.right ? 1 : 0;
     return verdicts_[frame.entry] = std::move(verdict);
 }

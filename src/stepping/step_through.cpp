@@ -31,18 +31,6 @@ Text WrittenTest(const Text& low, const Text& key, const Text& high, int keyToLo
         + (fits ? u" \u2192 fits" : u" \u2192 goes on");
 }
 
-// Why an entry fits nowhere, from the first and last of its tests.
-Text DropReason(const TraceEvent& first, const TraceEvent& last)
-{
-    if (first.keyToLow < 0)
-        return u"below the low sentinel";
-    if (last.keyToHigh > 0)
-        return u"above the high sentinel";
-    if (first.keyToLow == 0 || last.keyToHigh == 0)
-        return u"equal to a sentinel";
-    return u"key already placed";
-}
-
 }  // namespace
 
 std::vector<Text> TypedEntries(const std::string& utf8)
@@ -92,7 +80,6 @@ StepThrough::Frame StepThrough::At(std::size_t events) const
     frame.list = {0, -1};
     frame.entrySteps.assign(input_.entries.size(), 0);
     frame.entryDropped.assign(input_.entries.size(), false);
-    const TraceEvent* firstTest = nullptr;
     for (std::size_t k = 0; k < std::min(events, Events()); ++k) {
         const TraceEvent& event = trace_.events[k];
         frame.last = &event;
@@ -100,13 +87,11 @@ StepThrough::Frame StepThrough::At(std::size_t events) const
         switch (event.kind) {
         case TraceEvent::Kind::KeyComputed:
             ++frame.counts.keys;
-            firstTest = nullptr;
             frame.test.clear();
             break;
         case TraceEvent::Kind::Tested: {
             ++frame.counts.steps;
             ++frame.entrySteps[static_cast<std::size_t>(event.entry - 1)];
-            firstTest = firstTest ? firstTest : &event;
             const std::size_t j = static_cast<std::size_t>(event.at);
             frame.test = WrittenTest(KeyText(frame.list[j - 1]), KeyText(event.entry), KeyText(frame.list[j]),
                                      event.keyToLow, event.keyToHigh, event.fits);
@@ -123,7 +108,7 @@ StepThrough::Frame StepThrough::At(std::size_t events) const
         case TraceEvent::Kind::Dropped:
             ++frame.counts.dropped;
             frame.entryDropped[static_cast<std::size_t>(event.entry - 1)] = true;
-            frame.dropped.push_back({event.entry, DropReason(*firstTest, trace_.events[k - 1])});
+            frame.dropped.push_back({event.entry, Text(DropReasonText(WhyDropped(event.entry)))});
             break;
         }
     }
@@ -164,6 +149,30 @@ Text StepThrough::TestAt(const Frame& frame, std::size_t gap) const
     const std::int32_t high = frame.list[gap];
     return WrittenTest(KeyText(low), KeyText(frame.entry), KeyText(high), CompareKeys(frame.entry, low),
                        CompareKeys(frame.entry, high), FitsAt(frame, gap));
+}
+
+DropReason StepThrough::WhyDropped(std::int32_t entry) const
+{
+    const int toLow = CompareKeys(entry, 0);
+    const int toHigh = CompareKeys(entry, -1);
+    if (toLow < 0)
+        return DropReason::BelowLow;
+    if (toHigh > 0)
+        return DropReason::AboveHigh;
+    if (toLow == 0 || toHigh == 0)
+        return DropReason::AtSentinel;
+    return DropReason::Repeated;
+}
+
+std::u16string_view DropReasonText(DropReason reason)
+{
+    switch (reason) {
+    case DropReason::BelowLow: return u"below the low sentinel";
+    case DropReason::AboveHigh: return u"above the high sentinel";
+    case DropReason::AtSentinel: return u"equal to a sentinel";
+    case DropReason::Repeated: return u"key already placed";
+    }
+    return {};
 }
 
 std::size_t StepThrough::FirstFit(std::size_t events) const

@@ -32,6 +32,11 @@ StepInput StartUpStepInput(Routine routine, std::int16_t fieldIndex);
 // Typed or read entries, each with "line N" as its companion.
 StepInput StepInputOf(Routine routine, std::int16_t fieldIndex, std::vector<Text> entries);
 
+// Why an entry fits no gap: its key lies beyond a sentinel, equals one
+// (strict routines), or is already placed (strict routines).
+enum class DropReason { BelowLow, AboveHigh, AtSentinel, Repeated };
+std::u16string_view DropReasonText(DropReason reason);  // "key already placed"
+
 // One run of a routine, recorded, and what the list looks like after any
 // number of its events.
 class StepThrough {
@@ -70,8 +75,10 @@ public:
     // scan's own tests; and whether the entry fits there.
     Text TestAt(const Frame& frame, std::size_t gap) const;
     bool FitsAt(const Frame& frame, std::size_t gap) const;
-    // Where the entry under way at `events` goes: the gap of its first fit,
-    // or 0 when it is dropped.
+    // Why `entry` is dropped, when it is.
+    DropReason WhyDropped(std::int32_t entry) const;
+    // Where the entry under way at `events` goes: the gap its scan finds, or
+    // 0 when it is dropped.
     std::size_t FirstFit(std::size_t events) const;
 
     const StepInput& Input() const noexcept { return input_; }
