@@ -348,7 +348,7 @@ Options:
                    against order for an order sweep).
   --step-csv FILE  step through one run instead of sweeping, and write every
                    position its scan tested as CSV (FILE - for standard
-                   output): entry,key,position,low_key,high_key,verdict. The
+                   output): entry,key,position,low_key,high_key,verdict,line. The
                    run is --routines' one routine (default SortByField) on the
                    --input file's entries (at most 60) or else the demo's 21
                    start-up vectors, keyed on field --field.

@@ -1,6 +1,7 @@
 #include "stepping/step_export.h"
 
 #include "cost/text_file.h"
+#include "stepping/code_listing.h"
 
 namespace sentinel {
 namespace {
@@ -29,10 +30,10 @@ std::string StepCsv(const StepThrough& run)
         const std::size_t j = static_cast<std::size_t>(test.at);
         Text verdict = test.fits ? u"fits" : u"goes on";
         if (!test.fits && run.EndOfEntry(events) == events + 1 && run.FirstFit(events) == 0)
-            verdict = u"dropped: " + run.At(events + 1).dropped.back().reason;
+            verdict = u"dropped: " + Text(DropReasonText(run.WhyDropped(test.entry)));
         csv += std::to_string(test.entry) + "," + CsvField(run.KeyText(test.entry)) + "," + std::to_string(j) + ","
             + CsvField(run.KeyText(frame.list[j - 1])) + "," + CsvField(run.KeyText(frame.list[j])) + ","
-            + CsvField(verdict) + "\n";
+            + CsvField(verdict) + "," + std::to_string(LineAt(run, events) + 1) + "\n";
     }
     return csv;
 }

@@ -9,12 +9,13 @@
 
 namespace sentinel {
 
-inline constexpr std::string_view kStepCsvHeader = "entry,key,position,low_key,high_key,verdict";
+inline constexpr std::string_view kStepCsvHeader = "entry,key,position,low_key,high_key,verdict,line";
 
 // The run as a table, one row per position tested (so as many rows as the
 // steps counted): the entry (its input position), its key, the position j
 // tested, the keys at j - 1 and j, and the verdict: "goes on", "fits", or,
-// on the last test of an entry that fits nowhere, "dropped: " and why.
+// on the last test of an entry that fits nowhere, "dropped: " and why; and
+// the line of the routine's pseudo-code (code_listing.h, from 1) the test is at.
 // Texts are quoted where they hold a comma, a quote or a line break.
 std::string StepCsv(const StepThrough& run);
 

@@ -407,7 +407,7 @@ TEST(RaceExport, TakesBothPanes)
     const std::string csv = RaceCsv(left, right);
     const auto rows = static_cast<std::int64_t>(std::count(csv.begin(), csv.end(), '\n'));
     EXPECT_EQ(rows, 1 + left.Predicted().steps + right.Predicted().steps) << "a row a test of each pane";
-    EXPECT_EQ(csv.substr(0, csv.find('\n')), "pane,entry,key,position,low_key,high_key,verdict");
+    EXPECT_EQ(csv.substr(0, csv.find('\n')), "pane,entry,key,position,low_key,high_key,verdict,line");
     EXPECT_EQ(csv.substr(csv.find('\n') + 1, 5), "left,");
     EXPECT_EQ(csv.substr(csv.rfind('\n', csv.size() - 2) + 1, 6), "right,");
 }
