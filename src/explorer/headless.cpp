@@ -142,7 +142,7 @@ int RunStepExport(const CommandLine& line)
     const std::string csv = StepCsv(*run);
     Animation animation;
     if (!line.stepGifPath.empty()) {
-        animation = AnimateRun(*run, line.frames, kAnimationWidth);
+        animation = AnimateRun(*run, line.frames, kAnimationWidth, true);
         if (const std::string note = FramesNote(*run, line.frames, animation.plan); !note.empty())
             std::fprintf(stderr, "sentinel-cost: %s: %s\n", line.stepGifPath.c_str(), note.c_str());
     }

@@ -12,6 +12,7 @@
 #include <gif_lib.h>
 
 #include "explorer/shared/palette.h"
+#include "explorer/step_through/code_panel.h"
 #include "explorer/step_through/step_animation.h"
 #include "explorer/step_through/step_pane.h"
 #include "explorer/step_through/step_view.h"
@@ -182,7 +183,8 @@ TEST(Race, ARoutineThatCannotTakeTheListIsNamedAndNothingIsLost)
 }
 
 // The animation read back with giflib's decoder: a frame per test, or per
-// entry, at the width asked for, and looping.
+// entry, at the width asked for, and looping; with the code below, taller
+// by the code's height.
 TEST(AnimateRun, WritesAFrameEachAtTheSizeShown)
 {
     StepInput input{Routine::NumbersUnique, 0, {}, {}};
@@ -190,7 +192,7 @@ TEST(AnimateRun, WritesAFrameEachAtTheSizeShown)
         input.entries.emplace_back(Text(entry));
     const StepThrough run(input);
     for (const FramesPer per : {FramesPer::Test, FramesPer::Entry}) {
-        const Animation animation = AnimateRun(run, per, 640);
+        const Animation animation = AnimateRun(run, per, 640, false);
         ASSERT_FALSE(animation.gif.isEmpty()) << animation.error.toStdString();
         EXPECT_TRUE(animation.gif.contains("NETSCAPE2.0"));
         QByteArray bytes = animation.gif;
@@ -219,6 +221,19 @@ TEST(AnimateRun, WritesAFrameEachAtTheSizeShown)
         int error = 0;
         DGifCloseFile(gif, &error);
     }
+    const auto heightOf = [](const Animation& animation) {
+        QByteArray bytes = animation.gif;
+        GifFileType* gif = OpenGif(bytes);
+        const int height = gif ? gif->SHeight : 0;
+        int error = 0;
+        DGifCloseFile(gif, &error);
+        return height;
+    };
+    CodePanel code;
+    code.Show(&run, 0);
+    EXPECT_EQ(heightOf(AnimateRun(run, FramesPer::Entry, 640, true)),
+              heightOf(AnimateRun(run, FramesPer::Entry, 640, false)) + code.heightForWidth(640))
+        << "the code below the list";
 }
 
 }  // namespace
@@ -335,7 +350,8 @@ TEST(StepKeys, ReturnGoesOnAfterAVerdict)
     const std::size_t answered = view.Shown();
     ASSERT_EQ(answered, view.Recording()->EndOfEntry(asked));
     EXPECT_TRUE(canvas.accessibleDescription().contains(QStringLiteral("\u2717"))) << "wrong, marked as wrong";
-    EXPECT_TRUE(canvas.accessibleDescription().endsWith(QStringLiteral("Right or Return goes on.")));
+    EXPECT_TRUE(canvas.accessibleDescription().contains(QStringLiteral("Right or Return goes on.\nCode line 6 of 8: insert e")))
+        << "the verdict, then the line of the code: the insertion" << canvas.accessibleDescription().toStdString();
     const auto& cells = canvas.Layout().cells;
     EXPECT_TRUE(std::any_of(cells.begin(), cells.end(), [](const TraceLayout::Cell& c) { return c.mark == "+"; }))
         << "the cell placed";
@@ -386,7 +402,7 @@ TEST(RaceExport, TakesBothPanes)
     const StepThrough right(input);
 
     const Titled panes[] = {{&left, "SortNumbersUnique"}, {&right, "SortNumbers on the list reversed"}};
-    const Animation animation = AnimateRuns(panes, FramesPer::Test, 800);
+    const Animation animation = AnimateRuns(panes, FramesPer::Test, 800, true);
     QByteArray bytes = animation.gif;
     GifFileType* gif = OpenGif(bytes);
     ASSERT_TRUE(gif) << animation.error.toStdString();

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "explorer/step_through/code_panel.h"
 #include "explorer/step_through/gif_writer.h"
 #include "explorer/shared/palette.h"
 #include "explorer/step_through/trace_canvas.h"
@@ -38,13 +39,13 @@ QList<QRgb> ColourTable(const QPalette& palette)
 
 }  // namespace
 
-Animation AnimateRun(const StepThrough& run, FramesPer asked, int width)
+Animation AnimateRun(const StepThrough& run, FramesPer asked, int width, bool withCode)
 {
     const Titled one[] = {{&run, ToQString(NameOf(run.Input().routine))}};
-    return AnimateRuns(one, asked, width);
+    return AnimateRuns(one, asked, width, withCode);
 }
 
-Animation AnimateRuns(std::span<const Titled> runs, FramesPer asked, int width)
+Animation AnimateRuns(std::span<const Titled> runs, FramesPer asked, int width, bool withCode)
 {
     const auto longest = std::max_element(runs.begin(), runs.end(), [](const Titled& a, const Titled& b) {
         return a.run->Events() < b.run->Events();
@@ -53,24 +54,31 @@ Animation AnimateRuns(std::span<const Titled> runs, FramesPer asked, int width)
     animation.plan = PlanFrames(*longest->run, asked);
     const int share = width / static_cast<int>(runs.size());
     std::vector<std::unique_ptr<TraceCanvas>> canvases;
+    std::vector<std::unique_ptr<CodePanel>> code;
     for (const Titled& titled : runs) {
         canvases.push_back(std::make_unique<TraceCanvas>());
         canvases.back()->resize(share, 100);
         canvases.back()->SetCaption(titled.title);
+        code.push_back(std::make_unique<CodePanel>());
     }
     // The canvases live no longer than the runs.
     const auto show = [&](std::size_t events) {
-        for (std::size_t k = 0; k < runs.size(); ++k)
+        for (std::size_t k = 0; k < runs.size(); ++k) {
             canvases[k]->ShowFrame(std::shared_ptr<const StepThrough>(std::shared_ptr<void>(), runs[k].run), events);
+            code[k]->Show(runs[k].run, events);
+        }
     };
     int height = 0;
+    int codeHeight = 0;
     for (const std::size_t events : animation.plan.events) {
         show(events);
-        for (const auto& canvas : canvases)
-            height = std::max(height, canvas->minimumHeight());
+        for (std::size_t k = 0; k < runs.size(); ++k) {
+            height = std::max(height, canvases[k]->minimumHeight());
+            codeHeight = withCode ? std::max(codeHeight, code[k]->heightForWidth(share)) : 0;
+        }
     }
     const QPalette& colours = canvases.front()->palette();
-    GifWriter writer(QSize(share * static_cast<int>(runs.size()), height), ColourTable(colours));
+    GifWriter writer(QSize(share * static_cast<int>(runs.size()), height + codeHeight), ColourTable(colours));
     const int delay = animation.plan.per == FramesPer::Test ? kTestFrameDelay : kEntryFrameDelay;
     for (const std::size_t events : animation.plan.events) {
         show(events);
@@ -79,6 +87,10 @@ Animation AnimateRuns(std::span<const Titled> runs, FramesPer asked, int width)
         for (std::size_t k = 0; k < canvases.size(); ++k) {
             canvases[k]->resize(share, height);
             canvases[k]->render(&frame, QPoint(share * static_cast<int>(k), 0), QRegion(), QWidget::DrawChildren);
+            if (withCode) {
+                code[k]->resize(share, codeHeight);
+                code[k]->render(&frame, QPoint(share * static_cast<int>(k), height), QRegion(), QWidget::DrawChildren);
+            }
         }
         writer.Add(frame, events == longest->run->Events() ? kLastFrameDelay : delay);
     }

@@ -20,10 +20,14 @@ StepControls::StepControls(QWidget* parent)
       stepEntry_(MakeButton(QStringLiteral("\u25B6\u25B6|"), tr("Step one entry"), tr("One entry (Down or Page Down)"))),
       predict_(MakeButton(tr("&Predict"), tr("Predict mode"), tr("Say where each entry goes before it is placed"))),
       dropped_(MakeButton(tr("Dropped (D)"), tr("Answer: dropped"), tr("The entry fits no gap: it is dropped (D)"))),
+      code_(MakeButton(tr("Sho&w code"), tr("Show the routine's code"), tr("The routine's code beside the list, its line lit"))),
       score_(new QLabel), speedUnit_(new QLabel), speed_(new QSlider(Qt::Horizontal)),
       scrubber_(new QSlider(Qt::Horizontal))
 {
     predict_->setCheckable(true);
+    code_->setCheckable(true);
+    code_->setChecked(true);
+    connect(code_, &QPushButton::toggled, this, &StepControls::codeShown);
     connect(entryBack_, &QPushButton::clicked, this, [this] { emit stepEntryRequested(-1); });
     connect(back_, &QPushButton::clicked, this, [this] { emit stepTestRequested(-1); });
     connect(play_, &QPushButton::clicked, this, &StepControls::playRequested);
@@ -59,6 +63,7 @@ StepControls::StepControls(QWidget* parent)
     row->addWidget(predict_);
     row->addWidget(dropped_);
     row->addWidget(score_);
+    row->addWidget(code_);
     Show({});
 }
 

@@ -14,8 +14,9 @@ namespace sentinel {
 
 // The playback and predict controls of a step-through: an entry back, a
 // test back, play or pause, a test on, an entry on, the speed in steps a
-// second, the position in the run, predict mode, "dropped" and the score. They ask by signals and show the
-// state they are told.
+// second, the position in the run, predict mode, "dropped", the score and
+// whether the routine's code shows. They ask by signals and show the state
+// they are told.
 class StepControls : public QWidget {
     Q_OBJECT
 
@@ -44,6 +45,7 @@ signals:
     void predictRequested(bool on);
     void droppedAnswered();
     void speedChanged(int interval);
+    void codeShown(bool shown);
 
 private:
     QPushButton* entryBack_;
@@ -53,6 +55,7 @@ private:
     QPushButton* stepEntry_;
     QPushButton* predict_;
     QPushButton* dropped_;
+    QPushButton* code_;
     QLabel* score_;
     QLabel* speedUnit_;
     QSlider* speed_;

@@ -2,13 +2,16 @@
 
 #include <QLabel>
 #include <QScrollArea>
+#include <QSplitter>
 #include <QVBoxLayout>
 
+#include "explorer/step_through/code_panel.h"
 #include "explorer/step_through/trace_canvas.h"
 
 namespace sentinel {
 
-StepPane::StepPane(QWidget* parent) : QWidget(parent), title_(new QLabel), canvas_(new TraceCanvas), counts_(new QLabel)
+StepPane::StepPane(QWidget* parent)
+    : QWidget(parent), title_(new QLabel), canvas_(new TraceCanvas), code_(new CodePanel), counts_(new QLabel)
 {
     auto* scroll = new QScrollArea;
     scroll->setWidget(canvas_);
@@ -24,14 +27,25 @@ StepPane::StepPane(QWidget* parent) : QWidget(parent), title_(new QLabel), canva
     counts_->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    auto* beside = new QSplitter(Qt::Horizontal);
+    beside->addWidget(scroll);
+    beside->addWidget(code_);
+    beside->setStretchFactor(0, 3);
+    beside->setStretchFactor(1, 2);
+    beside->setChildrenCollapsible(false);
     layout->addWidget(title_);
-    layout->addWidget(scroll, 1);
+    layout->addWidget(beside, 1);
     layout->addWidget(counts_);
     title_->hide();
     Show(nullptr, 0);
 }
 
 StepPane::~StepPane() = default;
+
+void StepPane::SetCodeShown(bool shown)
+{
+    code_->setVisible(shown);
+}
 
 QString StepPane::Title() const
 {
@@ -58,6 +72,7 @@ QString StepPane::CountsText() const
 void StepPane::Show(std::shared_ptr<const StepThrough> run, std::size_t events)
 {
     run_ = run;
+    code_->Show(run.get(), events);
     canvas_->ShowFrame(std::move(run), events);
     counts_->setText(CountsText());
 }

@@ -12,11 +12,12 @@ QT_END_NAMESPACE
 
 namespace sentinel {
 
+class CodePanel;
 class TraceCanvas;
 
 // A view of one run of a step-through: a title, the canvas that draws the
-// frame, and the counts so far beside the whole run's as the law of the
-// cost predicts them. The step-through shows one; a race shows two side by
+// frame with the routine's code beside it, and the counts so far beside the
+// whole run's as the law of the cost predicts them. The step-through shows one; a race shows two side by
 // side.
 class StepPane : public QWidget {
 public:
@@ -30,13 +31,18 @@ public:
     void SetTitle(const QString& title, const QString& pane);
     QString Title() const;
 
+    // Shows or hides the code beside the canvas.
+    void SetCodeShown(bool shown);
+
     TraceCanvas& Canvas() noexcept { return *canvas_; }
+    const CodePanel& Code() const noexcept { return *code_; }
     const TraceCanvas& Canvas() const noexcept { return *canvas_; }
     QString CountsText() const;
 
 private:
     QLabel* title_;
     TraceCanvas* canvas_;
+    CodePanel* code_;
     QLabel* counts_;
     QString pane_;  // "Left pane, SortByField" in a race
     std::shared_ptr<const StepThrough> run_;

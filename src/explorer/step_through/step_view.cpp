@@ -41,6 +41,11 @@ StepView::StepView(QWidget* parent)
     connect(controls_, &StepControls::predictRequested, this, &StepView::SetPredicting);
     connect(controls_, &StepControls::droppedAnswered, this, [this] { Answer(PredictQuiz::kDropped); });
     connect(controls_, &StepControls::speedChanged, player_, qOverload<int>(&QTimer::setInterval));
+    connect(controls_, &StepControls::codeShown, this, [this](bool shown) {
+        codeShown_ = shown;
+        for (StepPane* pane : {left_, right_})
+            pane->SetCodeShown(shown);
+    });
     // The stepping keys belong to the canvases: other controls keep their own.
     for (StepPane* pane : {left_, right_})
         pane->Canvas().SetKeyHandler([this](int key) { return HandleKey(key); });

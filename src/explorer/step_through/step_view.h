@@ -58,6 +58,8 @@ public:
     const TraceCanvas& Canvas() const noexcept;
     const StepPane& Left() const noexcept { return *left_; }
     const StepPane& Right() const noexcept { return *right_; }
+    // Whether the routine's code shows beside the list (and goes into an animation).
+    bool CodeShown() const noexcept { return codeShown_; }
 
 signals:
     // Something the user must be told, such as a list that cannot be stepped through.
@@ -78,6 +80,7 @@ private:
     StepPane* right_;
     StepControls* controls_;
     QTimer* player_;
+    bool codeShown_ = true;
 };
 
 }  // namespace sentinel

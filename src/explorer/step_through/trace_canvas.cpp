@@ -1,5 +1,7 @@
 #include "explorer/step_through/trace_canvas.h"
 
+#include "explorer/step_through/code_panel.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -108,8 +110,10 @@ std::vector<Text> TraceCanvas::ListedTexts() const
 void TraceCanvas::Relayout()
 {
     layout_ = LayOutTrace(scene_, font(), palette(), width());
-    // What a screen reader reads of the canvas besides its name.
-    setAccessibleDescription(layout_.outcome);
+    // What a screen reader reads of the canvas besides its name: the
+    // outcome, then the line of the routine's code it is at.
+    setAccessibleDescription(scene_.run ? layout_.outcome + QLatin1Char('\n') + SpokenCode(*scene_.run, scene_.events)
+                                        : layout_.outcome);
     setMinimumHeight(layout_.height);
     update();
 }

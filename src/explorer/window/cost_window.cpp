@@ -596,7 +596,7 @@ bool CostWindow::ExportStepGif(const QString& path, FramesPer per)
     if (const StepThrough* race = stepView_->Session().Run(StepSession::kRight).get())
         panes.push_back({race, stepView_->Right().Title()});
     const int width = canvas.isVisible() ? canvas.width() * static_cast<int>(panes.size()) : kAnimationWidth;
-    const Animation animation = AnimateRuns(panes, per, width);
+    const Animation animation = AnimateRuns(panes, per, width, stepView_->CodeShown());
     if (animation.gif.isEmpty()) {
         complain_(tr("%1 could not be written: %2").arg(path, animation.error));
         return false;
