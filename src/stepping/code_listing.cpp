@@ -10,19 +10,19 @@ namespace {
 
 Text KeyLine(Routine routine)
 {
-    const Text loop = u"for each entry e, in input order:  k \u2190 ";
+    const Text loop = u"for each entry e, in order:  k \u2190 ";
     switch (Describe(routine).key) {
-    case KeyKind::Text: return loop + u"the text of e, by UTF-16 code unit";
-    case KeyKind::Field: return loop + u"the leading number of field f of e";
+    case KeyKind::Text: return loop + u"e, by UTF-16 code unit";
+    case KeyKind::Field: return loop + u"number in field f of e";
     case KeyKind::Number: break;
     }
-    return loop + (IsPaired(routine) ? u"the leading number of e; its companion goes along" : u"the leading number of e");
+    return loop + (IsPaired(routine) ? u"number of e, companion along" : u"leading number of e");
 }
 
 Text SentinelsLine(Routine routine)
 {
     const Sentinels& sentinels = SentinelsOf(TakesText(routine) ? KeyKind::Text : KeyKind::Number);
-    return u"list \u2190 [" + TextOf(sentinels.low) + u", " + TextOf(sentinels.high) + u"]    \u25B9 the two sentinels";
+    return u"list \u2190 [" + TextOf(sentinels.low) + u", " + TextOf(sentinels.high) + u"]";
 }
 
 // The scan's lines, between the key and the drop.
@@ -36,16 +36,15 @@ void AddScan(Routine routine, std::vector<CodeLine>& code)
         code.push_back({1, u"for j \u2190 1 to m + 1:    \u25B9 from the low end", CodeStep::ScanOn});
         break;
     case ScanOrder::FromHigh:
-        code.push_back({1, u"for j \u2190 m + 1 down to 1:    \u25B9 from the high end: equal keys stay in input order",
-                        CodeStep::ScanOn});
+        code.push_back({1, u"for j \u2190 m + 1 down to 1:    \u25B9 from the high end", CodeStep::ScanOn});
         break;
     case ScanOrder::Halving:
-        code.push_back({1, u"lo \u2190 1;  hi \u2190 m + 1", CodeStep::Comment});
-        code.push_back({1, u"while lo \u2264 hi:  j \u2190 \u230A(lo + hi) / 2\u230B", CodeStep::Comment});
+        code.push_back({1, u"lo \u2190 1;  hi \u2190 m + 1", CodeStep::Plain});
+        code.push_back({1, u"while lo \u2264 hi:  j \u2190 \u230A(lo + hi) / 2\u230B", CodeStep::Plain});
         code.push_back({2, u"if k > list[j]:  lo \u2190 j + 1", CodeStep::GoRight});
-        code.push_back({2, u"else if k < list[j \u2212 1], or k = list[j \u2212 1] and j > 1:  hi \u2190 j \u2212 1",
-                        CodeStep::GoLeft});
-        code.push_back({2, u"else:    \u25B9 list[j \u2212 1] \u2264 k \u2264 list[j], and no gap before j fits", CodeStep::Test});
+        code.push_back({2, u"else if k < list[j \u2212 1] or (k = list[j \u2212 1] and j > 1):", CodeStep::GoLeft});
+        code.push_back({3, u"hi \u2190 j \u2212 1    \u25B9 a gap before j may fit", CodeStep::Plain});
+        code.push_back({2, u"else:    \u25B9 the first gap that fits", CodeStep::Test});
         code.push_back({3, insert, CodeStep::Insert});
         return;
     }
@@ -81,7 +80,7 @@ Text Number(std::int64_t n)
 std::vector<CodeLine> CodeOf(Routine routine)
 {
     std::vector<CodeLine> code = {
-        {0, u"\u25B9 gap j lies between list[j \u2212 1] and list[j];  m entries are placed so far", CodeStep::Comment},
+        {0, u"\u25B9 gap j: list[j \u2212 1] to list[j];  m: entries placed", CodeStep::Comment},
         {0, SentinelsLine(routine), CodeStep::Sentinels},
         {0, KeyLine(routine), CodeStep::Key},
     };
@@ -92,7 +91,7 @@ std::vector<CodeLine> CodeOf(Routine routine)
     } else {
         code.push_back({1, u"drop e: k lies beyond a sentinel", CodeStep::DropBeyond});
     }
-    code.push_back({0, u"take the sentinels out:  the result is list[1 \u2026 m]", CodeStep::Done});
+    code.push_back({0, u"take the sentinels out:  result \u2190 list[1 \u2026 m]", CodeStep::Done});
     return code;
 }
 

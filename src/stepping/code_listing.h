@@ -9,10 +9,10 @@
 namespace sentinel {
 
 // What a line of a routine's pseudo-code does, so that each event of a run
-// finds its line. Lines that only hold the structure together are Comment
-// or Loop and are lit by no event.
+// finds its line. A Comment, and a Plain line that only holds the
+// structure together, are lit by no event.
 enum class CodeStep {
-    Comment, Sentinels, Key, ScanOn, GoRight, GoLeft, Test, Insert, DropBeyond, DropRepeated, Done
+    Comment, Plain, Sentinels, Key, ScanOn, GoRight, GoLeft, Test, Insert, DropBeyond, DropRepeated, Done
 };
 
 struct CodeLine {

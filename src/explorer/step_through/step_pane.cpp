@@ -2,7 +2,7 @@
 
 #include <QLabel>
 #include <QScrollArea>
-#include <QSplitter>
+#include <QBoxLayout>
 #include <QVBoxLayout>
 
 #include "explorer/step_through/code_panel.h"
@@ -11,7 +11,8 @@
 namespace sentinel {
 
 StepPane::StepPane(QWidget* parent)
-    : QWidget(parent), title_(new QLabel), canvas_(new TraceCanvas), code_(new CodePanel), counts_(new QLabel)
+    : QWidget(parent), title_(new QLabel), canvas_(new TraceCanvas), code_(new CodePanel),
+      beside_(new QBoxLayout(QBoxLayout::LeftToRight)), counts_(new QLabel)
 {
     auto* scroll = new QScrollArea;
     scroll->setWidget(canvas_);
@@ -27,14 +28,11 @@ StepPane::StepPane(QWidget* parent)
     counts_->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* beside = new QSplitter(Qt::Horizontal);
-    beside->addWidget(scroll);
-    beside->addWidget(code_);
-    beside->setStretchFactor(0, 3);
-    beside->setStretchFactor(1, 2);
-    beside->setChildrenCollapsible(false);
+    beside_->addWidget(scroll, 1);  // the list takes what the code leaves
+    beside_->addWidget(code_, 0);
+    SetCodeBelow(false);
     layout->addWidget(title_);
-    layout->addWidget(beside, 1);
+    layout->addLayout(beside_, 1);
     layout->addWidget(counts_);
     title_->hide();
     Show(nullptr, 0);
@@ -45,6 +43,13 @@ StepPane::~StepPane() = default;
 void StepPane::SetCodeShown(bool shown)
 {
     code_->setVisible(shown);
+}
+
+void StepPane::SetCodeBelow(bool below)
+{
+    beside_->setDirection(below ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
+    code_->setSizePolicy(below ? QSizePolicy::Preferred : QSizePolicy::Fixed,
+                         below ? QSizePolicy::Fixed : QSizePolicy::Preferred);
 }
 
 QString StepPane::Title() const

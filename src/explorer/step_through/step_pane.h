@@ -8,6 +8,7 @@
 
 QT_BEGIN_NAMESPACE
 class QLabel;
+class QBoxLayout;
 QT_END_NAMESPACE
 
 namespace sentinel {
@@ -31,8 +32,10 @@ public:
     void SetTitle(const QString& title, const QString& pane);
     QString Title() const;
 
-    // Shows or hides the code beside the canvas.
+    // Shows or hides the code; it goes beside the canvas, or below it when
+    // the pane has half the width, in a race.
     void SetCodeShown(bool shown);
+    void SetCodeBelow(bool below);
 
     TraceCanvas& Canvas() noexcept { return *canvas_; }
     const CodePanel& Code() const noexcept { return *code_; }
@@ -43,6 +46,7 @@ private:
     QLabel* title_;
     TraceCanvas* canvas_;
     CodePanel* code_;
+    QBoxLayout* beside_;
     QLabel* counts_;
     QString pane_;  // "Left pane, SortByField" in a race
     std::shared_ptr<const StepThrough> run_;

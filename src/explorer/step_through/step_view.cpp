@@ -212,6 +212,8 @@ void StepView::Refresh()
     left_->Show(session_.Run(StepSession::kLeft), session_.Shown(StepSession::kLeft));
     right_->Show(session_.Run(StepSession::kRight), session_.Shown(StepSession::kRight));
     right_->setVisible(session_.Racing());
+    for (StepPane* pane : {left_, right_})
+        pane->SetCodeBelow(session_.Racing());
     ShowQuestion();
     controls_->Show({Recording() != nullptr, Asking(), player_->isActive(), session_.Predicting(), session_.Racing(),
                      Recording() ? Recording()->Events() : 0, Shown(), ToQString(Quiz().Score())});
