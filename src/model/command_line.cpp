@@ -309,7 +309,10 @@ Options:
   --routines LIST  routines to measure, comma-separated: SortNumbers,
                    SortNumbersUnique, SortStrings, SortStringsUnique,
                    SortByField, SortByFieldUnique (field 0), SortPairsByNumber,
-                   SortPairsByNumberUnique. Default: the kind's own routine.
+                   SortPairsByNumberUnique; and two variants of SortNumbers,
+                   SortNumbersFromHigh (the scan from the high end) and
+                   SortNumbersBinary (binary search for the gap). Default: the
+                   kind's own routine.
   --kind KIND      made input: numbers (number texts 1 to 9999, as CreateNumber
                    makes them), words (four capitals, as CreateString makes
                    them), vectors ("x,y,z" texts) or pairs (whole numbers with
@@ -353,7 +356,7 @@ Options:
                    --input file's entries (at most 60) or else the demo's 21
                    start-up vectors, keyed on field --field.
   --step-gif FILE  the same run as a looping animated GIF, 900 pixels wide, as
-                   the Step through tab draws it.
+                   the Step through tab draws it, the routine's code below.
   --frames WHICH   the GIF's frames: test (a frame per event of the run, the
                    default) or entry (a frame per entry placed or dropped). A
                    frame per test that would pass 500 frames falls back to a

@@ -24,6 +24,10 @@
 #include <QSpinBox>
 #include <QTest>
 
+#include "cost/cost_law.h"
+#include "cost/inputs.h"
+#include "sorting/first_fit.h"
+#include "stepping/step_through.h"
 #include "explorer/charts/chart_legend.h"
 #include "explorer/charts/chart_panel.h"
 #include "explorer/charts/cost_charts.h"
@@ -159,6 +163,35 @@ TEST(Help, TheReadmesKeysAreTheHelpMenus)
     for (const HelpKey& key : HelpKeys())
         help << QStringLiteral("| %1 | %2 | %3 |").arg(key.where, key.keys, key.does);
     EXPECT_EQ(rows, help);
+}
+
+// Each exercise's answer is what the law and the runs give.
+TEST(Help, TheExercisesAnswersAreTheLaws)
+{
+    const QString text = HelpExercises();
+    EXPECT_EQ(text.count("<li>"), 5);
+    const auto law = [](Routine routine, Shape shape) {
+        return ApplyCostLaw(routine, MakeInput(InputKind::Numbers, shape, 1000, 1).entries, 0).predicted;
+    };
+    const Prediction unique = law(Routine::NumbersUnique, Shape::Equal);
+    EXPECT_EQ(unique.dropped, 999);
+    EXPECT_EQ(unique.steps, 1999);
+    EXPECT_TRUE(text.contains("999 drops") && text.contains("= 1,999 steps"));
+    EXPECT_EQ(law(Routine::Numbers, Shape::Ascending).steps, 500500);
+    EXPECT_EQ(law(Routine::NumbersFromHigh, Shape::Ascending).steps, 1000);
+    EXPECT_TRUE(text.contains("500,500 = n(n+1)/2 and 1,000 = n"));
+    const Prediction low = law(Routine::Numbers, Shape::Equal);
+    const Prediction high = law(Routine::NumbersFromHigh, Shape::Equal);
+    EXPECT_EQ(low.steps, 1000);
+    EXPECT_EQ(high.steps, 1000);
+    EXPECT_EQ(low.moves, 500500);
+    EXPECT_EQ(high.moves, 1000);
+    EXPECT_TRUE(text.contains("500,500 moves in all"));
+    const StepThrough halving(StartUpStepInput(Routine::NumbersBinary, 0));
+    const auto& steps = halving.At(halving.Events()).entrySteps;
+    EXPECT_EQ(*std::max_element(steps.begin(), steps.end()), 4);
+    EXPECT_EQ(HalvingBound(21), 5U);
+    EXPECT_TRUE(text.contains("= 5 tests. The strip shows at most 4"));
 }
 
 TEST(Help, F1OpensTheGuideAtTheTabInView)

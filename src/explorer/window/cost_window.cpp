@@ -208,6 +208,7 @@ void CostWindow::CreateMenus()
     help->addAction(tr("&Guide to This Tab"), QKeySequence::HelpContents, this,
                     [this] { ShowGuide(this, tabs_->currentIndex()); });
     help->addAction(tr("&Keys"), this, [this] { ShowKeys(this); });
+    help->addAction(tr("&Exercises"), this, [this] { ShowExercises(this); });
     help->addAction(tr("&About sentinel-cost"), this,
                     [this] { QMessageBox::about(this, tr("About sentinel-cost"), AboutText()); });
     qApp->installEventFilter(this);

@@ -104,7 +104,9 @@ QString HelpGuide()
               "<p>After an order sweep: steps, moves and entries really shifted against the input's sortedness s, "
               "the share of pairs in order, beside the law's lines steps = n + s·n(n−1)/2 and "
               "moves = n + (1−s)·n(n−1)/2. The scan starts at the low end, so sorted input, where every entry goes "
-              "last, is the slow case.</p>"
+              "last, is the slow case. Measure the variants too and their steps appear beside: the scan from the "
+              "high end costs n + (1−s)·n(n−1)/2, on the moves' line, so the two cross at s = 0.5; halving stays "
+              "under a flat bound, and order matters to it only through the moves.</p>"
               "<h2><a name=\"results\"></a>Results</h2>"
               "<p>Every measurement of the run shown, with its order and the law's prediction, the median and "
               "spread of its repetitions, and a repetition far from the others flagged ⚑. A result that differs "
@@ -113,7 +115,36 @@ QString HelpGuide()
               "<p>One run on a short list: the list being built between its sentinels, the two cells under test "
               "and the test written out, the entry placed (+) or dropped (−) with its reason, and the counts so "
               "far beside the law's totals. In predict mode you say where each entry goes first; a verdict is "
-              "marked ✓ or ✗. A race steps a second run beside the first.</p>");
+              "marked ✓ or ✗. A race steps a second run beside the first. Beside each list, the routine's code: "
+              "the line of the moment lit and marked ▶, with the entry, its key, the gap's two keys and the counts "
+              "so far; Show code hides it.</p>");
+}
+
+QString HelpExercises()
+{
+    return Tr("<h2>Predict, then check</h2>"
+              "<p>Each answer follows from the law of the cost. Say yours first, then check it in the explorer.</p>"
+              "<ol>"
+              "<li><p><b>Which input makes SortNumbersUnique drop the most?</b> Check: measure it on every shape "
+              "at n = 1,000 and read the Results tab's dropped column.</p>"
+              "<p><i>Answer:</i> equal keys. Every entry after the first finds its key placed: 999 drops, each "
+              "after m + 1 = 2 steps, as only one entry is ever placed: 1 + 2 × 999 = 1,999 steps.</p></li>"
+              "<li><p><b>At what sortedness do the scans from the low end and from the high end cost the same?</b> "
+              "Check: an order sweep of SortNumbers and SortNumbersFromHigh, on the Order tab.</p>"
+              "<p><i>Answer:</i> s = 0.5, where n + s·n(n−1)/2 = n + (1−s)·n(n−1)/2.</p></li>"
+              "<li><p><b>How many steps do SortNumbers and SortNumbersFromHigh take on 1,000 ascending keys?</b> "
+              "Check: the Steps tab or the Results tab.</p>"
+              "<p><i>Answer:</i> 500,500 = n(n+1)/2 and 1,000 = n: every entry is the largest so far, at the far end "
+              "from the low sentinel and next to the high one.</p></li>"
+              "<li><p><b>On 1,000 equal keys, both scans take 1,000 steps. Which shifts more?</b> Check: the moves "
+              "column of the Results tab.</p>"
+              "<p><i>Answer:</i> the scan from the low end: each entry goes before the equal keys placed, 500,500 "
+              "moves in all; from the high end each goes after them, one move each, 1,000.</p></li>"
+              "<li><p><b>On the 21 start-up vectors, what bound does the law put on the gaps SortNumbersBinary "
+              "tests for one entry?</b> Check: step through it; the strip of steps shows each entry's.</p>"
+              "<p><i>Answer:</i> 5. The 21st entry meets at most 20 placed entries, 21 gaps, and halving 21 gaps "
+              "takes at most ⌊log₂ 21⌋ + 1 = 5 tests. The strip shows at most 4: a bound need not be reached.</p></li>"
+              "</ol>");
 }
 
 QString AboutText()
@@ -134,6 +165,11 @@ void ShowKeys(QWidget* parent)
         rows += QStringLiteral("<tr><td>%1</td><td><b>%2</b></td><td>%3</td></tr>")
                     .arg(Tr(key.where), QString::fromUtf8(key.keys).toHtmlEscaped(), Tr(key.does));
     ShowText(parent, Tr("Keys"), QStringLiteral("<table cellpadding=\"4\">%1</table>").arg(rows));
+}
+
+void ShowExercises(QWidget* parent)
+{
+    ShowText(parent, Tr("Exercises"), HelpExercises());
 }
 
 void ShowGuide(QWidget* parent, int tab)

@@ -24,9 +24,13 @@ std::span<const HelpKey> HelpKeys();
 QString HelpGuide();
 const char* HelpAnchor(int tab);
 QString AboutText();
+// Five predictions a learner can check in the explorer, each with its
+// answer from the law of the cost.
+QString HelpExercises();
 
 // Shows the keys, or the guide scrolled to a tab's part, in a window of its own.
 void ShowKeys(QWidget* parent);
 void ShowGuide(QWidget* parent, int tab);
+void ShowExercises(QWidget* parent);
 
 }  // namespace sentinel
