@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     using namespace sentinel;
     fuzz::FuzzInput input(data, size);
-    SortCall call{kRoutines[input.Byte() % std::size(kRoutines)], {}, {},
+    SortCall call{kRoutinesAndVariants[input.Byte() % std::size(kRoutinesAndVariants)], {}, {},
                   static_cast<std::int16_t>(input.Byte() % 7 - 2)};
     const int companionChange = input.Byte() % 7 - 3;
     while (!input.Empty() && call.entries.size() < 300) {

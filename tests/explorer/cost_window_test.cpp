@@ -14,6 +14,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QLineSeries>
+#include <QScatterSeries>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -286,6 +287,51 @@ TEST_F(CostWindowTest, AnOrderSweepMeasuresEachLevelAndDrawsCostAgainstOrder)
         for (int row = 0; row < list->count(); ++row)
             renamed = renamed || list->item(row)->text() == "swaps:12";
     EXPECT_TRUE(renamed);
+}
+
+// The variants are offered marked as such; an order sweep of the three scans
+// draws each one's steps and the laws of all three: the high end's steps on
+// the moves' line, halving's under its flat bound.
+TEST_F(CostWindowTest, AnOrderSweepOfTheThreeScansDrawsTheirLaws)
+{
+    for (QComboBox* box : window.findChildren<QComboBox*>())
+        if (box->accessibleName() == "Sweep")
+            box->setCurrentIndex(1);
+    for (QListWidget* list : window.findChildren<QListWidget*>()) {
+        if (list->accessibleName() != "Routines")
+            continue;
+        ASSERT_EQ(list->count(), 10);
+        EXPECT_EQ(list->item(8)->text(), "SortNumbersFromHigh (variant)");
+        EXPECT_TRUE(list->item(9)->toolTip().contains("not a routine of the demo: binary search for the gap"));
+        list->item(8)->setCheckState(Qt::Checked);
+        list->item(9)->setCheckState(Qt::Checked);
+    }
+    Spin("Smallest size").setValue(40);
+    Spin("Levels of sortedness").setValue(3);
+    Spin("Repetitions").setValue(1);
+    window.StartSweep();
+    ASSERT_TRUE(Finishes());
+    ASSERT_EQ(window.Results().rowCount(), 9);
+    for (const Measurement& row : Rows())
+        EXPECT_TRUE(row.PredictionHolds() && row.identical) << NameOf(row.routine);
+    const auto seriesNamed = [&](const QString& name) -> QAbstractSeries* {
+        for (const ChartLegend::Entry& entry : window.Charts().order->Legend().Entries())
+            if (entry.text.startsWith(name))
+                return entry.series.front();
+        return nullptr;
+    };
+    auto* fromHigh = static_cast<QScatterSeries*>(seriesNamed("steps, scan from the high end"));
+    ASSERT_TRUE(fromHigh);
+    EXPECT_EQ(fromHigh->points(), (QList<QPointF>{{0, 40 + 40 * 39 / 2}, {0.5, 40 + 40 * 39 / 4}, {1, 40}}));
+    auto* bound = static_cast<QLineSeries*>(seriesNamed("bound: halving's steps"));
+    ASSERT_TRUE(bound);
+    // floor(log2(k)) + 1 for k = 1 to 40: 1 + 2·2 + 4·3 + 8·4 + 16·5 + 9·6
+    EXPECT_EQ(bound->points(), (QList<QPointF>{{0, 183}, {1, 183}}));
+    auto* halving = static_cast<QScatterSeries*>(seriesNamed("steps, halving"));
+    ASSERT_TRUE(halving);
+    for (const QPointF& point : halving->points())
+        EXPECT_LE(point.y(), 183);
+    EXPECT_TRUE(seriesNamed("law: moves, and the high end's steps"));
 }
 
 // sorted:S is chosen in the window as on the command line, its sortedness

@@ -18,6 +18,7 @@
 #include "explorer/step_through/step_view.h"
 #include "explorer/step_through/trace_canvas.h"
 #include "explorer/step_through/trace_layout.h"
+#include "qt_glue/qt_text.h"
 
 namespace sentinel {
 namespace {
@@ -449,6 +450,49 @@ TEST(StepKeys, NothingStepsOrPlaysBeforeALoad)
     EXPECT_NE(normal, disabled) << "the glyph greys when the button is off";
     ASSERT_TRUE(view.Load());
     EXPECT_TRUE(play->isEnabled());
+}
+
+}  // namespace
+}  // namespace sentinel
+
+namespace sentinel {
+namespace {
+
+// The race of the two scans: each pane's code lights its own run's line and
+// says it to a screen reader; Show code hides both panels and keeps them out
+// of an animation.
+TEST(StepCode, EachPaneLightsItsOwnLineAndTheCodeHides)
+{
+    StepView view;
+    FailOnProblem(view);
+    for (QComboBox* box : view.findChildren<QComboBox*>())
+        if (box->accessibleName() == "Routine")
+            box->setCurrentIndex(int(Routine::Numbers));
+    view.SetRace(StepView::Race::OtherRoutine, Routine::NumbersFromHigh);
+    ASSERT_TRUE(view.Load());
+    for (int k = 0; k < 9; ++k)
+        view.StepTest(1);
+    const StepSession& session = view.Session();
+    ASSERT_EQ(session.Run(StepSession::kLeft)->Input().routine, Routine::Numbers);
+    ASSERT_EQ(session.Run(StepSession::kRight)->Input().routine, Routine::NumbersFromHigh);
+    for (const auto& [pane, side] : {std::pair{&view.Left(), StepSession::kLeft}, std::pair{&view.Right(), StepSession::kRight}}) {
+        const StepThrough& run = *session.Run(side);
+        EXPECT_EQ(pane->Code().LitLine(), LineAt(run, session.Shown(side)));
+        EXPECT_EQ(pane->Code().accessibleDescription(), SpokenCode(run, session.Shown(side)));
+        EXPECT_TRUE(pane->Code().accessibleName().endsWith(ToQString(NameOf(run.Input().routine))));
+        EXPECT_TRUE(pane->Code().focusPolicy() & Qt::TabFocus) << "reached by Tab";
+    }
+    EXPECT_NE(view.Left().Code().Values(), view.Right().Code().Values()) << "two scans, two moments";
+    view.show();
+    QPushButton* code = ButtonNamed(view, "Show the routine's code");
+    ASSERT_TRUE(code);
+    EXPECT_TRUE(view.Left().Code().isVisible());
+    code->click();
+    EXPECT_FALSE(view.Left().Code().isVisible());
+    EXPECT_FALSE(view.Right().Code().isVisible());
+    EXPECT_FALSE(view.CodeShown());
+    code->click();
+    EXPECT_TRUE(view.Right().Code().isVisible());
 }
 
 }  // namespace

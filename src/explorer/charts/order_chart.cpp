@@ -63,10 +63,6 @@ void ResetAxes(QChart& chart, std::int32_t n, double topCount, double topSeconds
     }
 }
 
-}  // namespace
-
-namespace {
-
 // The most gaps halving tests over a whole run of n placed entries.
 double HalvingStepsBound(std::int32_t n)
 {
@@ -87,20 +83,11 @@ ChartLegend::Entry PointsEntry(const QString& text, const QString& tip, QScatter
     return LegendEntry(text, tip, points, QPen(points->color(), 0, Qt::NoPen), points->markerShape());
 }
 
-}  // namespace
-
-void DrawOrderChart(ChartPanel& panel, const RunResults& results)
+// The law's lines: the low end's steps, the moves (the high end's steps
+// too), and halving's bound when halving was measured.
+std::vector<ChartLegend::Entry> LawLines(QChart& chart, std::int32_t n, bool fromHigh, bool halving)
 {
-    QChart& chart = panel.Chart();
-    chart.removeAllSeries();
-    const std::int32_t n = results.OrderSize();
-    const std::vector<OrderPoint>& points = results.Order();
     const double pairs = double(n) * (double(n) - 1) / 2;
-    const auto scanned = [&](ScanOrder order) {
-        return std::any_of(points.begin(), points.end(), [order](const OrderPoint& p) { return ScanOrderOf(p.routine) == order; });
-    };
-    const bool fromHigh = scanned(ScanOrder::FromHigh);
-    const bool halving = scanned(ScanOrder::Halving);
     QLineSeries* stepsLaw = LawLine(chart, n, n + pairs, PaletteColour(0));
     QLineSeries* movesLaw = LawLine(chart, n + pairs, n, PaletteColour(5));
     std::vector<ChartLegend::Entry> entries = {
@@ -118,6 +105,24 @@ void DrawOrderChart(ChartPanel& panel, const RunResults& results)
                                       QObject::tr("Halving the m + 1 gaps: order matters only to the moves"), halvingLaw,
                                       halvingLaw->pen()));
     }
+    return entries;
+}
+
+}  // namespace
+
+void DrawOrderChart(ChartPanel& panel, const RunResults& results)
+{
+    QChart& chart = panel.Chart();
+    chart.removeAllSeries();
+    const std::int32_t n = results.OrderSize();
+    const std::vector<OrderPoint>& points = results.Order();
+    const double pairs = double(n) * (double(n) - 1) / 2;
+    const auto scanned = [&](ScanOrder order) {
+        return std::any_of(points.begin(), points.end(), [order](const OrderPoint& p) { return ScanOrderOf(p.routine) == order; });
+    };
+    const bool fromHigh = scanned(ScanOrder::FromHigh);
+    const bool halving = scanned(ScanOrder::Halving);
+    std::vector<ChartLegend::Entry> entries = LawLines(chart, n, fromHigh, halving);
     // The steps are drawn last, over the moves: the high end's equal them.
     QScatterSeries* moves = Points(chart, PaletteColour(5), MarkerFor(1));
     QScatterSeries* shifted = Points(chart, PaletteColour(2), MarkerFor(2));
