@@ -483,6 +483,10 @@ TEST(StepCode, EachPaneLightsItsOwnLineAndTheCodeHides)
         EXPECT_TRUE(pane->Code().focusPolicy() & Qt::TabFocus) << "reached by Tab";
     }
     EXPECT_NE(view.Left().Code().Values(), view.Right().Code().Values()) << "two scans, two moments";
+    const auto& lines = view.Right().Canvas().Layout().lines;
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const TraceLayout::TextLine& line) {
+        return line.text.startsWith("Steps of each entry: 1 + the earlier entries with a larger key");
+    })) << "the strip reads by the high end's law";
     view.show();
     QPushButton* code = ButtonNamed(view, "Show the routine's code");
     ASSERT_TRUE(code);

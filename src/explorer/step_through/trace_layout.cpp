@@ -217,14 +217,27 @@ void Builder::Outcome()
         layout_.outcome = scene_.prompt;
 }
 
+// What the strip's bars add up to, by the law of the routine's scan.
+QString StripTitle(ScanOrder scan)
+{
+    switch (scan) {
+    case ScanOrder::FromHigh:
+        return QObject::tr("Steps of each entry: 1 + the earlier entries with a larger key; a dropped entry tests every "
+                           "position");
+    case ScanOrder::Halving:
+        return QObject::tr("Steps of each entry: at most ⌊log₂(m + 1)⌋ + 1 for m entries placed");
+    case ScanOrder::FromLow: break;
+    }
+    return QObject::tr("Steps of each entry: 1 + the earlier entries with a smaller key; a dropped entry tests every "
+                       "position");
+}
+
 // One bar per input entry, as tall as the most positions a scan can test
 // (the entries plus one), filled with the positions its scan tested.
 void Builder::Strip()
 {
     const StepThrough::Frame& frame = scene_.frame;
-    Line(bold_, Colour(QPalette::Text),
-         QStringLiteral("Steps of each entry: 1 + the earlier entries with a smaller key; a dropped entry tests every "
-                        "position"));
+    Line(bold_, Colour(QPalette::Text), StripTitle(ScanOrderOf(scene_.run->Input().routine)));
     const int count = static_cast<int>(frame.entrySteps.size());
     const int width = std::clamp((width_ - 2 * kMargin) / std::max(count, 1) - 2, 3, 18);
     const int height = 4 * plain_.height();
