@@ -64,8 +64,20 @@ void CodePanel::Show(const StepThrough* run, std::size_t events)
         setAccessibleName(tr("Code of %1").arg(ToQString(NameOf(run->Input().routine))));
         setAccessibleDescription(SpokenCode(*run, events));
     }
+    setMinimumHeight(heightForWidth(width()));  // the scroll area around it scrolls rather than cuts
     updateGeometry();
     update();
+}
+
+void CodePanel::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    setMinimumHeight(heightForWidth(width()));
+}
+
+QRect CodePanel::LitRow() const
+{
+    return {kMargin, kMargin + LineHeight() * static_cast<int>(lit_), width() - 2 * kMargin, LineHeight()};
 }
 
 QRect CodePanel::ValuesRect(int width) const
@@ -102,7 +114,7 @@ void CodePanel::Render(QPainter& painter, int width) const
     painter.setFont(CodeFont());
     const int lineHeight = LineHeight();
     for (std::size_t k = 0; k < code_.size(); ++k) {
-        const QRect row(kMargin, kMargin + lineHeight * static_cast<int>(k), width - 2 * kMargin, lineHeight);
+        const QRect row(kMargin, kMargin + lineHeight * static_cast<int>(k), width - 2 * kMargin, lineHeight);  // as LitRow
         const bool lit = k == lit_;
         if (lit)
             painter.fillRect(row, palette().color(QPalette::Highlight));

@@ -23,6 +23,8 @@ public:
     // The run (none for an empty panel) after `events` of its events.
     void Show(const StepThrough* run, std::size_t events);
     std::size_t LitLine() const noexcept { return lit_; }
+    // Where the lit line is drawn, to scroll it into view.
+    QRect LitRow() const;
     QString Values() const { return values_; }
 
     bool hasHeightForWidth() const override { return true; }
@@ -35,6 +37,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QFont CodeFont() const;

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QBoxLayout>
 #include <QVBoxLayout>
 
@@ -12,12 +13,16 @@ namespace sentinel {
 
 StepPane::StepPane(QWidget* parent)
     : QWidget(parent), title_(new QLabel), canvas_(new TraceCanvas), code_(new CodePanel),
-      beside_(new QBoxLayout(QBoxLayout::LeftToRight)), counts_(new QLabel)
+      codeScroll_(new QScrollArea), beside_(new QBoxLayout(QBoxLayout::LeftToRight)), counts_(new QLabel)
 {
     auto* scroll = new QScrollArea;
     scroll->setWidget(canvas_);
     scroll->setWidgetResizable(true);
     scroll->setFocusPolicy(Qt::NoFocus);  // one Tab stop: the list itself
+    codeScroll_->setWidget(code_);
+    codeScroll_->setWidgetResizable(true);
+    codeScroll_->setFocusPolicy(Qt::NoFocus);  // one Tab stop: the code itself
+    codeScroll_->setFrameShape(QFrame::NoFrame);
     canvas_->setAccessibleName(tr("The list being built"));
     QFont bold = title_->font();
     bold.setBold(true);
@@ -28,8 +33,8 @@ StepPane::StepPane(QWidget* parent)
     counts_->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    beside_->addWidget(scroll, 1);  // the list takes what the code leaves
-    beside_->addWidget(code_, 0);
+    beside_->addWidget(scroll, 1);
+    beside_->addWidget(codeScroll_, 0);
     SetCodeBelow(false);
     layout->addWidget(title_);
     layout->addLayout(beside_, 1);
@@ -42,14 +47,20 @@ StepPane::~StepPane() = default;
 
 void StepPane::SetCodeShown(bool shown)
 {
-    code_->setVisible(shown);
+    codeScroll_->setVisible(shown);
 }
 
+// Beside the list the code is as wide as its longest line and the list takes
+// the rest; below it, in a race, the list keeps two thirds of the height.
+// Either way, what does not fit scrolls rather than being cut.
 void StepPane::SetCodeBelow(bool below)
 {
     beside_->setDirection(below ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
-    code_->setSizePolicy(below ? QSizePolicy::Preferred : QSizePolicy::Fixed,
-                         below ? QSizePolicy::Fixed : QSizePolicy::Preferred);
+    beside_->setStretch(0, below ? 2 : 1);
+    beside_->setStretch(1, below ? 1 : 0);
+    const int scrollBar = codeScroll_->verticalScrollBar()->sizeHint().width();
+    codeScroll_->setMinimumWidth(below ? 0 : code_->sizeHint().width() + scrollBar);
+    codeScroll_->setMaximumWidth(below ? QWIDGETSIZE_MAX : code_->sizeHint().width() + scrollBar);
 }
 
 QString StepPane::Title() const
@@ -78,6 +89,8 @@ void StepPane::Show(std::shared_ptr<const StepThrough> run, std::size_t events)
 {
     run_ = run;
     code_->Show(run.get(), events);
+    const QRect lit = code_->LitRow();
+    codeScroll_->ensureVisible(lit.center().x(), lit.center().y(), 0, lit.height());
     canvas_->ShowFrame(std::move(run), events);
     counts_->setText(CountsText());
 }

@@ -9,6 +9,7 @@
 QT_BEGIN_NAMESPACE
 class QLabel;
 class QBoxLayout;
+class QScrollArea;
 QT_END_NAMESPACE
 
 namespace sentinel {
@@ -46,6 +47,7 @@ private:
     QLabel* title_;
     TraceCanvas* canvas_;
     CodePanel* code_;
+    QScrollArea* codeScroll_;
     QBoxLayout* beside_;
     QLabel* counts_;
     QString pane_;  // "Left pane, SortByField" in a race
