@@ -495,6 +495,10 @@ TEST(StepCode, EachPaneLightsItsOwnLineAndTheCodeHides)
     EXPECT_FALSE(view.Left().Code().isVisible());
     EXPECT_FALSE(view.Right().Code().isVisible());
     EXPECT_FALSE(view.CodeShown());
+    const StepThrough halving(StartUpStepInput(Routine::NumbersBinary, 0));
+    const QString counts = CountsLine(halving.At(0).counts, halving.Predicted());
+    EXPECT_TRUE(counts.contains(QStringLiteral("steps 0 of at most %1 ").arg(halving.Predicted().steps)))
+        << "halving's total is a bound: " << counts.toStdString();
     code->click();
     EXPECT_TRUE(view.Right().Code().isVisible());
 }

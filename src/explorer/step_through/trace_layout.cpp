@@ -287,9 +287,12 @@ void Builder::Result()
 
 QString CountsLine(const ScanCounts& c, const Prediction& whole)
 {
+    // Halving's total steps are a bound, not a count.
+    const QString steps = whole.stepsAtMost ? QCoreApplication::translate("StepCounts", "at most %1").arg(whole.steps)
+                                            : QString::number(whole.steps);
     return QCoreApplication::translate("StepCounts", "keys %1 of %2 · steps %3 of %4 · placed %5 of %6 · dropped %7 of %8 "
                                                      "· moves %9 of %10 · shifted %11")
-        .arg(c.keys).arg(whole.keys).arg(c.steps).arg(whole.steps).arg(c.placed).arg(whole.placed)
+        .arg(c.keys).arg(whole.keys).arg(c.steps).arg(steps).arg(c.placed).arg(whole.placed)
         .arg(c.dropped).arg(whole.dropped).arg(c.moves).arg(whole.moves).arg(c.shifted);
 }
 
