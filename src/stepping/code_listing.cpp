@@ -10,13 +10,13 @@ namespace {
 
 Text KeyLine(Routine routine)
 {
-    const Text loop = u"for each entry e, in order:  k \u2190 ";
+    const Text read = u"k \u2190 ";
     switch (Describe(routine).key) {
-    case KeyKind::Text: return loop + u"e, by UTF-16 code unit";
-    case KeyKind::Field: return loop + u"number in field f of e";
+    case KeyKind::Text: return read + u"e, compared by UTF-16 code unit";
+    case KeyKind::Field: return read + u"the leading number of field f of e";
     case KeyKind::Number: break;
     }
-    return loop + (IsPaired(routine) ? u"number of e, companion along" : u"leading number of e");
+    return read + (IsPaired(routine) ? u"the leading number of e;  its companion goes along" : u"the leading number of e");
 }
 
 Text SentinelsLine(Routine routine)
@@ -82,7 +82,8 @@ std::vector<CodeLine> CodeOf(Routine routine)
     std::vector<CodeLine> code = {
         {0, u"\u25B9 gap j: list[j \u2212 1] to list[j];  m: entries placed", CodeStep::Comment},
         {0, SentinelsLine(routine), CodeStep::Sentinels},
-        {0, KeyLine(routine), CodeStep::Key},
+        {0, u"for each entry e, in input order:", CodeStep::Plain},
+        {1, KeyLine(routine), CodeStep::Key},
     };
     AddScan(routine, code);
     if (IsStrict(routine)) {

@@ -97,11 +97,11 @@ TEST(StepCsv, HasARowPerStepWithTheTracesVerdicts)
     }
     EXPECT_EQ(fits, counts.placed);
     EXPECT_EQ(dropped, counts.dropped);
-    // The last column is the code's line: 5 the test that fits, 4 the scan going on.
-    EXPECT_EQ(rows[0], "1,\"B,1\",1,0,ZZZZZZZZZZZZZ,fits,5");
-    EXPECT_EQ(rows[3], "3,\"B,1\",2,\"A\"\"X\",\"B,1\",goes on,4");
-    EXPECT_EQ(rows[4], "3,\"B,1\",3,\"B,1\",ZZZZZZZZZZZZZ,dropped: key already placed,4");
-    EXPECT_EQ(rows.back(), "4,/,3,\"B,1\",ZZZZZZZZZZZZZ,dropped: below the low sentinel,4");
+    // The last column is the code's line: 6 the test that fits, 5 the scan going on.
+    EXPECT_EQ(rows[0], "1,\"B,1\",1,0,ZZZZZZZZZZZZZ,fits,6");
+    EXPECT_EQ(rows[3], "3,\"B,1\",2,\"A\"\"X\",\"B,1\",goes on,5");
+    EXPECT_EQ(rows[4], "3,\"B,1\",3,\"B,1\",ZZZZZZZZZZZZZ,dropped: key already placed,5");
+    EXPECT_EQ(rows.back(), "4,/,3,\"B,1\",ZZZZZZZZZZZZZ,dropped: below the low sentinel,5");
 }
 
 // A frame per event up to the cap, exactly; one past it, a frame per entry.

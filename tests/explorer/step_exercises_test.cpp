@@ -351,7 +351,7 @@ TEST(StepKeys, ReturnGoesOnAfterAVerdict)
     const std::size_t answered = view.Shown();
     ASSERT_EQ(answered, view.Recording()->EndOfEntry(asked));
     EXPECT_TRUE(canvas.accessibleDescription().contains(QStringLiteral("\u2717"))) << "wrong, marked as wrong";
-    EXPECT_TRUE(canvas.accessibleDescription().contains(QStringLiteral("Right or Return goes on.\nCode line 6 of 8: insert e")))
+    EXPECT_TRUE(canvas.accessibleDescription().contains(QStringLiteral("Right or Return goes on.\nCode line 7 of 9: insert e")))
         << "the verdict, then the line of the code: the insertion" << canvas.accessibleDescription().toStdString();
     const auto& cells = canvas.Layout().cells;
     EXPECT_TRUE(std::any_of(cells.begin(), cells.end(), [](const TraceLayout::Cell& c) { return c.mark == "+"; }))
