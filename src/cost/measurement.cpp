@@ -73,7 +73,9 @@ Measurement Measure(Routine routine, InputKind kind, const Shape& shape, const I
             floor.seconds,
             identical,
             counts,
-            ApplyCostLaw(routine, input.entries, kFirstField)};
+            ApplyCostLaw(routine, input.entries, kFirstField),
+            // The variants test one gap at a time, on no vector path.
+            ScanOrderOf(routine) == ScanOrder::FromLow ? ActiveKernels().path : ScanPath::Generic};
 }
 
 void WarmUp(Routine routine, const Input& input, const std::atomic<bool>* cancel)

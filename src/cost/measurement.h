@@ -26,7 +26,7 @@ struct Measurement {
     bool identical;  // the routine's result is the floor's
     ScanCounts counts;
     CostLaw law;  // the input's order and the counts it predicts
-    ScanPath scan = ActiveKernels().path;  // the width the block scan ran at
+    ScanPath scan = ActiveKernels().path;  // the width the block scan ran at; generic for a variant
 
     // The sortedness an order sweep asked for, if the input was made for one.
     std::optional<double> Level() const;

@@ -47,11 +47,9 @@ TEST(CodeListing, EveryEventHasALineAndEveryLineAnEvent)
         const std::set<std::size_t> beyond = LitLines(RunOf(routine, {u"5", u"-999999999999999", u"999999999999999", u"~"}));
         lit.insert(beyond.begin(), beyond.end());
         for (std::size_t line = 0; line < code.size(); ++line) {
-            if (code[line].step == CodeStep::Comment || code[line].step == CodeStep::Plain)
-                EXPECT_FALSE(lit.contains(line)) << NameOf(routine) << " line " << line + 1;
-            else
-                EXPECT_TRUE(lit.contains(line)) << NameOf(routine) << " never reaches line " << line + 1 << ": "
-                                                << ToUtf8(code[line].text);
+            const bool unlit = code[line].step == CodeStep::Comment || code[line].step == CodeStep::Plain;
+            EXPECT_EQ(lit.contains(line), !unlit) << NameOf(routine) << " line " << line + 1 << ": "
+                                                  << ToUtf8(code[line].text);
         }
     }
 }

@@ -5,6 +5,7 @@
 
 #include "cost/cost_law.h"
 #include "cost/inputs.h"
+#include "cost/measurement.h"
 #include "sorting/first_fit.h"
 #include "sorting/sort_family.h"
 #include "sorting/stable_floor.h"
@@ -47,9 +48,11 @@ TEST(ScanVariants, EachGivesTheResultItStatesForEqualKeys)
     EXPECT_EQ(Sorted(Routine::Numbers, input), reversed);
     EXPECT_EQ(Sorted(Routine::NumbersBinary, input), reversed) << "halving finds the first fit";
     EXPECT_EQ(Sorted(Routine::NumbersFromHigh, input), inOrder) << "the last fit: ties in input order";
-    for (const Routine routine : kRoutinesAndVariants)
-        if (!TakesText(routine) && !TakesField(routine) && !IsPaired(routine) && !IsStrict(routine))
+    for (const Routine routine : kRoutinesAndVariants) {
+        if (!TakesText(routine) && !TakesField(routine) && !IsPaired(routine) && !IsStrict(routine)) {
             EXPECT_EQ(Floor(routine, input), Sorted(routine, input)) << NameOf(routine);
+        }
+    }
     EXPECT_EQ(EqualKeysOf(Routine::NumbersFromHigh), EqualKeys::InputOrder);
     EXPECT_NE(Floor(Routine::Numbers, input), Sorted(Routine::NumbersFromHigh, input))
         << "the identity check fails against the front scan's floor";
@@ -96,8 +99,11 @@ TEST(ScanVariants, CountsFollowTheLawOnEveryShapeAndOrder)
             EXPECT_TRUE(law.predicted.Matches(counts))
                 << NameOf(routine) << " n " << input.entries.size() << ": steps " << counts.steps << " against "
                 << law.predicted.steps << ", moves " << counts.moves << " against " << law.predicted.moves;
-            if (routine == Routine::NumbersFromHigh)
+            if (routine == Routine::NumbersFromHigh) {
                 EXPECT_EQ(counts.steps, counts.moves) << "walking down passes exactly the entries to shift";
+            }
+            EXPECT_EQ(Measure(routine, InputKind::Numbers, Shape::Random, input, 1).scan, ScanPath::Generic)
+                << "a variant runs on no vector path, and says so";
         }
     }
     // Sorted input: the front scan's worst case is the high end's best.
