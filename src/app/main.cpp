@@ -3,34 +3,13 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 #include "app/frm_demo.h"
+#include "qt_glue/display_start.h"
 #include "runtime/project_version.h"
 
 namespace {
-
-void SayNoDisplay(const QString& reason, const char* program)
-{
-    std::fprintf(stderr, "frmdemo: %s. To run it without a display: xvfb-run -a %s\n", qPrintable(reason), program);
-}
-
-// Qt's messages while it connects to the display: held back, and replaced by
-// one plain line when it cannot (Qt would print several and abort).
-QStringList startUpMessages;
-const char* programName = "frmdemo";
-
-void HoldStartUpMessage(QtMsgType type, const QMessageLogContext&, const QString& message)
-{
-    if (type != QtFatalMsg) {
-        startUpMessages.append(message);
-        return;
-    }
-    const QString display = qEnvironmentVariable("DISPLAY");
-    SayNoDisplay(display.isEmpty() ? QStringLiteral("no display is set (DISPLAY is empty)")
-                                   : "no display could be reached at \"" + display + "\"",
-                 programName);
-    std::_Exit(EXIT_FAILURE);
-}
 
 // --help and --version, answered before Qt connects to a display, so they
 // work without one. Qt's own options (-platform, -style ...) are left to
@@ -63,12 +42,9 @@ int main(int argc, char* argv[])
 {
     if (AnsweredCommandLine(argc, argv))
         return EXIT_SUCCESS;
-    programName = argv[0];
-    const QtMessageHandler defaultHandler = qInstallMessageHandler(HoldStartUpMessage);
+    auto start = std::make_optional<sentinel::DisplayStart>("frmdemo", QStringLiteral("xvfb-run -a ") + QString::fromLocal8Bit(argv[0]));
     QApplication application(argc, argv);
-    qInstallMessageHandler(defaultHandler);
-    for (const QString& message : startUpMessages)
-        qWarning("%s", qPrintable(message));
+    start.reset();
 
     sentinel::FrmDemo window;
     window.show();

@@ -2,6 +2,7 @@
 #include <QSettings>
 
 #include <cstdio>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "explorer/window/cost_window.h"
 #include "explorer/headless.h"
 #include "explorer/launch.h"
+#include "qt_glue/display_start.h"
 #include "runtime/project_version.h"
 
 int main(int argc, char* argv[])
@@ -41,7 +43,11 @@ int main(int argc, char* argv[])
         QApplication application(argc, argv);
         return RunHeadless(line);
     }
+    auto start = std::make_optional<DisplayStart>(
+        "sentinel-cost", QStringLiteral("xvfb-run -a %1, or headless with --csv, --chart or --budget")
+                             .arg(QString::fromLocal8Bit(argv[0])));
     QApplication application(argc, argv);
+    start.reset();
     QSettings remembered(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("sentinelsort"),
                          QStringLiteral("sentinel-cost"));
     CostWindow window({}, {}, &remembered);

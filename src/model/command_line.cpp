@@ -246,7 +246,7 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments)
             line.help = true;
             return line;
         }
-        if (option == "--version") {
+        if (option == "--version" || option == "-v") {
             line.version = true;
             return line;
         }
@@ -367,8 +367,8 @@ Options:
                    (which it does at start when that takes under a second).
                    A plan given on the command line is shown ready to run,
                    and not measured until Run.
-  --help           show this text.
-  --version        show the version.
+  -h, --help       show this text.
+  -v, --version    show the version.
 
 The window also takes Qt's own options, such as -platform offscreen or
 -style Fusion.

@@ -694,6 +694,34 @@ TEST(SentinelCostProgram, ManualPagesAndCompletionAgreeWithHelp)
     EXPECT_EQ(frmdemo.readAllStandardOutput(), "frmdemo " PROJECT_VERSION "\n");
 }
 
+// -h and -v answer as --help and --version do, in both programs; the
+// window with no display says so on one line and exits with status 1.
+TEST(SentinelCostProgram, ShortOptionsAndNoDisplay)
+{
+    EXPECT_EQ(RunProgram({"-h"}).out, RunProgram({"--help"}).out);
+    EXPECT_TRUE(RunProgram({"--help"}).out.contains("  -h, --help"));
+    EXPECT_EQ(RunProgram({"-v"}).out, QStringLiteral("sentinel-cost " PROJECT_VERSION "\n"));
+    QProcess frmdemo;
+    frmdemo.start(FRMDEMO_PROGRAM, {"-v"});
+    ASSERT_TRUE(frmdemo.waitForFinished(30000));
+    EXPECT_EQ(frmdemo.readAllStandardOutput(), "frmdemo " PROJECT_VERSION "\n");
+
+    QProcess window;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(name);
+    window.setProcessEnvironment(environment);
+    window.start(SENTINEL_COST_PROGRAM, {"--no-first-look"});
+    ASSERT_TRUE(window.waitForFinished(60000));
+    const QString said = QString::fromUtf8(window.readAllStandardError());
+    EXPECT_EQ(window.exitStatus(), QProcess::NormalExit) << "not Qt's abort";
+    EXPECT_EQ(window.exitCode(), 1);
+    EXPECT_EQ(said.count('\n'), 1) << said.toStdString();
+    EXPECT_TRUE(said.startsWith("sentinel-cost: no display is set") && said.contains("xvfb-run -a")
+                && said.contains("--csv, --chart or --budget"))
+        << said.toStdString();
+}
+
 TEST(SentinelCostProgram, HeadlessWritesTheCsvAndTheChartWithNoDisplay)
 {
     QTemporaryDir folder;
