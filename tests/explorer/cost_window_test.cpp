@@ -332,6 +332,10 @@ TEST_F(CostWindowTest, AnOrderSweepOfTheThreeScansDrawsTheirLaws)
     for (const QPointF& point : halving->points())
         EXPECT_LE(point.y(), 183);
     EXPECT_TRUE(seriesNamed("law: moves, and the high end's steps"));
+    auto* highTime = static_cast<QScatterSeries*>(seriesNamed("time, scan from the high end (right axis)"));
+    ASSERT_TRUE(highTime) << "each scan's time apart";
+    EXPECT_EQ(highTime->count(), 3);
+    EXPECT_EQ(highTime->attachedAxes().back()->alignment(), Qt::AlignRight);
 }
 
 // sorted:S is chosen in the window as on the command line, its sortedness

@@ -1,12 +1,14 @@
 #include "explorer/charts/order_chart.h"
 
 #include <QChart>
+#include <QCoreApplication>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QValueAxis>
 
 #include <algorithm>
 #include <map>
+#include <set>
 
 #include "cost/growth.h"
 #include "sorting/first_fit.h"
@@ -39,7 +41,7 @@ QLineSeries* LawLine(QChart& chart, double from, double to, const QColor& colour
     return line;
 }
 
-void ResetAxes(QChart& chart, std::int32_t n, double topCount, double topSeconds, QAbstractSeries* timed)
+void ResetAxes(QChart& chart, std::int32_t n, double topCount, double topSeconds, const std::set<QAbstractSeries*>& timed)
 {
     for (QAbstractAxis* axis : chart.axes()) {
         chart.removeAxis(axis);
@@ -59,7 +61,7 @@ void ResetAxes(QChart& chart, std::int32_t n, double topCount, double topSeconds
                                      [](double ms) { return TimeLabel(ms / 1e3); }, Qt::AlignRight);
     for (QAbstractSeries* series : chart.series()) {
         series->attachAxis(x);
-        series->attachAxis(series == timed ? time : counts);
+        series->attachAxis(timed.contains(series) ? time : counts);
     }
 }
 
@@ -108,6 +110,43 @@ std::vector<ChartLegend::Entry> LawLines(QChart& chart, std::int32_t n, bool fro
     return entries;
 }
 
+// Each scan's steps and time, in its own colour and marker.
+struct ScanSeries {
+    QScatterSeries* steps;
+    QScatterSeries* time;
+};
+
+std::map<ScanOrder, ScanSeries> AddScanSeries(QChart& chart, const std::set<ScanOrder>& scans, bool named,
+                                              std::vector<ChartLegend::Entry>& entries,
+                                              std::vector<ChartLegend::Entry>& times)
+{
+    struct Look {
+        ScanOrder order;
+        const char* name;
+        std::size_t colour;
+        QScatterSeries::MarkerShape marker;
+    };
+    static const Look kLooks[] = {
+        {ScanOrder::FromLow, QT_TRANSLATE_NOOP("OrderChart", "scan from the low end"), 0, QScatterSeries::MarkerShapeCircle},
+        {ScanOrder::FromHigh, QT_TRANSLATE_NOOP("OrderChart", "scan from the high end"), 1, QScatterSeries::MarkerShapePentagon},
+        {ScanOrder::Halving, QT_TRANSLATE_NOOP("OrderChart", "halving"), 3, QScatterSeries::MarkerShapeStar}};
+    std::map<ScanOrder, ScanSeries> series;
+    for (const Look& look : kLooks) {
+        if (!scans.contains(look.order) && !(scans.empty() && look.order == ScanOrder::FromLow))
+            continue;
+        const QString name = QCoreApplication::translate("OrderChart", look.name);
+        ScanSeries& scan = series[look.order];
+        scan.steps = Points(chart, PaletteColour(look.colour), look.marker);
+        scan.time = Points(chart, look.order == ScanOrder::FromLow ? PaletteColour(7) : PaletteColour(look.colour),
+                           MarkerFor(3));
+        entries.push_back(PointsEntry(named ? QObject::tr("steps, %1").arg(name) : QObject::tr("steps"),
+                                      QObject::tr("Gaps the scan tested"), scan.steps));
+        times.push_back(PointsEntry(named ? QObject::tr("time, %1 (right axis)").arg(name) : QObject::tr("time (right axis)"),
+                                    {}, scan.time));
+    }
+    return series;
+}
+
 }  // namespace
 
 void DrawOrderChart(ChartPanel& panel, const RunResults& results)
@@ -116,47 +155,37 @@ void DrawOrderChart(ChartPanel& panel, const RunResults& results)
     chart.removeAllSeries();
     const std::int32_t n = results.OrderSize();
     const std::vector<OrderPoint>& points = results.Order();
-    const double pairs = double(n) * (double(n) - 1) / 2;
-    const auto scanned = [&](ScanOrder order) {
-        return std::any_of(points.begin(), points.end(), [order](const OrderPoint& p) { return ScanOrderOf(p.routine) == order; });
-    };
-    const bool fromHigh = scanned(ScanOrder::FromHigh);
-    const bool halving = scanned(ScanOrder::Halving);
-    std::vector<ChartLegend::Entry> entries = LawLines(chart, n, fromHigh, halving);
+    std::set<ScanOrder> scans;
+    for (const OrderPoint& point : points)
+        scans.insert(ScanOrderOf(point.routine));
+    const bool variants = scans.size() > 1 || (!scans.empty() && *scans.begin() != ScanOrder::FromLow);
+    std::vector<ChartLegend::Entry> entries =
+        LawLines(chart, n, scans.contains(ScanOrder::FromHigh), scans.contains(ScanOrder::Halving));
     // The steps are drawn last, over the moves: the high end's equal them.
     QScatterSeries* moves = Points(chart, PaletteColour(5), MarkerFor(1));
     QScatterSeries* shifted = Points(chart, PaletteColour(2), MarkerFor(2));
-    QScatterSeries* time = Points(chart, PaletteColour(7), MarkerFor(3));
-    std::map<ScanOrder, QScatterSeries*> steps;
-    steps[ScanOrder::FromLow] = Points(chart, PaletteColour(0), MarkerFor(0));
-    entries.push_back(PointsEntry(fromHigh || halving ? QObject::tr("steps, scan from the low end") : QObject::tr("steps"),
-                                  QObject::tr("Gaps the scan tested"), steps[ScanOrder::FromLow]));
-    if (fromHigh) {
-        steps[ScanOrder::FromHigh] = Points(chart, PaletteColour(1), QScatterSeries::MarkerShapePentagon);
-        entries.push_back(PointsEntry(QObject::tr("steps, scan from the high end"), QObject::tr("Gaps the scan tested"),
-                                      steps[ScanOrder::FromHigh]));
-    }
-    if (halving) {
-        steps[ScanOrder::Halving] = Points(chart, PaletteColour(3), QScatterSeries::MarkerShapeStar);
-        entries.push_back(PointsEntry(QObject::tr("steps, halving"), QObject::tr("Gaps the search tested"),
-                                      steps[ScanOrder::Halving]));
-    }
+    std::vector<ChartLegend::Entry> times;
+    const std::map<ScanOrder, ScanSeries> series = AddScanSeries(chart, scans, variants, entries, times);
     entries.push_back(PointsEntry(QObject::tr("moves"), QObject::tr("Entries after each insertion point"), moves));
     entries.push_back(PointsEntry(QObject::tr("shifted: entries the list really moves"),
                                   QObject::tr("The key store moves the shorter side of each insertion"), shifted));
-    entries.push_back(PointsEntry(QObject::tr("time (right axis)"), {}, time));
+    entries.insert(entries.end(), times.begin(), times.end());
     panel.Legend().SetEntries(std::move(entries));
     double topSeconds = 0;
-    double topCount = n + pairs;
+    double topCount = n + double(n) * (double(n) - 1) / 2;
     for (const OrderPoint& point : points) {
-        steps[ScanOrderOf(point.routine)]->append(point.sortedness, double(point.steps));
+        const ScanSeries& scan = series.at(ScanOrderOf(point.routine));
+        scan.steps->append(point.sortedness, double(point.steps));
+        scan.time->append(point.sortedness, point.seconds * 1e3);
         moves->append(point.sortedness, double(point.moves));
         shifted->append(point.sortedness, double(point.shifted));
-        time->append(point.sortedness, point.seconds * 1e3);
         topSeconds = std::max(topSeconds, point.seconds);
         topCount = std::max({topCount, double(point.steps), double(point.moves)});
     }
-    ResetAxes(chart, n, std::max(topCount, 1.0), std::max(topSeconds, 1e-6), time);
+    std::set<QAbstractSeries*> timed;
+    for (const auto& [order, scan] : series)
+        timed.insert(scan.time);
+    ResetAxes(chart, n, std::max(topCount, 1.0), std::max(topSeconds, 1e-6), timed);
 }
 
 }  // namespace sentinel
