@@ -25,6 +25,7 @@
 #include <QTest>
 
 #include "cost/cost_law.h"
+#include "cost/csv.h"
 #include "cost/inputs.h"
 #include "sorting/first_fit.h"
 #include "stepping/step_through.h"
@@ -163,6 +164,15 @@ TEST(Help, TheReadmesKeysAreTheHelpMenus)
     for (const HelpKey& key : HelpKeys())
         help << QStringLiteral("| %1 | %2 | %3 |").arg(key.where, key.keys, key.does);
     EXPECT_EQ(rows, help);
+}
+
+// The README lists the CSV's columns as the program writes them.
+TEST(Help, TheReadmesCsvColumnsAreThePrograms)
+{
+    QFile readme(QStringLiteral(PROJECT_SOURCE_DIR "/README.md"));
+    ASSERT_TRUE(readme.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(readme.readAll());
+    EXPECT_TRUE(text.contains(QStringLiteral("The CSV's columns are\n`%1`").arg(QString::fromUtf8(kCsvHeader.data(), kCsvHeader.size()))));
 }
 
 // Each exercise's answer is what the law and the runs give.
