@@ -698,6 +698,27 @@ TEST(SentinelCostProgram, ManualPagesAndCompletionAgreeWithHelp)
     EXPECT_EQ(frmdemo.readAllStandardOutput(), "frmdemo " PROJECT_VERSION "\n");
 }
 
+// The completion finishes the name after a comma, and file names with spaces.
+TEST(SentinelCostProgram, CompletionFinishesListsAndFileNamesWithSpaces)
+{
+    QTemporaryDir folder;
+    QDir(folder.path()).mkdir("my dir");
+    QFile(folder.filePath("my dir/a file.txt")).open(QIODevice::WriteOnly);
+    const auto complete = [&](const QString& previous, const QString& current) {
+        QProcess bash;
+        bash.setWorkingDirectory(folder.path());
+        bash.start("bash", {"-c", QStringLiteral("source '%1'; COMP_WORDS=(sentinel-cost %2 \"$0\"); COMP_CWORD=2; "
+                                                 "_sentinel_cost; printf '%s\\n' \"${COMPREPLY[@]}\"")
+                                      .arg(PACKAGING_DIR "/sentinel-cost.bash-completion", previous),
+                            current});
+        bash.waitForFinished(10000);
+        return QString::fromUtf8(bash.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    };
+    EXPECT_EQ(complete("--routines", "SortNumbers,SortS"), (QStringList{"SortNumbers,SortStrings", "SortNumbers,SortStringsUnique"}));
+    EXPECT_EQ(complete("--shapes", "random,sor"), QStringList{"random,sorted:"});
+    EXPECT_EQ(complete("--input", "my dir/a"), QStringList{"my dir/a file.txt"});
+}
+
 // -h and -v answer as --help and --version do, in both programs; the
 // window with no display says so on one line and exits with status 1.
 TEST(SentinelCostProgram, ShortOptionsAndNoDisplay)
