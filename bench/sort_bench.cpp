@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sentinel Sort Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The eight sentinel insertion routines against the floor (a standard stable
 // sort giving the identical result), a size sweep with fitted growth, and the
 // commands end to end through the form.

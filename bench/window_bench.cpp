@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sentinel Sort Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows on Qt's offscreen platform: one "SortNum" click on 1,000 items
 // until the list shows the rows, process start to window shown, and how
 // quickly the explorer answers while it measures.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Sentinel Sort Demo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What a Debian package of both programs holds beyond the binaries, and the
 # package itself (CPack's DEB generator; scripts/package builds and checks it).
 include(GNUInstallDirs)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sentinel Sort Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sequences of collection operations against a std::vector: a position
 // outside 1 to Count must raise the position error and change nothing.
 #include <cstdio>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sentinel Sort Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every sort routine against the model, and its counted work against the
 // law of the cost: the fuzzer chooses the routine, the entries (texts or
 // Singles), the field index and the companion's length.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sentinel Sort Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cost/output_file.h"
 
 #include <fcntl.h>

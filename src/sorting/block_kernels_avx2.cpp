@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sentinel Sort Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The block searches at four lanes, compiled for AVX2: compares yield lane
 // masks, tested whole by their sign bits.
 #if defined(__x86_64__)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sentinel Sort Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The block searches at eight lanes, compiled for AVX-512: compares write
 // mask registers, combined and tested there.
 #if defined(__x86_64__)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sentinel Sort Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The block searches at two lanes: SSE2 on x86-64, the compiler's plain
 // vector code elsewhere.
 #include "sorting/scan_paths.h"

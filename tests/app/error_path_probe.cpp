@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sentinel Sort Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as the program runs it, with a working list too long for the
 // 16-bit row counter of "SortNum". Clicks the button, prints the title and
 // text of the error box it then shows, and dismisses it; the exit status is

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sentinel Sort Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every failure a command can meet, and exactly what it leaves behind: the
 // rows of the three lists, the four labels, and colItems and colAngles.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sentinel Sort Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The code panel's pseudo-code: a line for every event, every line that an
 // event can light lit by some run, and the line and values of known moments.
 #include <gtest/gtest.h>

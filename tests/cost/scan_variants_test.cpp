@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sentinel Sort Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two variants of SortNumbers: the scan from the high end and the
 // search by halving. What each gives for equal keys, what its floor is, and
 // its counts against the law on every shape, the order sweep and repeats.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sentinel Sort Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A seeded random walk over the whole window, in process, through the
 // controls and keys a user reaches. After every action the views must agree
 // with the model. A failure prints the seed and the actions that led to it;

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sentinel Sort Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every control in reach: the menus' shortcuts from any field, focus kept
 // across a run, and menu items offered only when they can act.
 #include <gtest/gtest.h>

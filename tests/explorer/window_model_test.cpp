@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sentinel Sort Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as views over the explorer's model: what once crashed or was
 // lost, tried as a user would.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sentinel Sort Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Input no user of the window can type but a caller of the core can pass:
 // huge texts, NULs, unpaired surrogates, numbers beyond a double, and keys at,
 // just inside and just beyond the sentinels.

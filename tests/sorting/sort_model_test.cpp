@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sentinel Sort Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every routine against an independent formulation of its result, over many
 // generated inputs of every shape.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sentinel Sort Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main of the window tests: Qt's offscreen platform unless another is
 // asked for, one QApplication for every test.
 #include <gtest/gtest.h>
