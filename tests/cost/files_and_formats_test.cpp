@@ -26,7 +26,7 @@ class OwnFolder {
 public:
     OwnFolder()
     {
-        std::string pattern = ::testing::TempDir() + "/sentinel-test.XXXXXX";
+        std::string pattern = (std::filesystem::temp_directory_path() / "sentinel-test.XXXXXX").string();  // mkdtemp makes it unique
         path_ = mkdtemp(pattern.data()) ? pattern : std::string();
     }
     ~OwnFolder() { std::filesystem::remove_all(path_); }

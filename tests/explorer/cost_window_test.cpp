@@ -89,6 +89,19 @@ protected:
 
     bool Finishes() { return QTest::qWaitFor([this] { return !window.Running(); }, 60000); }
 
+    // An order sweep at n = 40 over three levels, once each, measured to the end.
+    bool OrderSweepFinishes()
+    {
+        for (QComboBox* box : window.findChildren<QComboBox*>())
+            if (box->accessibleName() == "Sweep")
+                box->setCurrentIndex(1);
+        Spin("Smallest size").setValue(40);
+        Spin("Levels of sortedness").setValue(3);
+        Spin("Repetitions").setValue(1);
+        window.StartSweep();
+        return Finishes();
+    }
+
     // The rows of the run shown.
     const std::vector<Measurement>& Rows() const { return window.Store().Shown()->Rows(); }
 
@@ -260,14 +273,7 @@ TEST_F(CostWindowTest, AFileIsMeasuredAsGiven)
 // drawn on the order chart beside the law's two lines.
 TEST_F(CostWindowTest, AnOrderSweepMeasuresEachLevelAndDrawsCostAgainstOrder)
 {
-    for (QComboBox* box : window.findChildren<QComboBox*>())
-        if (box->accessibleName() == "Sweep")
-            box->setCurrentIndex(1);
-    Spin("Smallest size").setValue(40);
-    Spin("Levels of sortedness").setValue(3);
-    Spin("Repetitions").setValue(1);
-    window.StartSweep();
-    ASSERT_TRUE(Finishes());
+    ASSERT_TRUE(OrderSweepFinishes());
     ASSERT_EQ(window.Results().rowCount(), 3);
     const double levels[] = {0, 0.5, 1};
     for (int row = 0; row < 3; ++row) {
@@ -296,9 +302,6 @@ TEST_F(CostWindowTest, AnOrderSweepMeasuresEachLevelAndDrawsCostAgainstOrder)
 // the moves' line, halving's under its flat bound.
 TEST_F(CostWindowTest, AnOrderSweepOfTheThreeScansDrawsTheirLaws)
 {
-    for (QComboBox* box : window.findChildren<QComboBox*>())
-        if (box->accessibleName() == "Sweep")
-            box->setCurrentIndex(1);
     for (QListWidget* list : window.findChildren<QListWidget*>()) {
         if (list->accessibleName() != "Routines")
             continue;
@@ -308,11 +311,7 @@ TEST_F(CostWindowTest, AnOrderSweepOfTheThreeScansDrawsTheirLaws)
         list->item(8)->setCheckState(Qt::Checked);
         list->item(9)->setCheckState(Qt::Checked);
     }
-    Spin("Smallest size").setValue(40);
-    Spin("Levels of sortedness").setValue(3);
-    Spin("Repetitions").setValue(1);
-    window.StartSweep();
-    ASSERT_TRUE(Finishes());
+    ASSERT_TRUE(OrderSweepFinishes());
     ASSERT_EQ(window.Results().rowCount(), 9);
     for (const Measurement& row : Rows())
         EXPECT_TRUE(row.PredictionHolds() && row.identical) << NameOf(row.routine);

@@ -290,6 +290,29 @@ Measurement Timed(Shape shape, std::int32_t n, int repeat, double seconds)
             {n + 2, shape == Shape::Ascending ? std::int64_t{n} * (n + 1) / 2 : n, n, 0, n, n}, {}};
 }
 
+// The four charts drawn from a run, owned as long as the test needs them.
+struct DrawnCharts {
+    explicit DrawnCharts(const RunResults& run) : charts(CreateCostCharts()) { DrawCharts(charts, &run); }
+    ~DrawnCharts()
+    {
+        for (ChartPanel* panel : {charts.time, charts.steps, charts.ratio, charts.order})
+            delete panel;
+    }
+    DrawnCharts(const DrawnCharts&) = delete;
+    DrawnCharts& operator=(const DrawnCharts&) = delete;
+
+    CostCharts charts;
+};
+
+// One ascending run at n = 100 and 200.
+RunResults AscendingAt100And200()
+{
+    RunResults run;
+    for (const std::int32_t n : {100, 200})
+        run.Add(Timed(Shape::Ascending, n, 1, n * 1e-8));
+    return run;
+}
+
 // Read off the charts: the band is the middle half, a far repetition a
 // star, a floor has hollow markers of its series' shape, the two exact lines
 // differ in style, and a point's tooltip says what it stands for.
@@ -300,10 +323,8 @@ TEST(Charts, EverySeriesReadsInGreyscaleAndEachPointSaysWhatItIs)
         for (const std::int32_t n : {100, 200})
             for (int repeat = 1; repeat <= 5; ++repeat)
                 run.Add(Timed(shape, n, repeat, n * 1e-8 * (repeat == 5 ? 4 : 1 + 0.01 * repeat)));
-    const CostCharts charts = CreateCostCharts();
-    const std::unique_ptr<ChartPanel> owned[] = {std::unique_ptr<ChartPanel>(charts.time), std::unique_ptr<ChartPanel>(charts.steps),
-                                                 std::unique_ptr<ChartPanel>(charts.ratio), std::unique_ptr<ChartPanel>(charts.order)};
-    DrawCharts(charts, &run);
+    const DrawnCharts drawn(run);
+    const CostCharts& charts = drawn.charts;
     const auto& time = charts.time->Legend().Entries();
     ASSERT_GE(time.size(), 4U);
     const SizePoint& first = run.Summaries()[0].points[0];
@@ -337,13 +358,9 @@ TEST(Charts, EverySeriesReadsInGreyscaleAndEachPointSaysWhatItIs)
 // The wheel zooms a chart and Ctrl+0 undoes it.
 TEST(Charts, TheWheelZoomsAndCtrlZeroUndoesIt)
 {
-    RunResults run;
-    for (const std::int32_t n : {100, 200})
-        run.Add(Timed(Shape::Ascending, n, 1, n * 1e-8));
-    const CostCharts charts = CreateCostCharts();
-    const std::unique_ptr<ChartPanel> owned[] = {std::unique_ptr<ChartPanel>(charts.time), std::unique_ptr<ChartPanel>(charts.steps),
-                                                 std::unique_ptr<ChartPanel>(charts.ratio), std::unique_ptr<ChartPanel>(charts.order)};
-    DrawCharts(charts, &run);
+    const RunResults run = AscendingAt100And200();
+    const DrawnCharts drawn(run);
+    const CostCharts& charts = drawn.charts;
     ChartPanel& panel = *charts.time;
     panel.resize(900, 600);
     panel.show();
@@ -362,13 +379,9 @@ TEST(Charts, TheWheelZoomsAndCtrlZeroUndoesIt)
 // checked while its series are shown, toggled by its action as by Space.
 TEST(Charts, EachLegendEntryIsACheckBoxForAScreenReader)
 {
-    RunResults run;
-    for (const std::int32_t n : {100, 200})
-        run.Add(Timed(Shape::Ascending, n, 1, n * 1e-8));
-    const CostCharts charts = CreateCostCharts();
-    const std::unique_ptr<ChartPanel> owned[] = {std::unique_ptr<ChartPanel>(charts.time), std::unique_ptr<ChartPanel>(charts.steps),
-                                                 std::unique_ptr<ChartPanel>(charts.ratio), std::unique_ptr<ChartPanel>(charts.order)};
-    DrawCharts(charts, &run);
+    const RunResults run = AscendingAt100And200();
+    const DrawnCharts drawn(run);
+    const CostCharts& charts = drawn.charts;
     ChartLegend& legend = charts.time->Legend();
     charts.time->resize(900, 600);
     charts.time->show();
