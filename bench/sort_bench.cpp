@@ -68,6 +68,7 @@ std::vector<Benched> Routines()
 
 constexpr Shape kShapes[] = {Shape::Random, Shape::Ascending, Shape::Descending};
 constexpr std::uint64_t kSeed = 20261208;
+constexpr int kLargestSweep = 64000;
 
 struct Collections {
     CollectionRef keys;
@@ -114,7 +115,7 @@ void RegisterRoutine(const Benched& routine)
     }
 }
 
-// One routine from 250 to 16,000 entries of a kind in one shape.
+// One routine from 250 to 64,000 entries of a kind in one shape.
 void RegisterSweep(const std::string& name, void (*sort)(CollectionRef&), InputKind kind, Shape shape)
 {
     benchmark::RegisterBenchmark(("sweep/" + name + "/" + std::string(NameOf(shape))).c_str(),
@@ -129,7 +130,8 @@ void RegisterSweep(const std::string& name, void (*sort)(CollectionRef&), InputK
                                      }
                                      state.SetComplexityN(count);
                                  })
-        ->Arg(250)->Arg(500)->Arg(1000)->Arg(2000)->Arg(4000)->Arg(8000)->Arg(16000)
+        ->Arg(250)->Arg(500)->Arg(1000)->Arg(2000)->Arg(4000)->Arg(8000)->Arg(16000)->Arg(32000)
+        ->Arg(kLargestSweep)
         ->Complexity(benchmark::oNSquared)
         ->Unit(benchmark::kMillisecond);
 }
@@ -159,7 +161,7 @@ void RegisterCommands()
 double SweepExponent(const SummaryReporter& reporter, const std::string& name, const std::string& baseline = {})
 {
     std::vector<std::pair<double, double>> points;
-    for (int n = 250; n <= 16000; n *= 2) {
+    for (int n = 250; n <= kLargestSweep; n *= 2) {
         const std::string size = std::string("/").append(std::to_string(n));
         points.emplace_back(n, reporter.Micros(name + size) - (baseline.empty() ? 0.0 : reporter.Micros(baseline + size)));
     }
@@ -185,7 +187,7 @@ void PrintSummary(const SummaryReporter& reporter)
     // Descending input costs the linear work alone (keys, the new collection)
     // and a one-step scan, so the time beyond it is the scans and insertions.
     if (reporter.Micros("sweep/SortNumbers/random/250") > 0)
-        std::printf("\n| sweep, n = 250 to 16000 | fitted exponent | beyond descending |\n|---|---:|---:|\n");
+        std::printf("\n| sweep, n = 250 to %d | fitted exponent | beyond descending |\n|---|---:|---:|\n", kLargestSweep);
     for (const char* routine : {"SortNumbers", "SortNumbersUnique", "SortStrings", "SortStringsUnique"}) {
         const std::string descending = std::string("sweep/") + routine + "/descending";
         for (const char* shape : {"random", "ascending", "descending"}) {

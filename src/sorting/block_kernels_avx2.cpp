@@ -21,6 +21,7 @@ struct Avx2Lanes {
     static __m256d And(__m256d m, __m256d n) { return _mm256_and_pd(m, n); }
     static __m256d Or(__m256d m, __m256d n) { return _mm256_or_pd(m, n); }
     static bool Any(__m256d m) { return _mm256_movemask_pd(m) != 0; }
+    static unsigned Bits(__m256d m) { return static_cast<unsigned>(_mm256_movemask_pd(m)); }
 };
 
 #include "sorting/block_kernels.inc"

@@ -21,6 +21,7 @@ struct Avx512Lanes {
     static __mmask8 And(__mmask8 m, __mmask8 n) { return m & n; }
     static __mmask8 Or(__mmask8 m, __mmask8 n) { return m | n; }
     static bool Any(__mmask8 m) { return m != 0; }
+    static unsigned Bits(__mmask8 m) { return m; }
 };
 
 #include "sorting/block_kernels.inc"

@@ -25,6 +25,8 @@ struct TwoLanes {
     static Mask Or(Mask m, Mask n) { return m | n; }
     template <class Mask>
     static bool Any(Mask m) { return (m[0] | m[1]) != 0; }  // no branch between the lanes
+    template <class Mask>
+    static unsigned Bits(Mask m) { return static_cast<unsigned>((m[0] & 1) | (m[1] & 2)); }
 };
 
 #include "sorting/block_kernels.inc"

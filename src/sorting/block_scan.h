@@ -16,27 +16,27 @@
 
 namespace sentinel {
 
-// The scan of j = 1 to `last` for the first j whose neighbours enclose the
+// The scan of j = `from` to `last` for the first j whose neighbours enclose the
 // key, a block at a time over `blockKeys`: the list's keys, or numbers that
 // keep their order only weakly (`weak`). compareAt tests exactly (see
-// FirstFitFrom). The list is in order, so no fit lies before the first block
-// that reaches the key (for a strict fit of exact keys, the first that
-// passes it), and one compare a position finds that block. An inclusive scan
-// tests one position at a time from there: it fails only for a key below the
-// low sentinel. A strict scan goes on by blocks whose neighbours may enclose
+// FirstFitFrom). The list is in order, so no fit lies before the first
+// position that reaches the key (for a strict fit of exact keys, the first
+// that passes it), and one compare a position, a block at a time, finds it.
+// An inclusive scan tests one position at a time from there: the first
+// fits, unless the key lies below the low sentinel. A strict scan goes on by blocks whose neighbours may enclose
 // the key, so a key already placed has the rest of the list scanned a block
 // at a time, as the algorithm scans it.
 template <Placement placement, bool weak, class CompareAt>
-std::size_t ScanBlocks(const BlockKernels& kernels, const double* blockKeys, std::size_t last, double blockKey,
-                       CompareAt compareAt)
+std::size_t ScanBlocks(const BlockKernels& kernels, const double* blockKeys, std::size_t from, std::size_t last,
+                       double blockKey, CompareAt compareAt)
 {
     if constexpr (placement == Placement::Inclusive) {
-        return FirstFitFrom<placement>(kernels.reachAtLeast(blockKeys, last, blockKey), last, compareAt);
+        return FirstFitFrom<placement>(kernels.reachAtLeast(blockKeys, from, last, blockKey), last, compareAt);
     } else {
         // With keys that keep their order only weakly, a block may enclose the key inclusively alone.
         const auto reach = weak ? kernels.reachAtLeast : kernels.reachAbove;
         const auto fit = weak ? kernels.fitInclusive : kernels.fitStrict;
-        std::size_t from = reach(blockKeys, last, blockKey);
+        from = reach(blockKeys, from, last, blockKey);
         while (true) {
             from = fit(blockKeys, from, last, blockKey);
             const std::size_t to = std::min(last, from + kFitBlock - 1);

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <algorithm>
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
@@ -15,8 +14,8 @@ namespace sentinel {
 // of the list (PositionsTested). A
 // move is one entry shifted up by an insertion: those after the insertion
 // point, the high sentinel included. The key store moves only the shorter
-// side of an insertion (sentinel_list.h), so the entries it really shifts
-// for one entry are the fewer of its steps and its moves.
+// side of the insertion's block (sentinel_list.h), so the entries it really
+// shifts are a block's at most, and its own count.
 //
 // An entry is placed after position `after` (from 1), or dropped (`after`
 // is 0), in a list of `listSize` entries, both sentinels included.
@@ -28,10 +27,6 @@ inline std::size_t EntriesMoved(std::size_t after, std::size_t listSize)
 {
     return after != 0 ? listSize - after : 0;
 }
-inline std::size_t EntriesShifted(std::size_t after, std::size_t listSize)
-{
-    return std::min(after, EntriesMoved(after, listSize));
-}
 
 struct ScanCounts {
     std::int64_t keys = 0;  // keys computed, the two sentinels' included
@@ -42,12 +37,12 @@ struct ScanCounts {
     std::int64_t shifted = 0;  // entries the key store really moved
 
     // One entry's work: placed after `after`, or dropped when it is 0, after
-    // testing `tested` gaps.
-    void AddEntry(std::size_t after, std::size_t listSize, std::size_t tested)
+    // testing `tested` gaps; the key store shifted `moved` entries for it.
+    void AddEntry(std::size_t after, std::size_t listSize, std::size_t tested, std::size_t moved)
     {
         steps += static_cast<std::int64_t>(tested);
         moves += static_cast<std::int64_t>(EntriesMoved(after, listSize));
-        shifted += static_cast<std::int64_t>(EntriesShifted(after, listSize));
+        shifted += static_cast<std::int64_t>(moved);
         ++(after != 0 ? placed : dropped);
     }
 
@@ -56,7 +51,8 @@ struct ScanCounts {
 
 // Observers of the scan, chosen at compile time. Each is told, in order: the
 // sentinels' keys; then for each entry its key, and whether it was placed
-// after position `after` or dropped, and how many gaps the scan tested.
+// after position `after` or dropped, how many gaps the scan tested and how
+// many entries the key store shifted to place it.
 // `listSize` is the size of the list being built, both sentinels included,
 // before the entry goes in.
 
@@ -70,7 +66,7 @@ struct NoScanCounting {
     void KeyComputed(std::int32_t /*entry*/, const Key& /*key*/)
     {
     }
-    void Placed(std::size_t /*after*/, std::size_t /*listSize*/, std::size_t /*tested*/) {}
+    void Placed(std::size_t /*after*/, std::size_t /*listSize*/, std::size_t /*tested*/, std::size_t /*shifted*/) {}
     void Dropped(std::size_t /*listSize*/, std::size_t /*tested*/) {}
 };
 
@@ -94,13 +90,16 @@ struct ScanCounter {
     {
         ++counts.keys;
     }
-    void Placed(std::size_t after, std::size_t listSize, std::size_t tested) { Add(after, listSize, tested); }
-    void Dropped(std::size_t listSize, std::size_t tested) { Add(0, listSize, tested); }
+    void Placed(std::size_t after, std::size_t listSize, std::size_t tested, std::size_t shifted)
+    {
+        Add(after, listSize, tested, shifted);
+    }
+    void Dropped(std::size_t listSize, std::size_t tested) { Add(0, listSize, tested, 0); }
 
 private:
-    void Add(std::size_t after, std::size_t listSize, std::size_t tested)
+    void Add(std::size_t after, std::size_t listSize, std::size_t tested, std::size_t shifted)
     {
-        counts.AddEntry(after, listSize, tested);
+        counts.AddEntry(after, listSize, tested, shifted);
         if (cancel && cancel->load(std::memory_order_relaxed))
             throw ScanCancelled{};
     }

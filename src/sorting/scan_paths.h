@@ -23,12 +23,14 @@ inline constexpr std::size_t kFitBlock = 8;
 
 std::string_view NameOf(ScanPath path);
 
-// The block searches of block_scan.h at one width. Each returns the first
-// position of the block it stops at (see block_scan.h).
+// The block searches of block_scan.h at one width. Each searches whole
+// blocks from `from` and returns the first position where it finds what it
+// seeks, or, when no whole block holds that, the first of the positions
+// left over (fewer than a block).
 struct BlockKernels {
     ScanPath path;
-    std::size_t (*reachAtLeast)(const double* keys, std::size_t last, double key);  // keys[j] >= key
-    std::size_t (*reachAbove)(const double* keys, std::size_t last, double key);  // keys[j] > key
+    std::size_t (*reachAtLeast)(const double* keys, std::size_t from, std::size_t last, double key);  // keys[j] >= key
+    std::size_t (*reachAbove)(const double* keys, std::size_t from, std::size_t last, double key);  // keys[j] > key
     std::size_t (*fitInclusive)(const double* keys, std::size_t from, std::size_t last, double key);
     std::size_t (*fitStrict)(const double* keys, std::size_t from, std::size_t last, double key);
 };

@@ -13,10 +13,12 @@
 
 namespace sentinel {
 
-void ScanTracer::Placed(std::size_t after, std::size_t listSize, std::size_t tested)
+void ScanTracer::Placed(std::size_t after, std::size_t listSize, std::size_t tested, std::size_t shifted)
 {
     Retest(after, listSize - 1, tested);
-    trace_.events.push_back({TraceEvent::Kind::Placed, entry_, static_cast<std::int32_t>(after)});
+    TraceEvent placed{TraceEvent::Kind::Placed, entry_, static_cast<std::int32_t>(after)};
+    placed.shifted = static_cast<std::int32_t>(shifted);
+    trace_.events.push_back(placed);
     list_.insert(list_.begin() + static_cast<std::ptrdiff_t>(after), key_);
 }
 

@@ -24,6 +24,7 @@ struct TraceEvent {
     int keyToLow = 0;
     int keyToHigh = 0;
     bool fits = false;
+    std::int32_t shifted = 0;  // Placed: the entries the key store shifted
 };
 
 // A whole run of sentinel insertion, step by step, with every key as text.
@@ -61,7 +62,7 @@ public:
         trace_.keys.push_back(Shown(key));
         trace_.events.push_back({TraceEvent::Kind::KeyComputed, entry});
     }
-    void Placed(std::size_t after, std::size_t listSize, std::size_t tested);
+    void Placed(std::size_t after, std::size_t listSize, std::size_t tested, std::size_t shifted);
     void Dropped(std::size_t listSize, std::size_t tested);
 
     ScanTrace Take();

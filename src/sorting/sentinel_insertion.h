@@ -14,70 +14,124 @@
 
 namespace sentinel {
 
-// Scans j = 1 to `last` for the first j whose neighbours keys[j-1] and
-// keys[j] enclose the number `key`; returns that j, or 0 when none does.
+// Scans the settled entries (see SentinelList) j = `from` to `last` for the
+// first j whose neighbours keys[j-1] and keys[j] enclose the number `key`;
+// returns that j, or 0 when none does.
 template <Placement placement>
-std::size_t ScanFor(const BlockKernels& kernels, const double* keys, std::size_t last, double key)
+std::size_t ScanFor(const BlockKernels& kernels, const double* keys, std::size_t from, std::size_t last, double key)
 {
-    return ScanBlocks<placement, false>(kernels, keys, last, key,
+    return ScanBlocks<placement, false>(kernels, keys, from, last, key,
                                         [&](std::size_t at) { return ThreeWay(key <=> keys[at]); });
 }
 
 // The same scan for a text key, by the abbreviations of the list's texts
 // (see Abbreviation), which keep the order weakly: a text is compared only
 // where its abbreviation equals the key's. texts[positions[at]] is the text
-// of the list's entry at index `at`.
+// of the entry at index `at`.
 template <Placement placement>
 std::size_t ScanForText(const BlockKernels& kernels, const double* abbreviations, const std::int32_t* positions,
-                        const TextView* texts, std::size_t last, double abbreviation, TextView key)
+                        const TextView* texts, std::size_t from, std::size_t last, double abbreviation, TextView key)
 {
-    return ScanBlocks<placement, true>(kernels, abbreviations, last, abbreviation, [&](std::size_t at) {
+    return ScanBlocks<placement, true>(kernels, abbreviations, from, last, abbreviation, [&](std::size_t at) {
         const int order = ThreeWay(abbreviation <=> abbreviations[at]);
         return order != 0 ? order : ThreeWay(key <=> texts[positions[at]]);
     });
 }
 
-// Where an entry goes: after position `after` (0 when it fits nowhere and is
-// left out), found by testing `steps` gaps.
-template <class Key>
+// Where a key goes: after `settled` settled entries and `recent` recent ones
+// (see SentinelList), so at list index settled + recent; `settled` is 0
+// when it fits nowhere and is left out. The algorithm tests `steps` gaps to
+// find it.
 struct Fit {
-    Key key;
-    std::size_t after;
+    double key;
+    std::size_t settled;
+    std::size_t recent;
     std::size_t steps;
 };
 
+// The recent entries whose block keys lie below a block key, found by
+// halving without a branch on the keys. Sorted input goes below or above
+// them all, and learns it from one end of the run.
+inline std::size_t RecentBelow(const SentinelList& list, double blockKey)
+{
+    const double* keys = list.RecentKeys();
+    std::size_t count = list.RecentSize();
+    if (count == 0 || blockKey <= keys[0])
+        return 0;
+    if (blockKey > keys[count - 1])
+        return count;
+    const double* low = keys;
+    while (count > 1) {
+        const std::size_t half = count / 2;
+        low = low[half - 1] < blockKey ? low + half : low;
+        count -= half;
+    }
+    return static_cast<std::size_t>(low - keys) + (*low < blockKey);
+}
+
+// The fit of a key that the scan from the low end places after `settled`
+// settled entries and before the recent entries that it orders at or below
+// (see FirstFitFrom): the recent block keys below it decide, and where
+// block keys are equal compareRecent(r) compares the key exactly with recent
+// entry r. A strict scan drops a key that a recent entry equals, having
+// scanned the rest of the settled entries as the algorithm scans the rest
+// of the list: scanRest(from) does that.
+template <Placement placement, class CompareRecent, class ScanRest>
+Fit FitAmongRecent(const SentinelList& list, std::size_t settled, double blockKey, CompareRecent compareRecent,
+                   ScanRest scanRest)
+{
+    std::size_t recent = 0;
+    if (settled != 0) {
+        recent = RecentBelow(list, blockKey);
+        int order = 1;
+        for (; recent < list.RecentSize() && list.RecentKeys()[recent] == blockKey; ++recent) {
+            order = compareRecent(recent);
+            if (order <= 0)
+                break;
+        }
+        if (placement == Placement::Strict && order == 0) {
+            scanRest(settled + 1);
+            settled = 0;
+        }
+    }
+    return {blockKey, settled, recent, PositionsTested(settled != 0 ? settled + recent : 0, list.Size())};
+}
+
 // Places input entries 1 to `count` in turn: scanEntry(i) gives entry i's Fit.
-template <class ScanKey, class ScanEntry, class Observer>
-std::vector<std::int32_t> InsertEach(std::int32_t count, SentinelList<ScanKey>& list, ScanEntry scanEntry,
-                                     Observer& observer)
+template <class ScanEntry, class Observer>
+std::vector<std::int32_t> InsertEach(std::int32_t count, SentinelList& list, ScanEntry scanEntry, Observer& observer)
 {
     for (std::int32_t i = 1; i <= count; ++i) {
-        Fit<ScanKey> fit = scanEntry(i);
-        if (fit.after != 0) {
-            observer.Placed(fit.after, list.Size(), fit.steps);
-            list.InsertAfter(fit.after, std::move(fit.key), i);
+        const Fit fit = scanEntry(i);
+        const std::size_t listSize = list.Size();
+        if (fit.settled != 0) {
+            const std::size_t shifted = list.InsertAt(fit.settled, fit.recent, fit.key, i);
+            observer.Placed(fit.settled + fit.recent, listSize, fit.steps, shifted);
         } else {
-            observer.Dropped(list.Size(), fit.steps);
+            observer.Dropped(listSize, fit.steps);
         }
     }
     return list.PlacedPositions();
 }
 
 // The gap a number key goes in by a scan other than the one from the low
-// end, with the gaps it tested counted.
+// end, with the gaps it tested counted. Both read the list by list index.
 template <Placement placement, ScanOrder order>
-Fit<double> OtherScanFor(const double* keys, std::size_t last, double key)
+Fit OtherScanFor(const SentinelList& list, double key)
 {
     static_assert(order != ScanOrder::FromLow, "the scan from the low end runs on the block kernels");
     std::size_t steps = 0;
-    const auto compareAt = [&](std::size_t at) { return ThreeWay(key <=> keys[at]); };
     const auto count = [&](std::size_t, int, int, bool) { ++steps; };
-    std::size_t after = 0;
-    if constexpr (order == ScanOrder::FromHigh)
-        after = FirstFitFromHigh<placement>(last, compareAt, count);
-    else
-        after = FirstFitByHalving(last, compareAt, count);
-    return {key, after, steps};
+    const std::size_t last = list.Size() - 1;
+    std::size_t gap = 0;
+    if constexpr (order == ScanOrder::FromHigh) {
+        KeysDownward keys(list);
+        gap = FirstFitFromHigh<placement>(last, [&](std::size_t at) { return ThreeWay(key <=> keys.At(at)); }, count);
+    } else {
+        gap = FirstFitByHalving(last, [&](std::size_t at) { return ThreeWay(key <=> list.KeyAt(at)); }, count);
+    }
+    const std::size_t recent = gap != 0 ? list.RecentBefore(gap) : 0;
+    return {key, gap - recent, recent, steps};
 }
 
 // Sentinel insertion of `count` input entries. keyOfEntry(i) gives the key of
@@ -98,11 +152,11 @@ std::vector<std::int32_t> SentinelInsertionOrder(std::int32_t count, KeyOfEntry 
     const auto [low, high] = sentinelKeys();
     observer.SentinelsComputed(low, high);
     if constexpr (order != ScanOrder::FromLow) {
-        SentinelList<double> list(count, low, high);
+        SentinelList list(count, low, high);
         return InsertEach(count, list, [&](std::int32_t i) {
             const double key = keyOfEntry(i);
             observer.KeyComputed(i, key);
-            return OtherScanFor<placement, order>(list.Keys(), list.Size() - 1, key);
+            return OtherScanFor<placement, order>(list, key);
         }, observer);
     } else if constexpr (std::is_same_v<decltype(keyOfEntry(1)), TextView>) {
         const BlockKernels kernels = ActiveKernels();  // one width for the whole sort
@@ -110,23 +164,36 @@ std::vector<std::int32_t> SentinelInsertionOrder(std::int32_t count, KeyOfEntry 
         std::vector<TextView> texts(static_cast<std::size_t>(count) + 2);
         texts.front() = low;
         texts.back() = high;
-        SentinelList<double> list(count, Abbreviation(low), Abbreviation(high), 0, count + 1);
+        SentinelList list(count, Abbreviation(low), Abbreviation(high), 0, count + 1);
         return InsertEach(count, list, [&](std::int32_t i) {
             const TextView key = texts[static_cast<std::size_t>(i)] = keyOfEntry(i);
             observer.KeyComputed(i, key);
             const double abbreviation = Abbreviation(key);
-            const std::size_t after = ScanForText<placement>(kernels, list.Keys(), list.Positions(), texts.data(),
-                                                             list.Size() - 1, abbreviation, key);
-            return Fit<double>{abbreviation, after, PositionsTested(after, list.Size())};
+            const double* settledKeys = list.SettledKeys();
+            const std::int32_t* positions = list.SettledPositions();
+            const std::size_t last = list.SettledSize() - 1;
+            const auto scanFrom = [&](std::size_t from) {
+                return ScanForText<placement>(kernels, settledKeys, positions, texts.data(), from, last, abbreviation,
+                                              key);
+            };
+            return FitAmongRecent<placement>(
+                list, scanFrom(1), abbreviation,
+                [&](std::size_t r) { return ThreeWay(key <=> texts[list.RecentPosition(r)]); }, scanFrom);
         }, observer);
     } else {
         const BlockKernels kernels = ActiveKernels();
-        SentinelList<double> list(count, low, high);
+        SentinelList list(count, low, high);
         return InsertEach(count, list, [&](std::int32_t i) {
             const double key = keyOfEntry(i);
             observer.KeyComputed(i, key);
-            const std::size_t after = ScanFor<placement>(kernels, list.Keys(), list.Size() - 1, key);
-            return Fit<double>{key, after, PositionsTested(after, list.Size())};
+            const double* settledKeys = list.SettledKeys();
+            const std::size_t last = list.SettledSize() - 1;
+            const auto scanFrom = [&](std::size_t from) {
+                return ScanFor<placement>(kernels, settledKeys, from, last, key);
+            };
+            return FitAmongRecent<placement>(
+                list, scanFrom(1), key, [&](std::size_t r) { return ThreeWay(key <=> list.RecentKeys()[r]); },
+                scanFrom);
         }, observer);
     }
 }

@@ -2,71 +2,133 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <algorithm>
+#include <cassert>
+#include <cstddef>
 #include <cstdint>
-#include <utility>
+#include <cstring>
 #include <vector>
 
 namespace sentinel {
 
-// The keys of the list being built, low sentinel first and high sentinel last,
-// each beside the input position of its entry (the sentinels have positions
-// of their own, outside those of the entries). The storage has room at both
-// ends, so an insertion moves only the shorter side of the list: placing an
-// entry first or last moves just one sentinel.
-template <class Key>
+// The keys of the list being built, low sentinel first and high sentinel
+// last, each beside the input position of its entry (the sentinels have
+// positions of their own, outside those of the entries).
+//
+// The list is kept as two runs in key order, which merged make it: the
+// settled entries, in one array that the scan reads straight through, and a
+// short run of recent entries, each with the number of settled entries that
+// come before it in the list. An entry goes into the recent run, which moves
+// the shorter side of that run; when the run is full it merges into the
+// settled array. The merge leaves in place the longest stretch of settled
+// entries that no recent entry falls between, and moves the rest outwards
+// into the room at both ends of the array. So an insertion moves about the
+// square root of the list's size, and sorted input of either direction moves
+// next to nothing.
 class SentinelList {
 public:
-    SentinelList(std::int32_t entries, Key low, Key high, std::int32_t lowPosition = 0,
-                 std::int32_t highPosition = 0)
-        : keys_(2 * static_cast<std::size_t>(entries) + 2), positions_(keys_.size()),
-          first_(static_cast<std::size_t>(entries)), last_(first_ + 1)
-    {
-        keys_[first_] = std::move(low);
-        keys_[last_] = std::move(high);
-        positions_[first_] = lowPosition;
-        positions_[last_] = highPosition;
-    }
+    SentinelList(std::int32_t entries, double low, double high, std::int32_t lowPosition = 0,
+                 std::int32_t highPosition = 0);
 
-    // The key of entry j (from 1) is Keys()[j - 1]; there are Size() entries.
-    const Key* Keys() const noexcept { return keys_.data() + first_; }
-    std::size_t Size() const noexcept { return last_ - first_ + 1; }
-    // The input position of entry j is Positions()[j - 1].
-    const std::int32_t* Positions() const noexcept { return positions_.data() + first_; }
+    // Entries, both sentinels included.
+    std::size_t Size() const noexcept { return SettledSize() + RecentSize(); }
 
-    // Inserts directly after entry j, 1 <= j < Size().
-    void InsertAfter(std::size_t j, Key key, std::int32_t position)
+    // The settled entries, the sentinels among them.
+    const double* SettledKeys() const noexcept { return keys_.data() + first_; }
+    const std::int32_t* SettledPositions() const noexcept { return positions_.data() + first_; }
+    std::size_t SettledSize() const noexcept { return end_ - first_; }
+
+    // The recent entries, in key order.
+    const double* RecentKeys() const noexcept { return recentKeys_.data() + recentFirst_; }
+    std::size_t RecentSize() const noexcept { return recentEnd_ - recentFirst_; }
+    std::int32_t RecentPosition(std::size_t r) const noexcept { return recent_[recentFirst_ + r].position; }
+    // The settled entries before recent entry r in the list.
+    std::size_t SettledBefore(std::size_t r) const noexcept { return recent_[recentFirst_ + r].settledBefore; }
+
+    // Inserts an entry that has `settled` settled and `recent` recent entries
+    // before it in the list, so list index settled + recent, 1 <= settled <
+    // SettledSize(). Returns the entries it moved, a merge's included.
+    std::size_t InsertAt(std::size_t settled, std::size_t recent, double key, std::int32_t position)
     {
-        const std::size_t at = first_ + j;  // the storage index the new entry takes
-        if (j <= Size() - j) {
-            // Move entries 1 to j one place towards the front.
-            std::move(keys_.begin() + first_, keys_.begin() + at, keys_.begin() + first_ - 1);
-            std::move(positions_.begin() + first_, positions_.begin() + at, positions_.begin() + first_ - 1);
-            --first_;
-            keys_[at - 1] = std::move(key);
-            positions_[at - 1] = position;
+        const std::size_t at = recentFirst_ + recent;
+        const std::size_t after = RecentSize() - recent;
+        std::size_t moved = recent;
+        if (recent <= after) {
+            MoveEntries(recentKeys_, recentFirst_, at, recentFirst_ - 1);
+            MoveEntries(recent_, recentFirst_, at, recentFirst_ - 1);
+            --recentFirst_;
         } else {
-            // Move entries j+1 to the end one place towards the back.
-            std::move_backward(keys_.begin() + at, keys_.begin() + last_ + 1, keys_.begin() + last_ + 2);
-            std::move_backward(positions_.begin() + at, positions_.begin() + last_ + 1,
-                               positions_.begin() + last_ + 2);
-            ++last_;
-            keys_[at] = std::move(key);
-            positions_[at] = position;
+            MoveEntries(recentKeys_, at, recentEnd_, at + 1);
+            MoveEntries(recent_, at, recentEnd_, at + 1);
+            ++recentEnd_;
+            moved = after;
         }
+        recentKeys_[recentFirst_ + recent] = key;
+        recent_[recentFirst_ + recent] = {position, static_cast<std::uint32_t>(settled)};
+        if (RecentSize() == recentLimit_)
+            moved += Merge();
+        return moved;
     }
+
+    // The recent entries before list index `index`, from 0 (the low sentinel).
+    std::size_t RecentBefore(std::size_t index) const noexcept;
+    double KeyAt(std::size_t index) const noexcept;
 
     // The input positions of the entries between the sentinels, in order.
-    std::vector<std::int32_t> PlacedPositions() const
+    std::vector<std::int32_t> PlacedPositions() const;
+
+private:
+    // Moves entries [from, to) to start at `at`, which may overlap them.
+    template <class T>
+    static void MoveEntries(std::vector<T>& entries, std::size_t from, std::size_t to, std::size_t at) noexcept
     {
-        return {positions_.begin() + first_ + 1, positions_.begin() + last_};
+        if (to > from)
+            std::memmove(entries.data() + at, entries.data() + from, (to - from) * sizeof(T));
+    }
+    // Moves the recent entries into the settled array; returns the entries moved.
+    std::size_t Merge();
+    // Of the stretches of settled entries between recent ones, the one that
+    // stays in place: the recent entries before it go in below.
+    std::size_t StayingStretch() const noexcept;
+    void EmptyRecent();
+
+    std::vector<double> keys_;
+    std::vector<std::int32_t> positions_;
+    std::size_t first_;  // the low sentinel's index
+    std::size_t end_;  // one past the high sentinel's
+
+    // Beside each recent key, in a second array so that the keys lie together for the count.
+    struct Recent {
+        std::int32_t position;
+        std::uint32_t settledBefore;
+    };
+    std::vector<double> recentKeys_;
+    std::vector<Recent> recent_;
+    std::size_t recentFirst_ = 0;
+    std::size_t recentEnd_ = 0;
+    std::size_t recentLimit_ = 0;  // the size at which the recent run merges
+};
+
+// Reads a list's keys from the top down, a list index at a time, without
+// searching for each.
+class KeysDownward {
+public:
+    explicit KeysDownward(const SentinelList& list)
+        : list_(list), settled_(list.SettledSize()), recent_(list.RecentSize())
+    {
+    }
+    // The key at list index `at`, the one below the last read (the top first).
+    double At([[maybe_unused]] std::size_t at) noexcept
+    {
+        assert(at + 1 == settled_ + recent_ && "read one list index at a time, downwards");
+        if (recent_ > 0 && list_.SettledBefore(recent_ - 1) == settled_)
+            return list_.RecentKeys()[--recent_];
+        return list_.SettledKeys()[--settled_];
     }
 
 private:
-    std::vector<Key> keys_;
-    std::vector<std::int32_t> positions_;
-    std::size_t first_;  // storage index of the low sentinel
-    std::size_t last_;  // storage index of the high sentinel
+    const SentinelList& list_;
+    std::size_t settled_;  // the settled entries not read yet
+    std::size_t recent_;  // the recent entries not read yet
 };
 
 }  // namespace sentinel

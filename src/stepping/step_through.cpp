@@ -103,7 +103,7 @@ StepThrough::Frame StepThrough::At(std::size_t events) const
             const auto after = static_cast<std::size_t>(event.at);
             ++frame.counts.placed;
             frame.counts.moves += static_cast<std::int64_t>(EntriesMoved(after, frame.list.size()));
-            frame.counts.shifted += static_cast<std::int64_t>(EntriesShifted(after, frame.list.size()));
+            frame.counts.shifted += event.shifted;
             frame.list.insert(frame.list.begin() + event.at, event.entry);
             break;
         }

@@ -44,11 +44,11 @@ inline ScanCounts TraceTotals(const ScanTrace& trace)
         totals.keys += event.kind == TraceEvent::Kind::KeyComputed;
         totals.steps += event.kind == TraceEvent::Kind::Tested;
         totals.dropped += event.kind == TraceEvent::Kind::Dropped;
+        totals.shifted += event.shifted;
     }
     Replay(trace, [&](std::size_t after, std::size_t listSize) {
         ++totals.placed;
         totals.moves += static_cast<std::int64_t>(listSize - after);
-        totals.shifted += static_cast<std::int64_t>(std::min(after, listSize - after));
     });
     return totals;
 }

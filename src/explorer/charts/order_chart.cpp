@@ -170,7 +170,7 @@ void DrawOrderChart(ChartPanel& panel, const RunResults& results)
     const std::map<ScanOrder, ScanSeries> series = AddScanSeries(chart, scans, variants, entries, times);
     entries.push_back(PointsEntry(QObject::tr("moves"), QObject::tr("Entries after each insertion point"), moves));
     entries.push_back(PointsEntry(QObject::tr("shifted: entries the list really moves"),
-                                  QObject::tr("The key store moves the shorter side of each insertion"), shifted));
+                                  QObject::tr("The key store moves about the square root of the list's size an insertion"), shifted));
     entries.insert(entries.end(), times.begin(), times.end());
     panel.Legend().SetEntries(std::move(entries));
     double topSeconds = 0;
