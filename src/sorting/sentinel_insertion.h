@@ -152,7 +152,7 @@ std::vector<std::int32_t> SentinelInsertionOrder(std::int32_t count, KeyOfEntry 
     const auto [low, high] = sentinelKeys();
     observer.SentinelsComputed(low, high);
     if constexpr (order != ScanOrder::FromLow) {
-        SentinelList list(count, low, high);
+        SentinelList list(count, low, high, 0, 0, Settling::AtOnce);
         return InsertEach(count, list, [&](std::int32_t i) {
             const double key = keyOfEntry(i);
             observer.KeyComputed(i, key);

@@ -24,9 +24,9 @@ std::size_t RecentLimitFor(std::size_t settled)
 }  // namespace
 
 SentinelList::SentinelList(std::int32_t entries, double low, double high, std::int32_t lowPosition,
-                           std::int32_t highPosition)
+                           std::int32_t highPosition, Settling settling)
     : keys_(2 * static_cast<std::size_t>(entries) + 2), positions_(keys_.size()),
-      first_(static_cast<std::size_t>(entries)), end_(first_ + 2)
+      first_(static_cast<std::size_t>(entries)), end_(first_ + 2), settling_(settling)
 {
     keys_[first_] = low;
     keys_[first_ + 1] = high;
@@ -37,6 +37,25 @@ SentinelList::SentinelList(std::int32_t entries, double low, double high, std::i
     recentKeys_.resize(2 * longest);
     recent_.resize(recentKeys_.size());
     EmptyRecent();
+}
+
+std::size_t SentinelList::Settle(std::size_t at, double key, std::int32_t position)
+{
+    std::size_t moved = 0;
+    if (at <= SettledSize() - at) {
+        MoveEntries(keys_, first_, first_ + at, first_ - 1);
+        MoveEntries(positions_, first_, first_ + at, first_ - 1);
+        --first_;
+        moved = at;
+    } else {
+        MoveEntries(keys_, first_ + at, end_, first_ + at + 1);
+        MoveEntries(positions_, first_ + at, end_, first_ + at + 1);
+        ++end_;
+        moved = SettledSize() - 1 - at;
+    }
+    keys_[first_ + at] = key;
+    positions_[first_ + at] = position;
+    return moved;
 }
 
 std::size_t SentinelList::StayingStretch() const noexcept
@@ -96,29 +115,6 @@ void SentinelList::EmptyRecent()
 {
     recentFirst_ = recentEnd_ = recentKeys_.size() / 2;
     recentLimit_ = RecentLimitFor(SettledSize());
-}
-
-std::size_t SentinelList::RecentBefore(std::size_t index) const noexcept
-{
-    // Recent entry r is at list index r + SettledBefore(r), which grows with r.
-    std::size_t low = 0;
-    std::size_t high = RecentSize();
-    while (low < high) {
-        const std::size_t middle = low + (high - low) / 2;
-        if (middle + SettledBefore(middle) < index)
-            low = middle + 1;
-        else
-            high = middle;
-    }
-    return low;
-}
-
-double SentinelList::KeyAt(std::size_t index) const noexcept
-{
-    const std::size_t recent = RecentBefore(index);
-    if (recent < RecentSize() && recent + SettledBefore(recent) == index)
-        return RecentKeys()[recent];
-    return SettledKeys()[index - recent];
 }
 
 std::vector<std::int32_t> SentinelList::PlacedPositions() const

@@ -24,10 +24,16 @@ namespace sentinel {
 // into the room at both ends of the array. So an insertion moves about the
 // square root of the list's size, and sorted input of either direction moves
 // next to nothing.
+//
+// A scan that jumps about the list by index (the variants) would have to
+// search the recent run at every index it reads: for it, each entry settles
+// at once, moving the shorter side of the settled array.
+enum class Settling { InRuns, AtOnce };
+
 class SentinelList {
 public:
     SentinelList(std::int32_t entries, double low, double high, std::int32_t lowPosition = 0,
-                 std::int32_t highPosition = 0);
+                 std::int32_t highPosition = 0, Settling settling = Settling::InRuns);
 
     // Entries, both sentinels included.
     std::size_t Size() const noexcept { return SettledSize() + RecentSize(); }
@@ -49,6 +55,8 @@ public:
     // SettledSize(). Returns the entries it moved, a merge's included.
     std::size_t InsertAt(std::size_t settled, std::size_t recent, double key, std::int32_t position)
     {
+        if (settling_ == Settling::AtOnce)
+            return Settle(settled, key, position);
         const std::size_t at = recentFirst_ + recent;
         const std::size_t after = RecentSize() - recent;
         std::size_t moved = recent;
@@ -70,8 +78,27 @@ public:
     }
 
     // The recent entries before list index `index`, from 0 (the low sentinel).
-    std::size_t RecentBefore(std::size_t index) const noexcept;
-    double KeyAt(std::size_t index) const noexcept;
+    std::size_t RecentBefore(std::size_t index) const noexcept
+    {
+        // Recent entry r is at list index r + SettledBefore(r), which grows with r.
+        std::size_t low = 0;
+        std::size_t high = RecentSize();
+        while (low < high) {
+            const std::size_t middle = low + (high - low) / 2;
+            if (middle + SettledBefore(middle) < index)
+                low = middle + 1;
+            else
+                high = middle;
+        }
+        return low;
+    }
+    double KeyAt(std::size_t index) const noexcept
+    {
+        const std::size_t recent = RecentBefore(index);
+        if (recent < RecentSize() && recent + SettledBefore(recent) == index)
+            return RecentKeys()[recent];
+        return SettledKeys()[index - recent];
+    }
 
     // The input positions of the entries between the sentinels, in order.
     std::vector<std::int32_t> PlacedPositions() const;
@@ -84,6 +111,9 @@ private:
         if (to > from)
             std::memmove(entries.data() + at, entries.data() + from, (to - from) * sizeof(T));
     }
+    // Puts an entry straight into the settled array at index `at`, moving its
+    // shorter side; returns the entries moved.
+    std::size_t Settle(std::size_t at, double key, std::int32_t position);
     // Moves the recent entries into the settled array; returns the entries moved.
     std::size_t Merge();
     // Of the stretches of settled entries between recent ones, the one that
@@ -106,6 +136,7 @@ private:
     std::size_t recentFirst_ = 0;
     std::size_t recentEnd_ = 0;
     std::size_t recentLimit_ = 0;  // the size at which the recent run merges
+    Settling settling_;
 };
 
 // Reads a list's keys from the top down, a list index at a time, without

@@ -28,7 +28,10 @@ struct Entry {
 
 class StoreAndModel {
 public:
-    explicit StoreAndModel(std::int32_t entries) : store(entries, kLow, kHigh, 0, -1) {}
+    explicit StoreAndModel(std::int32_t entries, Settling settling = Settling::InRuns)
+        : store(entries, kLow, kHigh, 0, -1, settling)
+    {
+    }
 
     // Inserts at list index j, as the scan would tell the store.
     std::size_t InsertAt(std::size_t j, double key)
@@ -67,7 +70,7 @@ TEST(SentinelList, AgreesWithAPlainListWhereverEntriesGo)
 {
     std::mt19937 random(20261209);
     for (const std::int32_t entries : {1, 7, 8, 9, 60, 700}) {
-        StoreAndModel list(entries);
+        StoreAndModel list(entries, entries == 60 ? Settling::AtOnce : Settling::InRuns);
         for (std::int32_t i = 0; i < entries; ++i) {
             // Anywhere, and often at either end of the list.
             const std::size_t last = list.model.size() - 1;
@@ -119,6 +122,17 @@ TEST(SentinelList, AMergeLeavesTheLongestStretchInPlace)
     for (const std::size_t j : {std::size_t{1}, list.model.size() - 1, std::size_t{2}, list.model.size() - 2})
         list.InsertAt(j, 0);
     list.ExpectSame("after insertions at both ends");
+}
+
+TEST(SentinelList, SettlingAtOnceMovesTheShorterSideOfTheList)
+{
+    StoreAndModel list(10, Settling::AtOnce);
+    EXPECT_EQ(list.InsertAt(1, 1), 1U) << "the high sentinel, in a list of two";
+    EXPECT_EQ(list.InsertAt(1, 0), 1U) << "the low sentinel";
+    EXPECT_EQ(list.InsertAt(3, 2), 1U) << "the high sentinel again";
+    EXPECT_EQ(list.InsertAt(2, 0.5), 2U) << "the low sentinel and 0, before 1, 2 and high";
+    EXPECT_EQ(list.store.RecentSize(), 0U);
+    list.ExpectSame("after four insertions");
 }
 
 // Entries whose keys are i, as number texts.
