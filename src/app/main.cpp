@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "app/frm_demo.h"
+#include "qt_glue/desktop_identity.h"
 #include "qt_glue/display_start.h"
 #include "runtime/project_version.h"
 
@@ -47,6 +48,7 @@ int main(int argc, char* argv[])
     auto start = std::make_optional<sentinel::DisplayStart>("frmdemo", QStringLiteral("xvfb-run -a ") + QString::fromLocal8Bit(argv[0]));
     QApplication application(argc, argv);
     start.reset();
+    sentinel::IdentifyWithDesktopEntry(QStringLiteral("net.sentinelsort.frmdemo"));
 
     sentinel::FrmDemo window;
     window.show();

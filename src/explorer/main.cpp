@@ -12,6 +12,7 @@
 #include "explorer/window/cost_window.h"
 #include "explorer/headless.h"
 #include "explorer/launch.h"
+#include "qt_glue/desktop_identity.h"
 #include "qt_glue/display_start.h"
 #include "runtime/project_version.h"
 
@@ -50,6 +51,7 @@ int main(int argc, char* argv[])
                              .arg(QString::fromLocal8Bit(argv[0])));
     QApplication application(argc, argv);
     start.reset();
+    IdentifyWithDesktopEntry(QStringLiteral("net.sentinelsort.sentinelcost"));
     QSettings remembered(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("sentinelsort"),
                          QStringLiteral("sentinel-cost"));
     CostWindow window({}, {}, &remembered);
