@@ -23,9 +23,9 @@ namespace sentinel {
 // position that reaches the key (for a strict fit of exact keys, the first
 // that passes it), and one compare a position, a block at a time, finds it.
 // An inclusive scan tests one position at a time from there: the first
-// fits, unless the key lies below the low sentinel. A strict scan goes on by blocks whose neighbours may enclose
-// the key, so a key already placed has the rest of the list scanned a block
-// at a time, as the algorithm scans it.
+// fits, unless the key lies below the low sentinel. A strict scan goes on by
+// blocks whose neighbours may enclose the key, so a key already placed has
+// the rest of the list scanned a block at a time, as the algorithm scans it.
 template <Placement placement, bool weak, class CompareAt>
 std::size_t ScanBlocks(const BlockKernels& kernels, const double* blockKeys, std::size_t from, std::size_t last,
                        double blockKey, CompareAt compareAt)

@@ -13,9 +13,9 @@ namespace sentinel {
 // entry costs the position of its first fit, a dropped entry every position
 // of the list (PositionsTested). A
 // move is one entry shifted up by an insertion: those after the insertion
-// point, the high sentinel included. The key store moves only the shorter
-// side of the insertion's block (sentinel_list.h), so the entries it really
-// shifts are a block's at most, and its own count.
+// point, the high sentinel included. The key store shifts far fewer, about
+// the root of the list's size an entry (sentinel_list.h), and counts the
+// entries it really moves itself.
 //
 // An entry is placed after position `after` (from 1), or dropped (`after`
 // is 0), in a list of `listSize` entries, both sentinels included.

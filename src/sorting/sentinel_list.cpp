@@ -41,18 +41,7 @@ SentinelList::SentinelList(std::int32_t entries, double low, double high, std::i
 
 std::size_t SentinelList::Settle(std::size_t at, double key, std::int32_t position)
 {
-    std::size_t moved = 0;
-    if (at <= SettledSize() - at) {
-        MoveEntries(keys_, first_, first_ + at, first_ - 1);
-        MoveEntries(positions_, first_, first_ + at, first_ - 1);
-        --first_;
-        moved = at;
-    } else {
-        MoveEntries(keys_, first_ + at, end_, first_ + at + 1);
-        MoveEntries(positions_, first_ + at, end_, first_ + at + 1);
-        ++end_;
-        moved = SettledSize() - 1 - at;
-    }
+    const std::size_t moved = OpenSlot(first_, end_, at, keys_, positions_);
     keys_[first_ + at] = key;
     positions_[first_ + at] = position;
     return moved;

@@ -57,19 +57,7 @@ public:
     {
         if (settling_ == Settling::AtOnce)
             return Settle(settled, key, position);
-        const std::size_t at = recentFirst_ + recent;
-        const std::size_t after = RecentSize() - recent;
-        std::size_t moved = recent;
-        if (recent <= after) {
-            MoveEntries(recentKeys_, recentFirst_, at, recentFirst_ - 1);
-            MoveEntries(recent_, recentFirst_, at, recentFirst_ - 1);
-            --recentFirst_;
-        } else {
-            MoveEntries(recentKeys_, at, recentEnd_, at + 1);
-            MoveEntries(recent_, at, recentEnd_, at + 1);
-            ++recentEnd_;
-            moved = after;
-        }
+        std::size_t moved = OpenSlot(recentFirst_, recentEnd_, recent, recentKeys_, recent_);
         recentKeys_[recentFirst_ + recent] = key;
         recent_[recentFirst_ + recent] = {position, static_cast<std::uint32_t>(settled)};
         if (RecentSize() == recentLimit_)
@@ -110,6 +98,21 @@ private:
     {
         if (to > from)
             std::memmove(entries.data() + at, entries.data() + from, (to - from) * sizeof(T));
+    }
+    // Opens a slot at offset `at` of the entries [first, end) of `arrays`, by
+    // moving the shorter side one slot outwards; returns the entries moved.
+    template <class... Arrays>
+    static std::size_t OpenSlot(std::size_t& first, std::size_t& end, std::size_t at, Arrays&... arrays) noexcept
+    {
+        const std::size_t after = end - first - at;
+        if (at <= after) {
+            (MoveEntries(arrays, first, first + at, first - 1), ...);
+            --first;
+            return at;
+        }
+        (MoveEntries(arrays, first + at, end, first + at + 1), ...);
+        ++end;
+        return after;
     }
     // Puts an entry straight into the settled array at index `at`, moving its
     // shorter side; returns the entries moved.
