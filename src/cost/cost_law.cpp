@@ -8,6 +8,7 @@
 #include "cost/text_file.h"
 #include "sorting/first_fit.h"
 #include "sorting/routine_keys.h"
+#include "runtime/user_text.h"
 
 namespace sentinel {
 namespace {
@@ -115,20 +116,22 @@ std::optional<std::string> DropWarning(Routine routine, const CostLaw& law)
     if (2 * beyond <= n)
         return std::nullopt;
     const auto count = [n](std::int64_t keys) {
-        return (keys == n ? "all " : std::to_string(keys) + " of ") + std::to_string(n) + " keys";
+        return keys == n ? Substituted(UserText("Drops", "all %1 keys"), {std::to_string(n)})
+                         : Substituted(UserText("Drops", "%1 of %2 keys"), {std::to_string(keys), std::to_string(n)});
     };
     const Sentinels& sentinels = SentinelsOf(routine);
     const std::string low = ToUtf8(TextOf(sentinels.low));
     const std::string high = ToUtf8(TextOf(sentinels.high));
     std::string why;
-    for (const auto& [keys, where] : {std::pair{drops.aboveHigh, "lie above the high sentinel " + high},
-                                      std::pair{drops.belowLow, "lie below the low sentinel " + low},
-                                      std::pair{drops.atSentinel, std::string("equal a sentinel")}})
+    for (const auto& [keys, where] :
+         {std::pair{drops.aboveHigh, Substituted(UserText("Drops", "lie above the high sentinel %1"), {high})},
+          std::pair{drops.belowLow, Substituted(UserText("Drops", "lie below the low sentinel %1"), {low})},
+          std::pair{drops.atSentinel, UserText("Drops", "equal a sentinel")}})
         if (keys > 0)
             why += (why.empty() ? "" : ", ") + count(keys) + " " + where;
-    const char* between = IsStrict(routine) ? " between " : " from ";
-    const char* and_ = IsStrict(routine) ? " and " : " to ";
-    return why + "; " + std::string(NameOf(routine)) + " keeps only keys" + between + low + and_ + high;
+    const std::string keeps = IsStrict(routine) ? UserText("Drops", "%1; %2 keeps only keys between %3 and %4")
+                                                : UserText("Drops", "%1; %2 keeps only keys from %3 to %4");
+    return Substituted(keeps, {why, NameOf(routine), low, high});
 }
 
 std::optional<double> SortednessOf(std::int64_t orderedPairs, std::int64_t n)

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cost/input_error.h"
+#include "runtime/user_text.h"
 
 namespace sentinel {
 
@@ -59,25 +60,25 @@ Routine DefaultRoutine(InputKind kind)
 void CheckPlan(const SweepPlan& plan)
 {
     if (plan.routines.empty())
-        throw InputError("choose at least one routine");
+        throw InputError(UserText("Plan", "choose at least one routine"));
     if (plan.shapes.empty())
-        throw InputError("choose at least one shape");
+        throw InputError(UserText("Plan", "choose at least one shape"));
     if (plan.sizes.empty())
-        throw InputError("choose at least one size");
+        throw InputError(UserText("Plan", "choose at least one size"));
     if (plan.repeat < 1 || plan.repeat > kMostRepeats)
-        throw InputError("repetitions must be 1 to " + std::to_string(kMostRepeats));
+        throw InputError(Substituted(UserText("Plan", "repetitions must be 1 to %1"), {std::to_string(kMostRepeats)}));
     const bool file = plan.kind == InputKind::File;
     for (const Shape shape : plan.shapes) {
         if (file != (shape == Shape::AsGiven))
-            throw InputError(file ? "a file is measured as given: its shape is \"given\""
-                                  : "the shape \"given\" is for a file (--input)");
+            throw InputError(file ? UserText("Plan", "a file is measured as given: its shape is \"given\"")
+                                  : UserText("Plan", "the shape \"given\" is for a file (--input)"));
     }
     for (const std::int32_t n : plan.sizes) {
         if (n < 1 || n > kLargestSize)
-            throw InputError("size " + std::to_string(n) + " is outside 1 to 100,000");
+            throw InputError(Substituted(UserText("Plan", "size %1 is outside 1 to 100,000"), {std::to_string(n)}));
         if (file && static_cast<std::size_t>(n) > plan.FileEntries().size())
-            throw InputError("size " + std::to_string(n) + " is more than the file's "
-                             + std::to_string(plan.FileEntries().size()) + " entries");
+            throw InputError(Substituted(UserText("Plan", "size %1 is more than the file's %2 entries"),
+                                         {std::to_string(n), std::to_string(plan.FileEntries().size())}));
     }
 }
 

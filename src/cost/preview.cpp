@@ -10,6 +10,7 @@
 #include "cost/cost_law.h"
 #include "sorting/sort_family.h"
 #include "sorting/stable_floor.h"
+#include "runtime/user_text.h"
 
 namespace sentinel {
 namespace {
@@ -115,10 +116,10 @@ std::vector<std::string> DropWarnings(const SweepPlan& plan)
 std::string Duration(double seconds)
 {
     if (seconds < 1)
-        return "under a second";
+        return UserText("Duration", "under a second");
     if (seconds < 120)
-        return "about " + std::to_string(static_cast<int>(std::ceil(seconds))) + " s";
-    return "about " + std::to_string(static_cast<int>(std::ceil(seconds / 60))) + " min";
+        return Substituted(UserText("Duration", "about %1 s"), {std::to_string(static_cast<int>(std::ceil(seconds)))});
+    return Substituted(UserText("Duration", "about %1 min"), {std::to_string(static_cast<int>(std::ceil(seconds / 60)))});
 }
 
 }  // namespace sentinel

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/utf8.h"
 #include "runtime/value.h"
 
 namespace sentinel {
@@ -18,9 +19,6 @@ inline constexpr std::size_t kMostBytes = 64 * 1024 * 1024;
 // InputError, naming `source`, when it holds no entries, a line that is not
 // UTF-8 (naming the line), or more than kMostEntries entries.
 std::vector<Text> SplitEntries(const std::string& utf8, const std::string& source);
-
-// The UTF-8 form of a text, an unpaired surrogate as U+FFFD.
-std::string ToUtf8(TextView text);
 
 // The entries of a text file by the same rules. Refuses, naming the file,
 // what is missing, a folder, not a regular file (a device or a pipe, which

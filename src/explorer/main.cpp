@@ -14,6 +14,7 @@
 #include "explorer/launch.h"
 #include "qt_glue/desktop_identity.h"
 #include "qt_glue/display_start.h"
+#include "qt_glue/user_language.h"
 #include "runtime/project_version.h"
 
 int main(int argc, char* argv[])
@@ -52,6 +53,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     start.reset();
     IdentifyWithDesktopEntry(QStringLiteral("net.sentinelsort.sentinelcost"));
+    SpeakUserLanguage(QStringLiteral("sentinel-cost"));
     QSettings remembered(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("sentinelsort"),
                          QStringLiteral("sentinel-cost"));
     CostWindow window({}, {}, &remembered);

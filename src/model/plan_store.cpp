@@ -7,6 +7,7 @@
 
 #include "cost/input_error.h"
 #include "cost/text_file.h"
+#include "runtime/user_text.h"
 
 namespace sentinel {
 namespace {
@@ -59,11 +60,12 @@ public:
     Recaller(const StoredPlan& stored, RecalledPlan& recalled) : stored_(stored), recalled_(recalled) {}
 
     template <class Take>
-    void Recall(const std::string& key, const std::string& what, Take take)
+    void Recall(const std::string& key, const char* what, Take take)
     {
         const auto found = stored_.find(key);
         if (found != stored_.end() && !take(found->second))
-            recalled_.fallbacks.push_back("the stored " + what + " \"" + found->second + "\" could not be used");
+            recalled_.fallbacks.push_back(Substituted(UserText("Settings", "the stored %1 \"%2\" could not be used"),
+                                                      {UserText("Settings", what), found->second}));
     }
 
 private:
@@ -81,7 +83,8 @@ bool RecallFile(const std::string& path, RecalledPlan& recalled)
         plan.sizes = {static_cast<std::int32_t>(plan.FileEntries().size())};
         return true;
     } catch (const InputError& error) {
-        recalled.fallbacks.push_back(std::string(error.what()) + "; made number texts are measured instead");
+        recalled.fallbacks.push_back(
+            Substituted(UserText("Settings", "%1; made number texts are measured instead"), {error.what()}));
         return false;
     }
 }
@@ -93,12 +96,14 @@ void FitToInput(RecalledPlan& recalled)
     const bool file = plan.kind == InputKind::File;
     const auto misfit = [file](const Shape& shape) { return file != (shape == Shape::AsGiven); };
     if (std::any_of(plan.shapes.begin(), plan.shapes.end(), misfit)) {
-        recalled.fallbacks.push_back(file ? "a file is measured as given" : "made input is measured in the default shapes");
+        recalled.fallbacks.push_back(file ? UserText("Settings", "a file is measured as given")
+                                            : UserText("Settings", "made input is measured in the default shapes"));
         plan.shapes = file ? std::vector{Shape::AsGiven} : DefaultPlan().shapes;
     }
     const auto largest = file ? static_cast<std::int32_t>(plan.FileEntries().size()) : kLargestSize;
     if (std::any_of(plan.sizes.begin(), plan.sizes.end(), [largest](std::int32_t n) { return n > largest; })) {
-        recalled.fallbacks.push_back("the stored sizes pass the input's " + std::to_string(largest) + " entries");
+        recalled.fallbacks.push_back(
+            Substituted(UserText("Settings", "the stored sizes pass the input's %1 entries"), {std::to_string(largest)}));
         plan.sizes = file ? std::vector{largest} : DefaultSizes();
     }
 }
@@ -127,7 +132,7 @@ RecalledPlan RecallPlan(const StoredPlan& stored)
     RecalledPlan recalled{DefaultPlan(), {}};
     SweepPlan& plan = recalled.plan;
     Recaller recaller(stored, recalled);
-    recaller.Recall("kind", "kind", [&](const std::string& text) {
+    recaller.Recall("kind", Translatable("Settings", "kind"), [&](const std::string& text) {
         const auto kind = KindNamed(text);
         if (kind && kind != InputKind::File)
             plan.kind = *kind;
@@ -136,19 +141,19 @@ RecalledPlan RecallPlan(const StoredPlan& stored)
     const auto input = stored.find("input");
     const bool fileLost = input != stored.end() && !input->second.empty() && !RecallFile(input->second, recalled);
     plan.routines = {DefaultRoutine(plan.kind)};
-    recaller.Recall("routines", "routines", [&](const std::string& text) {
+    recaller.Recall("routines", Translatable("Settings", "routines"), [&](const std::string& text) {
         const auto routines = ParsedList(text, RoutineNamed);
         if (routines)
             plan.routines = *routines;
         return routines.has_value();
     });
-    recaller.Recall("shapes", "shapes", [&](const std::string& text) {
+    recaller.Recall("shapes", Translatable("Settings", "shapes"), [&](const std::string& text) {
         const auto shapes = ParsedList(text, ShapeNamed);
         if (shapes)
             plan.shapes = *shapes;
         return shapes.has_value();
     });
-    recaller.Recall("sizes", "sizes", [&](const std::string& text) {
+    recaller.Recall("sizes", Translatable("Settings", "sizes"), [&](const std::string& text) {
         const auto sizes = ParsedList(text, [](std::string_view n) { return WholeNumber(n, 1, kLargestSize); });
         if (sizes)
             plan.sizes = *sizes;
@@ -156,7 +161,7 @@ RecalledPlan RecallPlan(const StoredPlan& stored)
     });
     if (fileLost)
         plan.sizes = DefaultSizes();  // the file's sizes, gone with it
-    recaller.Recall("repeat", "repetitions", [&](const std::string& text) {
+    recaller.Recall("repeat", Translatable("Settings", "repetitions"), [&](const std::string& text) {
         const auto repeat = WholeNumber(text, 1, kMostRepeats);
         plan.repeat = repeat.value_or(plan.repeat);
         return repeat.has_value();

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "runtime/user_text.h"
+
 namespace sentinel {
 namespace {
 
@@ -16,8 +18,8 @@ constexpr std::array<RoutineDescription, kRoutinesAndVariants.size()> kDescripti
     {"SortByFieldUnique", KeyKind::Field, true, false},
     {"SortPairsByNumber", KeyKind::Number, false, true},
     {"SortPairsByNumberUnique", KeyKind::Number, true, true},
-    {"SortNumbersFromHigh", KeyKind::Number, false, false, ScanOrder::FromHigh, "scan from the high end"},
-    {"SortNumbersBinary", KeyKind::Number, false, false, ScanOrder::Halving, "binary search for the gap"},
+    {"SortNumbersFromHigh", KeyKind::Number, false, false, ScanOrder::FromHigh, Translatable("Routines", "scan from the high end")},
+    {"SortNumbersBinary", KeyKind::Number, false, false, ScanOrder::Halving, Translatable("Routines", "binary search for the gap")},
 }};
 
 }  // namespace

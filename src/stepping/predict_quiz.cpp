@@ -5,12 +5,10 @@
 #include <initializer_list>
 
 #include "runtime/conversions.h"
+#include "runtime/user_text.h"
 
 namespace sentinel {
 namespace {
-
-constexpr TextView kRight = u"\u2713 Right: ";
-constexpr TextView kWrong = u"\u2717 ";
 
 // The gaps of the frame's list whose neighbours enclose its entry.
 std::size_t EnclosingGaps(const StepThrough& run, const StepThrough::Frame& frame)
@@ -21,22 +19,15 @@ std::size_t EnclosingGaps(const StepThrough& run, const StepThrough::Frame& fram
     return gaps;
 }
 
-Text Joined(std::initializer_list<TextView> parts)
-{
-    Text joined;
-    for (const TextView part : parts)
-        joined += part;
-    return joined;
-}
 
 Text Count(std::size_t n)
 {
     return WholeNumberText(static_cast<std::int64_t>(n));
 }
 
-TextView WhyDropped(const StepThrough& run, const StepThrough::Frame& frame)
+Text WhyDropped(const StepThrough& run, const StepThrough::Frame& frame)
 {
-    return DropReasonText(run.WhyDropped(frame.entry));
+    return UserText16("Drops", DropReasonText(run.WhyDropped(frame.entry)));
 }
 
 // Where the entry goes, after what the student said of it.
@@ -44,13 +35,15 @@ Text Fate(const StepThrough& run, const StepThrough::Frame& frame, std::size_t f
 {
     const Text key = run.KeyText(frame.entry);
     if (firstFit == PredictQuiz::kDropped)
-        return Joined({u"No gap encloses ", key, u": dropped, ", WhyDropped(run, frame), u"."});
+        return Substituted(UserText16("Predict", "No gap encloses %1: dropped, %2."), {key, WhyDropped(run, frame)});
     // Scanning down from the high end, the highest gap that encloses the key is the one met first.
     const bool fromHigh = ScanOrderOf(run.Input().routine) == ScanOrder::FromHigh;
-    Text fate = Joined({fromHigh ? u"At the highest gap that encloses " : u"At the first gap that encloses ", key, u": ",
-                        run.TestAt(frame, firstFit), u"."});
+    const Text test = run.TestAt(frame, firstFit);
+    Text fate = fromHigh ? Substituted(UserText16("Predict", "At the highest gap that encloses %1: %2."), {key, test})
+                         : Substituted(UserText16("Predict", "At the first gap that encloses %1: %2."), {key, test});
     if (const std::size_t gaps = EnclosingGaps(run, frame); gaps > 1)
-        fate += Joined({u" ", Count(gaps), u" gaps enclose ", key, fromHigh ? u": the highest one wins." : u": the first one wins."});
+        fate += fromHigh ? Substituted(UserText16("Predict", " %1 gaps enclose %2: the highest one wins."), {Count(gaps), key})
+                         : Substituted(UserText16("Predict", " %1 gaps enclose %2: the first one wins."), {Count(gaps), key});
     return fate;
 }
 
@@ -69,14 +62,14 @@ const PredictQuiz::Verdict& PredictQuiz::Answer(const StepThrough& run, std::siz
     Verdict verdict;
     verdict.right = gap == firstFit;
     if (verdict.right && gap == kDropped)
-        verdict.text = Joined({kRight, u"dropped, ", WhyDropped(run, frame), u"."});
+        verdict.text = Substituted(UserText16("Predict", "\u2713 Right: dropped, %1."), {WhyDropped(run, frame)});
     else if (verdict.right)
-        verdict.text = Joined({kRight, Fate(run, frame, firstFit)});
+        verdict.text = Substituted(UserText16("Predict", "\u2713 Right: %1"), {Fate(run, frame, firstFit)});
     else if (gap == kDropped)
-        verdict.text = Joined({kWrong, u"Not dropped. ", Fate(run, frame, firstFit)});
+        verdict.text = Substituted(UserText16("Predict", "\u2717 Not dropped. %1"), {Fate(run, frame, firstFit)});
     else
-        verdict.text = Joined({kWrong, u"At the gap you picked: ", run.TestAt(frame, gap), u". ",
-                               Fate(run, frame, firstFit)});
+        verdict.text = Substituted(UserText16("Predict", "\u2717 At the gap you picked: %1. %2"),
+                                   {run.TestAt(frame, gap), Fate(run, frame, firstFit)});
     right_ += verdict.right ? 1 : 0;
     return verdicts_[frame.entry] = std::move(verdict);
 }
@@ -89,7 +82,7 @@ const PredictQuiz::Verdict* PredictQuiz::VerdictOf(std::int32_t entry) const
 
 Text PredictQuiz::Score() const
 {
-    return Joined({Count(static_cast<std::size_t>(right_)), u" of ", Count(verdicts_.size())});
+    return Substituted(UserText16("Predict", "%1 of %2"), {Count(static_cast<std::size_t>(right_)), Count(verdicts_.size())});
 }
 
 }  // namespace sentinel

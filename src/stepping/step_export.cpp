@@ -3,6 +3,7 @@
 #include "stepping/step_export.h"
 
 #include "cost/text_file.h"
+#include "runtime/user_text.h"
 #include "stepping/code_listing.h"
 
 namespace sentinel {
@@ -32,7 +33,7 @@ std::string StepCsv(const StepThrough& run)
         const std::size_t j = static_cast<std::size_t>(test.at);
         Text verdict = test.fits ? u"fits" : u"goes on";
         if (!test.fits && run.EndOfEntry(events) == events + 1 && run.FirstFit(events) == 0)
-            verdict = u"dropped: " + Text(DropReasonText(run.WhyDropped(test.entry)));
+            verdict = u"dropped: " + FromUtf8(DropReasonText(run.WhyDropped(test.entry))).value_or(Text());
         csv += std::to_string(test.entry) + "," + CsvField(run.KeyText(test.entry)) + "," + std::to_string(j) + ","
             + CsvField(run.KeyText(frame.list[j - 1])) + "," + CsvField(run.KeyText(frame.list[j])) + ","
             + CsvField(verdict) + "," + std::to_string(LineAt(run, events) + 1) + "\n";
@@ -73,9 +74,10 @@ std::string FramesNote(const StepThrough& run, FramesPer asked, const FramePlan&
 {
     if (asked == plan.per)
         return {};
-    return "a frame per test would make " + std::to_string(run.Events() + 1) + " frames, more than the "
-        + std::to_string(kMostAnimationFrames) + " an animation may have: made a frame per entry instead ("
-        + std::to_string(plan.events.size()) + " frames)";
+    return Substituted(UserText("Animation", "a frame per test would make %1 frames, more than the %2 an animation "
+                                             "may have: made a frame per entry instead (%3 frames)"),
+                       {std::to_string(run.Events() + 1), std::to_string(kMostAnimationFrames),
+                        std::to_string(plan.events.size())});
 }
 
 }  // namespace sentinel

@@ -5,6 +5,7 @@
 #include "cost/input_error.h"
 #include "cost/inputs.h"
 #include "runtime/conversions.h"
+#include "runtime/user_text.h"
 #include "sorting/first_fit.h"
 #include "sorting/stable_floor.h"
 #include "cost/text_file.h"
@@ -30,17 +31,17 @@ TextView Relation(int order)
 Text WrittenTest(const Text& low, const Text& key, const Text& high, int keyToLow, int keyToHigh, bool fits)
 {
     return low + Text(Relation(-keyToLow)) + key + Text(Relation(keyToHigh)) + high
-        + (fits ? u" \u2192 fits" : u" \u2192 goes on");
+        + u" \u2192 " + (fits ? UserText16("Steps", "fits") : UserText16("Steps", "goes on"));
 }
 
 }  // namespace
 
 std::vector<Text> TypedEntries(const std::string& utf8)
 {
-    const std::vector<Text> entries = SplitEntries(utf8, "the typed list");
+    const std::vector<Text> entries = SplitEntries(utf8, UserText("Steps", "the typed list"));
     if (entries.size() > kMostStepEntries)
-        throw InputError("the list has " + std::to_string(entries.size()) + " entries; at most "
-                         + std::to_string(kMostStepEntries) + " can be stepped through");
+        throw InputError(Substituted(UserText("Steps", "the list has %1 entries; at most %2 can be stepped through"),
+                                     {std::to_string(entries.size()), std::to_string(kMostStepEntries)}));
     return entries;
 }
 
@@ -57,7 +58,8 @@ StepInput StepInputOf(Routine routine, std::int16_t fieldIndex, std::vector<Text
 {
     StepInput input{routine, fieldIndex, {}, {}};
     for (Text& entry : entries) {
-        input.companion.emplace_back(u"line " + WholeNumberText(static_cast<std::int64_t>(input.entries.size()) + 1));
+        input.companion.emplace_back(
+            Substituted(UserText16("Steps", "line %1"), {WholeNumberText(static_cast<std::int64_t>(input.entries.size()) + 1)}));
         input.entries.emplace_back(std::move(entry));
     }
     return input;
@@ -110,7 +112,7 @@ StepThrough::Frame StepThrough::At(std::size_t events) const
         case TraceEvent::Kind::Dropped:
             ++frame.counts.dropped;
             frame.entryDropped[static_cast<std::size_t>(event.entry - 1)] = true;
-            frame.dropped.push_back({event.entry, Text(DropReasonText(WhyDropped(event.entry)))});
+            frame.dropped.push_back({event.entry, UserText16("Drops", DropReasonText(WhyDropped(event.entry)))});
             break;
         }
     }
@@ -166,15 +168,15 @@ DropReason StepThrough::WhyDropped(std::int32_t entry) const
     return DropReason::Repeated;
 }
 
-std::u16string_view DropReasonText(DropReason reason)
+const char* DropReasonText(DropReason reason)
 {
     switch (reason) {
-    case DropReason::BelowLow: return u"below the low sentinel";
-    case DropReason::AboveHigh: return u"above the high sentinel";
-    case DropReason::AtSentinel: return u"equal to a sentinel";
-    case DropReason::Repeated: return u"key already placed";
+    case DropReason::BelowLow: return Translatable("Drops", "below the low sentinel");
+    case DropReason::AboveHigh: return Translatable("Drops", "above the high sentinel");
+    case DropReason::AtSentinel: return Translatable("Drops", "equal to a sentinel");
+    case DropReason::Repeated: return Translatable("Drops", "key already placed");
     }
-    return {};
+    return "";
 }
 
 std::size_t StepThrough::FirstFit(std::size_t events) const
@@ -186,7 +188,7 @@ std::size_t StepThrough::FirstFit(std::size_t events) const
 Text StepThrough::EntryText(std::int32_t entry) const
 {
     if (entry <= 0)
-        return entry == 0 ? u"low sentinel" : u"high sentinel";
+        return entry == 0 ? UserText16("Steps", "low sentinel") : UserText16("Steps", "high sentinel");
     return TextOf(input_.entries[static_cast<std::size_t>(entry - 1)]);
 }
 

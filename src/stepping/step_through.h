@@ -37,7 +37,7 @@ StepInput StepInputOf(Routine routine, std::int16_t fieldIndex, std::vector<Text
 // Why an entry fits no gap: its key lies beyond a sentinel, equals one
 // (strict routines), or is already placed (strict routines).
 enum class DropReason { BelowLow, AboveHigh, AtSentinel, Repeated };
-std::u16string_view DropReasonText(DropReason reason);  // "key already placed"
+const char* DropReasonText(DropReason reason);  // "key already placed", in English
 
 // One run of a routine, recorded, and what the list looks like after any
 // number of its events.

@@ -186,7 +186,7 @@ ChartLegend::ChartLegend(QWidget* parent) : QWidget(parent)
     (void)kFactoryInstalled;
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-    setAccessibleName(QStringLiteral("Legend: Space shows or hides the series under focus, arrows move"));
+    setAccessibleName(tr("Legend: Space shows or hides the series under focus, arrows move"));
 }
 
 void ChartLegend::SetEntries(std::vector<Entry> entries)

@@ -17,6 +17,8 @@ namespace sentinel {
 // shows its series; the tooltip tells more. A screen reader sees each entry
 // as a check box named by its text, checked while its series are shown.
 class ChartLegend : public QWidget {
+    Q_OBJECT
+
 public:
     struct Entry {
         QString text;

@@ -5,6 +5,7 @@
 #include <QAreaSeries>
 #include <QChart>
 #include <QLineSeries>
+#include <QLocale>
 #include <QCursor>
 #include <QScatterSeries>
 #include <QToolTip>
@@ -45,11 +46,12 @@ QString Exponent(const LineFit& fit)
 
 QString ModelText(const CostModel& m)
 {
-    return QStringLiteral("Cost model of %1: time = %2 ns × n + %3 ns × steps + %4 ns × shifted;\n"
-                          "entries explain %5 %, steps %6 %, shifted entries %7 % of the time measured.")
+    return QObject::tr("Cost model of %1: time = %2 ns × n + %3 ns × steps + %4 ns × shifted;\n"
+                       "entries explain %5 %, steps %6 %, shifted entries %7 % of the time measured.")
         .arg(ToQString(NameOf(m.routine)))
-        .arg(m.perEntry * 1e9, 0, 'g', 3).arg(m.perStep * 1e9, 0, 'g', 3).arg(m.perShift * 1e9, 0, 'g', 3)
-        .arg(100 * m.entryShare, 0, 'f', 0).arg(100 * m.stepShare, 0, 'f', 0).arg(100 * m.shiftShare, 0, 'f', 0);
+        .arg(QLocale().toString(m.perEntry * 1e9, 'g', 3), QLocale().toString(m.perStep * 1e9, 'g', 3),
+             QLocale().toString(m.perShift * 1e9, 'g', 3), QLocale().toString(100 * m.entryShare, 'f', 0),
+             QLocale().toString(100 * m.stepShare, 'f', 0), QLocale().toString(100 * m.shiftShare, 'f', 0));
 }
 
 QLineSeries* Line(QChart& chart, const Points& points, const QPen& pen)
@@ -185,10 +187,10 @@ struct Range {
     void Axes(QChart& chart, const QString& yTitle, const std::function<QString(double)>& yLabel) const
     {
         if (!(right > 0))
-            return SetLogAxes(chart, {QStringLiteral("n (entries)"), 1, 10, {}, CountLabel}, {yTitle, 1, 10, {}, yLabel});
+            return SetLogAxes(chart, {QObject::tr("n (entries)"), 1, 10, {}, CountLabel}, {yTitle, 1, 10, {}, yLabel});
         std::vector<double> measured = sizes;
         std::sort(measured.begin(), measured.end());
-        SetLogAxes(chart, {QStringLiteral("n (entries)"), left / 1.25, right * 1.25, LogTicks(left, right, measured), CountLabel},
+        SetLogAxes(chart, {QObject::tr("n (entries)"), left / 1.25, right * 1.25, LogTicks(left, right, measured), CountLabel},
                    {yTitle, bottom / 1.5, top * 1.5, OneTwoFive(bottom / 1.5, top * 1.5), yLabel});
     }
 };
@@ -212,15 +214,16 @@ void ReferenceSlopes(QChart& chart, const GrowthSummary& first, Range& range, En
     const double t0 = first.points.front().seconds;
     const double last = std::max(range.right, n0 * 2);
     const std::pair<QString, std::function<double(double)>> slopes[] = {
-        {QStringLiteral("reference slope: n"), [](double n) { return n; }},
-        {QStringLiteral("reference slope: n log n"), [](double n) { return n * std::log2(std::max(n, 2.0)); }},
-        {QStringLiteral("reference slope: n²"), [](double n) { return n * n; }}};
+        {QStringLiteral("n"), [](double n) { return n; }},
+        {QStringLiteral("n log n"), [](double n) { return n * std::log2(std::max(n, 2.0)); }},
+        {QStringLiteral("n²"), [](double n) { return n * n; }}};
     const Qt::PenStyle styles[] = {Qt::DotLine, Qt::DashDotLine, Qt::DashDotDotLine};
     for (std::size_t i = 0; i < std::size(slopes); ++i) {
-        const auto& [name, growth] = slopes[i];
+        const auto& [grows, growth] = slopes[i];
         const Points points = {{n0, t0}, {last, t0 * growth(last) / growth(n0)}};
         const QPen pen(QColor(150, 150, 150), 1, styles[i]);
-        entries.push_back({name, QStringLiteral("A line that grows as %1, for comparison").arg(name.mid(17)), pen, {}, {},
+        entries.push_back({QObject::tr("reference slope: %1").arg(grows),
+                           QObject::tr("A line that grows as %1, for comparison").arg(grows), pen, {}, {},
                            {Line(chart, points, pen)}});
     }
 }
@@ -260,7 +263,7 @@ void DrawTime(ChartPanel& panel, const Drawn& drawn)
                                    "to the upper quartile, and a star marks a repetition more than three median "
                                    "absolute deviations from the median"),
                        QPen(Qt::NoPen), {}, QColor(150, 150, 150, 80), {}});
-    range.Axes(chart, QStringLiteral("time"), TimeLabel);
+    range.Axes(chart, QObject::tr("time"), TimeLabel);
     panel.Legend().SetEntries(std::move(entries));
 }
 
@@ -287,8 +290,8 @@ void ExactLine(QChart& chart, const std::vector<GrowthSummary>& summaries, Shape
     const QPen dotted(Qt::black, 2, shape == Shape::Ascending ? Qt::DotLine : Qt::DashDotLine);
     const QString name = shape == Shape::Ascending ? QObject::tr("%1, exact for ascending").arg(Unbroken(QStringLiteral("n(n+1)/2")))
                                                    : QObject::tr("n, exact for descending");
-    entries.push_back({QStringLiteral("%1: %2 of %3 points on it").arg(name).arg(on).arg(all),
-                       QStringLiteral("The law of the cost for distinct keys, as made inputs have them"), dotted, {}, {},
+    entries.push_back({QObject::tr("%1: %2 of %3 points on it").arg(name).arg(on).arg(all),
+                       QObject::tr("The law of the cost for distinct keys, as made inputs have them"), dotted, {}, {},
                        {Line(chart, points, dotted)}});
 }
 
@@ -341,14 +344,14 @@ void DrawRatio(ChartPanel& panel, const Drawn& drawn)
     Range range;
     Entries entries = SeriesLines(
         chart, drawn, range, [](const SizePoint& point) { return point.seconds / point.floorSeconds; },
-        [&drawn](std::size_t i) { return drawn.names[i]; }, QStringLiteral("Median time over the floor's median time"));
+        [&drawn](std::size_t i) { return drawn.names[i]; }, QObject::tr("Median time over the floor's median time"));
     if (range.right > 0) {
         range.Add(range.left, 1);  // the floor's own line stays in view
         const QPen floor(Qt::black, 1.5, Qt::DashLine);
-        entries.push_back({QStringLiteral("×1: as fast as the floor"), {}, floor, {}, {},
+        entries.push_back({QObject::tr("×1: as fast as the floor"), {}, floor, {}, {},
                            {Line(chart, {{range.left, 1}, {range.right, 1}}, floor)}});
     }
-    range.Axes(chart, QStringLiteral("time over the floor's"), RatioLabel);
+    range.Axes(chart, QObject::tr("time over the floor's"), RatioLabel);
     panel.Legend().SetEntries(std::move(entries));
 }
 
@@ -359,7 +362,9 @@ void ShowFirstRoutineOnly(ChartPanel& panel, const Drawn& drawn)
         return;
     const QString first = drawn.names.front().section(QLatin1Char(','), 0, 0) + QStringLiteral(",");
     for (const ChartLegend::Entry& entry : panel.Legend().Entries()) {
-        const bool shown = entry.text.startsWith(first) || !entry.text.contains(QStringLiteral("Sort"));
+        const bool ofSeries = std::any_of(drawn.names.begin(), drawn.names.end(),
+                                          [&entry](const QString& name) { return entry.text.startsWith(name); });
+        const bool shown = !ofSeries || entry.text.startsWith(first);
         for (QAbstractSeries* series : entry.series)
             series->setVisible(shown);
     }

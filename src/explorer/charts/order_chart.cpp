@@ -59,7 +59,7 @@ void ResetAxes(QChart& chart, std::int32_t n, double topCount, double topSeconds
     QAbstractAxis* counts = LinearAxis(chart, QObject::tr("steps, moves, entries shifted"), countTicks,
                                        CountLabelsUpTo(countTicks.back()), Qt::AlignLeft);
     // The time axis holds milliseconds, labelled in the unit they need.
-    QAbstractAxis* time = LinearAxis(chart, QStringLiteral("time (median)"), RoundSteps(topSeconds * 1e3 * 1.05),
+    QAbstractAxis* time = LinearAxis(chart, QObject::tr("time (median)"), RoundSteps(topSeconds * 1e3 * 1.05),
                                      [](double ms) { return TimeLabel(ms / 1e3); }, Qt::AlignRight);
     for (QAbstractSeries* series : chart.series()) {
         series->attachAxis(x);

@@ -19,7 +19,7 @@ QString RoutineChoiceTip(Routine routine)
     if (!IsVariant(routine))
         return QCoreApplication::translate("Routines", "A routine of the demo");
     return QCoreApplication::translate("Routines", "A variant of SortNumbers, not a routine of the demo: %1")
-        .arg(ToQString(Describe(routine).variant));
+        .arg(QCoreApplication::translate("Routines", Describe(routine).variant.data()));
 }
 
 }  // namespace sentinel

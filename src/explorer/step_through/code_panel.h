@@ -19,6 +19,8 @@ QString SpokenCode(const StepThrough& run, std::size_t events);
 // marked ▶ (so that it reads in grey too), the values of that moment below.
 // One Tab stop; its description is what SpokenCode says.
 class CodePanel : public QWidget {
+    Q_OBJECT
+
 public:
     explicit CodePanel(QWidget* parent = nullptr);
 

@@ -24,6 +24,8 @@ class TraceCanvas;
 // whole run's as the law of the cost predicts them. The step-through shows one; a race shows two side by
 // side.
 class StepPane : public QWidget {
+    Q_OBJECT
+
 public:
     explicit StepPane(QWidget* parent = nullptr);
     ~StepPane() override;

@@ -67,7 +67,7 @@ TraceLayout Builder::Build()
     if (!scene_.caption.isEmpty())
         Line(large_, Colour(QPalette::Text), scene_.caption);
     if (!scene_.run) {
-        Line(font_, Colour(QPalette::PlaceholderText), QStringLiteral("Choose a list and a routine, then Load."));
+        Line(font_, Colour(QPalette::PlaceholderText), QObject::tr("Choose a list and a routine, then Load."));
     } else {
         Heading();
         List();
@@ -134,19 +134,19 @@ void Builder::Heading()
     const StepThrough& run = *scene_.run;
     const StepThrough::Frame& frame = scene_.frame;
     if (frame.entry > 0 && !scene_.Finished()) {
-        QString line = QStringLiteral("Entry %1 of %2: %3, key %4")
+        QString line = QObject::tr("Entry %1 of %2: %3, key %4")
                            .arg(frame.entry)
                            .arg(run.Input().entries.size())
                            .arg(ToQString(run.EntryText(frame.entry)), ToQString(run.KeyText(frame.entry)));
         if (IsPaired(run.Input().routine))
-            line += QStringLiteral(", with %1").arg(BelowOf(frame.entry));
+            line += QObject::tr(", with %1").arg(BelowOf(frame.entry));
         Line(bold_, Colour(QPalette::Text), line);
         if (scene_.chosenGap)
             Line(font_, Colour(QPalette::Text), scene_.prompt);
     } else {
         Line(bold_, Colour(QPalette::Text),
-             scene_.Finished() ? QStringLiteral("Done: the sentinels are removed.")
-                                : QStringLiteral("The list starts with its two sentinels."));
+             scene_.Finished() ? QObject::tr("Done: the sentinels are removed.")
+                                : QObject::tr("The list starts with its two sentinels."));
     }
 }
 
@@ -202,9 +202,9 @@ void Builder::Outcome()
     const bool dropped = last && last->kind == TraceEvent::Kind::Dropped;
     QString outcome = scene_.Finished() ? QString() : ToQString(frame.test);
     if (last && last->kind == TraceEvent::Kind::Placed && !scene_.Finished())
-        outcome = QStringLiteral("Inserted after position %1.").arg(last->at);
+        outcome = QObject::tr("Inserted after position %1.").arg(last->at);
     else if (dropped && !scene_.Finished())
-        outcome = QStringLiteral("Dropped: %1.").arg(ToQString(frame.dropped.back().reason));
+        outcome = QObject::tr("Dropped: %1.").arg(ToQString(frame.dropped.back().reason));
     Line(large_, dropped ? kDropped : Colour(QPalette::Text), outcome);
     layout_.outcome = outcome;
     if (!scene_.verdict.isEmpty() && !scene_.Finished()) {
@@ -256,7 +256,7 @@ void Builder::Strip()
 void Builder::DroppedLane()
 {
     const StepThrough::Frame& frame = scene_.frame;
-    Line(bold_, Colour(QPalette::Text), QStringLiteral("Dropped (%1)").arg(frame.dropped.size()));
+    Line(bold_, Colour(QPalette::Text), QObject::tr("Dropped (%1)").arg(frame.dropped.size()));
     std::vector<Cell> dropped;
     for (const StepThrough::Dropped& entry : frame.dropped) {
         dropped.push_back(CellOf(ToQString(scene_.run->KeyText(entry.entry)), ToQString(entry.reason),
@@ -278,11 +278,11 @@ void Builder::Result()
         return list.join(QStringLiteral(" | "));
     };
     const bool identical = run.Result() == run.StableResult();
-    Line(font_, Colour(QPalette::Text), QStringLiteral("Result:       %1").arg(joined(run.Result())));
-    Line(font_, Colour(QPalette::Text), QStringLiteral("Stable sort: %1").arg(joined(run.StableResult())));
+    Line(font_, Colour(QPalette::Text), QObject::tr("Result:       %1").arg(joined(run.Result())));
+    Line(font_, Colour(QPalette::Text), QObject::tr("Stable sort: %1").arg(joined(run.StableResult())));
     Line(bold_, identical ? kFits : kDropped,
-         identical ? QStringLiteral("\u2713 identical to the standard stable sort")
-                   : QStringLiteral("\u2717 differs from the stable sort"));
+         identical ? QObject::tr("\u2713 identical to the standard stable sort")
+                   : QObject::tr("\u2717 differs from the stable sort"));
 }
 
 }  // namespace

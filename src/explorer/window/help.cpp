@@ -88,7 +88,7 @@ const char* HelpAnchor(int tab)
 
 QString HelpGuide()
 {
-    return Tr("<h2><a name=\"time\"></a>Time</h2>"
+    return QCoreApplication::translate("Help", "<h2><a name=\"time\"></a>Time</h2>"
               "<p>Each line is a routine on one input shape: the median time of the repetitions at each size n, "
               "a band over the middle half of the repetitions (one far from the others is a star, left out of the "
               "band), and its floor dashed with hollow markers: a standard stable sort that "
@@ -124,7 +124,7 @@ QString HelpGuide()
 
 QString HelpExercises()
 {
-    return Tr("<h2>Predict, then check</h2>"
+    return QCoreApplication::translate("Help", "<h2>Predict, then check</h2>"
               "<p>Each answer follows from the law of the cost. Say yours first, then check it in the explorer.</p>"
               "<ol>"
               "<li><p><b>Which input makes SortNumbersUnique drop the most?</b> Check: measure it on every shape "
@@ -151,7 +151,7 @@ QString HelpExercises()
 
 QString AboutText()
 {
-    return Tr("<h2>sentinel-cost %1</h2>"
+    return QCoreApplication::translate("Help", "<h2>sentinel-cost %1</h2>"
               "<p>How the cost of sorting by sentinel insertion grows with size and input order.</p>"
               "<p>Free software under the GNU General Public License, version 3 or any later version: you may "
               "share and change it under its terms. It comes with no warranty.</p>"
@@ -166,17 +166,17 @@ void ShowKeys(QWidget* parent)
     for (const HelpKey& key : kKeys)
         rows += QStringLiteral("<tr><td>%1</td><td><b>%2</b></td><td>%3</td></tr>")
                     .arg(Tr(key.where), QString::fromUtf8(key.keys).toHtmlEscaped(), Tr(key.does));
-    ShowText(parent, Tr("Keys"), QStringLiteral("<table cellpadding=\"4\">%1</table>").arg(rows));
+    ShowText(parent, QCoreApplication::translate("Help", "Keys"), QStringLiteral("<table cellpadding=\"4\">%1</table>").arg(rows));
 }
 
 void ShowExercises(QWidget* parent)
 {
-    ShowText(parent, Tr("Exercises"), HelpExercises());
+    ShowText(parent, QCoreApplication::translate("Help", "Exercises"), HelpExercises());
 }
 
 void ShowGuide(QWidget* parent, int tab)
 {
-    ShowText(parent, Tr("Reading the explorer"), HelpGuide(), QString::fromUtf8(HelpAnchor(tab)));
+    ShowText(parent, QCoreApplication::translate("Help", "Reading the explorer"), HelpGuide(), QString::fromUtf8(HelpAnchor(tab)));
 }
 
 }  // namespace sentinel

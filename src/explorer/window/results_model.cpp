@@ -92,7 +92,7 @@ QString ResultsModel::Shown(const Measurement& row, int column) const
     if (column == kSpread)
         return Micros(run_->PointOf(row).fewestSeconds) + QStringLiteral(" – ") + Micros(run_->PointOf(row).mostSeconds);
     if (column == kIdentical)
-        return row.identical ? QStringLiteral("yes") : QStringLiteral("NO");
+        return row.identical ? tr("yes") : tr("NO");
     if (column == kLevel || column == kSortedness)
         return value.isValid() ? Grouping().toString(value.toDouble(), 'f', 3) : QString();
     if (value.typeId() == QMetaType::LongLong || value.typeId() == QMetaType::Int)
@@ -108,9 +108,9 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole: return Shown(row, index.column());
     case Qt::ToolTipRole:
         if (index.column() == kSeconds && run_->IsOutlier(row))
-            return QStringLiteral("More than three median absolute deviations from the median of its %1 repetitions")
+            return tr("More than three median absolute deviations from the median of its %1 repetitions")
                 .arg(run_->RepetitionsOf(row).seconds.size());
-        return IsTime(index.column()) ? QStringLiteral("%1 s").arg(Value(row, index.column()).toDouble(), 0, 'g', 9)
+        return IsTime(index.column()) ? tr("%1 s").arg(QLocale().toString(Value(row, index.column()).toDouble(), 'g', 9))
                                       : Shown(row, index.column());
     case Qt::TextAlignmentRole:
         return index.column() >= kN ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();

@@ -18,6 +18,8 @@ namespace sentinel {
 // the law's prediction, is drawn in red. Sorts by value through
 // Qt::UserRole.
 class ResultsModel : public QAbstractTableModel {
+    Q_OBJECT
+
 public:
     using QAbstractTableModel::QAbstractTableModel;
 

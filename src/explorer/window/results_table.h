@@ -14,6 +14,8 @@ class ResultsModel;
 // rows in view, widened as rows arrive and never narrowed, and Ctrl+C
 // copies the selected rows with their header as tab-separated text.
 class ResultsTable : public QTableView {
+    Q_OBJECT
+
 public:
     explicit ResultsTable(ResultsModel& model, QWidget* parent = nullptr);
 

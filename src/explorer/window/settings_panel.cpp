@@ -95,11 +95,11 @@ void CheckNames(QListWidget& list, const QStringList& names)
 SettingsPanel::SettingsPanel(QWidget* parent) : QWidget(parent)
 {
     const Routine defaultRoutine[] = {DefaultRoutine(InputKind::Numbers)};
-    routines_ = Checklist<Routine>(QStringLiteral("Routines"), kRoutinesAndVariants, defaultRoutine);
+    routines_ = Checklist<Routine>(tr("Routines"), kRoutinesAndVariants, defaultRoutine);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(CreateInputGroup());
-    layout->addWidget(Group(QStringLiteral("Routines"), routines_));
+    layout->addWidget(Group(tr("Routines"), routines_));
     layout->addWidget(CreateShapesGroup());
     layout->addWidget(CreateSizesGroup());
     layout->addStretch();
@@ -112,16 +112,16 @@ SettingsPanel::SettingsPanel(QWidget* parent) : QWidget(parent)
 QWidget* SettingsPanel::CreateInputGroup()
 {
     kind_ = new QComboBox;
-    kind_->setAccessibleName(QStringLiteral("Input kind"));
-    kind_->addItem(QStringLiteral("Number texts, as CreateNumber makes them"), int(InputKind::Numbers));
-    kind_->addItem(QStringLiteral("Four-capital words, as CreateString makes them"), int(InputKind::Words));
-    kind_->addItem(QStringLiteral("Vector texts \"x,y,z\" (field 0)"), int(InputKind::Vectors));
-    kind_->addItem(QStringLiteral("Whole numbers with a companion list"), int(InputKind::Pairs));
+    kind_->setAccessibleName(tr("Input kind"));
+    kind_->addItem(tr("Number texts, as CreateNumber makes them"), int(InputKind::Numbers));
+    kind_->addItem(tr("Four-capital words, as CreateString makes them"), int(InputKind::Words));
+    kind_->addItem(tr("Vector texts \"x,y,z\" (field 0)"), int(InputKind::Vectors));
+    kind_->addItem(tr("Whole numbers with a companion list"), int(InputKind::Pairs));
     connect(kind_, &QComboBox::currentIndexChanged, this, &SettingsPanel::KindChanged);
     openFile_ = MakeButton(tr("Op&en file…"), tr("Open file…"), tr("Measure a text file, one entry a line"));
     connect(openFile_, &QPushButton::clicked, this, &SettingsPanel::openRequested);
 
-    auto* input = new QGroupBox(QStringLiteral("Input"));
+    auto* input = new QGroupBox(tr("Input"));
     auto* layout = new QVBoxLayout(input);
     layout->addWidget(kind_);
     layout->addWidget(openFile_, 0, Qt::AlignLeft);
@@ -130,7 +130,7 @@ QWidget* SettingsPanel::CreateInputGroup()
 
 QWidget* SettingsPanel::CreateShapesGroup()
 {
-    shapes_ = Checklist<Shape>(QStringLiteral("Shapes"), kAllShapes, kDefaultShapes);
+    shapes_ = Checklist<Shape>(tr("Shapes"), kAllShapes, kDefaultShapes);
     auto* parameters = new QHBoxLayout;
     const auto parameter = [&](const Shape& shape, int low, const char* label, const char* name) {
         auto* box = new QSpinBox;
@@ -158,7 +158,7 @@ QWidget* SettingsPanel::CreateShapesGroup()
     sortedRow->addWidget(sortedness_, 1);
     sortedRow->addStretch(2);
 
-    auto* group = new QGroupBox(QStringLiteral("Shapes"));
+    auto* group = new QGroupBox(tr("Shapes"));
     auto* layout = new QVBoxLayout(group);
     layout->addWidget(shapes_);
     layout->addLayout(parameters);
@@ -191,13 +191,13 @@ void SettingsPanel::RenameShapes()
 QWidget* SettingsPanel::CreateSizesGroup()
 {
     sweep_ = new QComboBox;
-    sweep_->setAccessibleName(QStringLiteral("Sweep"));
-    sweep_->addItems({QStringLiteral("Sizes, doubling"), QStringLiteral("Order, at one size")});
+    sweep_->setAccessibleName(tr("Sweep"));
+    sweep_->addItems({tr("Sizes, doubling"), tr("Order, at one size")});
     connect(sweep_, &QComboBox::currentIndexChanged, this, &SettingsPanel::SweepChanged);
     levels_ = new QSpinBox;
     levels_->setRange(2, 101);
     levels_->setValue(11);
-    levels_->setAccessibleName(QStringLiteral("Levels of sortedness"));
+    levels_->setAccessibleName(tr("Levels of sortedness"));
     sizeFrom_ = new QSpinBox;
     sizeTo_ = new QSpinBox;
     for (auto [box, value, name] : {std::tuple{sizeFrom_, kDefaultSmallest, "Smallest size"},
@@ -211,15 +211,15 @@ QWidget* SettingsPanel::CreateSizesGroup()
     repeat_ = new QSpinBox;
     repeat_->setRange(1, kMostRepeats);
     repeat_->setValue(kDefaultRepeats);
-    repeat_->setAccessibleName(QStringLiteral("Repetitions"));
+    repeat_->setAccessibleName(tr("Repetitions"));
 
-    auto* sizes = new QGroupBox(QStringLiteral("Sweep"));
+    auto* sizes = new QGroupBox(tr("Sweep"));
     auto* layout = new QFormLayout(sizes);
-    layout->addRow(QStringLiteral("S&weep"), sweep_);
-    layout->addRow(QStringLiteral("Fr&om"), sizeFrom_);
-    layout->addRow(QStringLiteral("&To"), sizeTo_);
-    layout->addRow(QStringLiteral("&Levels"), levels_);
-    layout->addRow(QStringLiteral("Re&petitions"), repeat_);
+    layout->addRow(tr("S&weep"), sweep_);
+    layout->addRow(tr("Fr&om"), sizeFrom_);
+    layout->addRow(tr("&To"), sizeTo_);
+    layout->addRow(tr("&Levels"), levels_);
+    layout->addRow(tr("Re&petitions"), repeat_);
     SweepChanged();
     return sizes;
 }
@@ -276,7 +276,7 @@ void SettingsPanel::SweepChanged()
     shapes_->setEnabled(!order);
     sizeTo_->setEnabled(!order);
     levels_->setEnabled(order);
-    sizeFrom_->setToolTip(order ? QStringLiteral("The one size n of the order sweep") : QString());
+    sizeFrom_->setToolTip(order ? tr("The one size n of the order sweep") : QString());
     if (order && sizeFrom_->value() == kDefaultSmallest)
         sizeFrom_->setValue(kDefaultOrderSweepSize);
 }
