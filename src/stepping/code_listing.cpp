@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "runtime/conversions.h"
+#include "runtime/user_text.h"
 #include "sorting/routine_keys.h"
 
 namespace sentinel {
@@ -12,13 +13,13 @@ namespace {
 
 Text KeyLine(Routine routine)
 {
-    const Text read = u"k \u2190 ";
     switch (Describe(routine).key) {
-    case KeyKind::Text: return read + u"e, compared by UTF-16 code unit";
-    case KeyKind::Field: return read + u"the leading number of field f of e";
+    case KeyKind::Text: return UserText16("Code", "k \u2190 e, compared by UTF-16 code unit");
+    case KeyKind::Field: return UserText16("Code", "k \u2190 the leading number of field f of e");
     case KeyKind::Number: break;
     }
-    return read + (IsPaired(routine) ? u"the leading number of e;  its companion goes along" : u"the leading number of e");
+    return IsPaired(routine) ? UserText16("Code", "k \u2190 the leading number of e;  its companion goes along")
+                             : UserText16("Code", "k \u2190 the leading number of e");
 }
 
 Text SentinelsLine(Routine routine)
@@ -31,22 +32,23 @@ Text SentinelsLine(Routine routine)
 void AddScan(Routine routine, std::vector<CodeLine>& code)
 {
     const bool strict = IsStrict(routine);
-    const Text test = strict ? u"if list[j \u2212 1] < k < list[j]:" : u"if list[j \u2212 1] \u2264 k \u2264 list[j]:";
-    const Text insert = u"insert e at gap j;  go on to the next entry";
+    const Text test = strict ? UserText16("Code", "if list[j \u2212 1] < k < list[j]:")
+                             : UserText16("Code", "if list[j \u2212 1] \u2264 k \u2264 list[j]:");
+    const Text insert = UserText16("Code", "insert e at gap j;  go on to the next entry");
     switch (ScanOrderOf(routine)) {
     case ScanOrder::FromLow:
-        code.push_back({1, u"for j \u2190 1 to m + 1:    \u25B9 from the low end", CodeStep::ScanOn});
+        code.push_back({1, UserText16("Code", "for j \u2190 1 to m + 1:    \u25B9 from the low end"), CodeStep::ScanOn});
         break;
     case ScanOrder::FromHigh:
-        code.push_back({1, u"for j \u2190 m + 1 down to 1:    \u25B9 from the high end", CodeStep::ScanOn});
+        code.push_back({1, UserText16("Code", "for j \u2190 m + 1 down to 1:    \u25B9 from the high end"), CodeStep::ScanOn});
         break;
     case ScanOrder::Halving:
         code.push_back({1, u"lo \u2190 1;  hi \u2190 m + 1", CodeStep::Plain});
-        code.push_back({1, u"while lo \u2264 hi:  j \u2190 \u230A(lo + hi) / 2\u230B", CodeStep::Plain});
-        code.push_back({2, u"if k > list[j]:  lo \u2190 j + 1", CodeStep::GoRight});
-        code.push_back({2, u"else if k < list[j \u2212 1] or (k = list[j \u2212 1] and j > 1):", CodeStep::GoLeft});
-        code.push_back({3, u"hi \u2190 j \u2212 1    \u25B9 a gap before j may fit", CodeStep::Plain});
-        code.push_back({2, u"else:    \u25B9 the first gap that fits", CodeStep::Test});
+        code.push_back({1, UserText16("Code", "while lo \u2264 hi:  j \u2190 \u230A(lo + hi) / 2\u230B"), CodeStep::Plain});
+        code.push_back({2, UserText16("Code", "if k > list[j]:  lo \u2190 j + 1"), CodeStep::GoRight});
+        code.push_back({2, UserText16("Code", "else if k < list[j \u2212 1] or (k = list[j \u2212 1] and j > 1):"), CodeStep::GoLeft});
+        code.push_back({3, UserText16("Code", "hi \u2190 j \u2212 1    \u25B9 a gap before j may fit"), CodeStep::Plain});
+        code.push_back({2, UserText16("Code", "else:    \u25B9 the first gap that fits"), CodeStep::Test});
         code.push_back({3, insert, CodeStep::Insert});
         return;
     }
@@ -82,19 +84,19 @@ Text Number(std::int64_t n)
 std::vector<CodeLine> CodeOf(Routine routine)
 {
     std::vector<CodeLine> code = {
-        {0, u"\u25B9 gap j: list[j \u2212 1] to list[j];  m: entries placed", CodeStep::Comment},
+        {0, UserText16("Code", "\u25B9 gap j: list[j \u2212 1] to list[j];  m: entries placed"), CodeStep::Comment},
         {0, SentinelsLine(routine), CodeStep::Sentinels},
-        {0, u"for each entry e, in input order:", CodeStep::Plain},
+        {0, UserText16("Code", "for each entry e, in input order:"), CodeStep::Plain},
         {1, KeyLine(routine), CodeStep::Key},
     };
     AddScan(routine, code);
     if (IsStrict(routine)) {
-        code.push_back({1, u"drop e: k is already placed", CodeStep::DropRepeated});
-        code.push_back({1, u"drop e: k is at or beyond a sentinel", CodeStep::DropBeyond});
+        code.push_back({1, UserText16("Code", "drop e: k is already placed"), CodeStep::DropRepeated});
+        code.push_back({1, UserText16("Code", "drop e: k is at or beyond a sentinel"), CodeStep::DropBeyond});
     } else {
-        code.push_back({1, u"drop e: k lies beyond a sentinel", CodeStep::DropBeyond});
+        code.push_back({1, UserText16("Code", "drop e: k lies beyond a sentinel"), CodeStep::DropBeyond});
     }
-    code.push_back({0, u"take the sentinels out:  result \u2190 list[1 \u2026 m]", CodeStep::Done});
+    code.push_back({0, UserText16("Code", "take the sentinels out:  result \u2190 list[1 \u2026 m]"), CodeStep::Done});
     return code;
 }
 
@@ -115,17 +117,18 @@ Text ValuesAt(const StepThrough& run, std::size_t events)
     const StepThrough::Frame frame = run.At(events);
     Text values;
     if (frame.entry > 0) {
-        values = u"entry " + Number(frame.entry) + u" of " + Number(static_cast<std::int64_t>(run.Input().entries.size()))
-            + u": " + run.EntryText(frame.entry) + u" \u00B7 k = " + run.KeyText(frame.entry) + u" \u00B7 ";
+        values = Substituted(UserText16("Code", "entry %1 of %2: %3 \u00B7 k = %4 \u00B7 "),
+                             {Number(frame.entry), Number(static_cast<std::int64_t>(run.Input().entries.size())),
+                              run.EntryText(frame.entry), run.KeyText(frame.entry)});
     }
     if (frame.last && frame.last->kind == TraceEvent::Kind::Tested) {
         const auto j = static_cast<std::size_t>(frame.last->at);
-        values += u"gap " + Number(frame.last->at) + u": list[" + Number(frame.last->at - 1) + u"] = "
-            + run.KeyText(frame.list[j - 1]) + u", list[" + Number(frame.last->at) + u"] = " + run.KeyText(frame.list[j])
-            + u" \u00B7 ";
+        values += Substituted(UserText16("Code", "gap %1: list[%2] = %3, list[%1] = %4 \u00B7 "),
+                              {Number(frame.last->at), Number(frame.last->at - 1), run.KeyText(frame.list[j - 1]),
+                               run.KeyText(frame.list[j])});
     }
-    return values + u"m = " + Number(frame.counts.placed) + u" placed \u00B7 steps " + Number(frame.counts.steps)
-        + u" \u00B7 moves " + Number(frame.counts.moves);
+    return values + Substituted(UserText16("Code", "m = %1 placed \u00B7 steps %2 \u00B7 moves %3"),
+                                {Number(frame.counts.placed), Number(frame.counts.steps), Number(frame.counts.moves)});
 }
 
 }  // namespace sentinel

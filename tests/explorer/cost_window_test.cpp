@@ -48,6 +48,7 @@
 #include "explorer/window/settings_panel.h"
 #include "explorer/step_through/step_view.h"
 #include "explorer/step_through/trace_canvas.h"
+#include "support/explorer_pages.h"
 
 namespace sentinel {
 namespace {
@@ -373,29 +374,12 @@ TEST_F(CostWindowTest, ASortednessIsChosenInTheWindow)
     EXPECT_TRUE(window.Charts().time->Note().isEmpty()) << "one level at two sizes is charted against n";
 }
 
-// The mnemonic letters of what a keyboard user can reach on the page in view.
-QStringList Mnemonics(QWidget& window)
+// At the smallest window, after a run and with a step-through loaded, every
+// page shows its texts whole and no mnemonic twice.
+TEST_F(CostWindowTest, NothingIsCutAndNoMnemonicRepeatsOnAnyPage)
 {
-    QStringList letters;
-    const auto take = [&](const QString& text) {
-        const qsizetype at = QString(text).replace("&&", "").indexOf('&');
-        if (at >= 0 && at + 1 < text.size())
-            letters << text.mid(at + 1, 1).toLower();
-    };
-    for (QAction* menu : window.findChild<QMenuBar*>()->actions())
-        take(menu->text());
-    for (QWidget* widget : window.findChildren<QWidget*>()) {
-        if (!widget->isVisibleTo(&window))
-            continue;
-        if (auto* label = qobject_cast<QLabel*>(widget))
-            take(label->text());
-        else if (auto* button = qobject_cast<QAbstractButton*>(widget))
-            take(button->text());
-        else if (auto* tabs = qobject_cast<QTabBar*>(widget))
-            for (int tab = 0; tab < tabs->count(); ++tab)
-                take(tabs->tabText(tab));
-    }
-    return letters;
+    const QStringList faults = FaultsOnEveryPage(window);
+    EXPECT_TRUE(faults.isEmpty()) << faults.join(QLatin1Char('\n')).toStdString();
 }
 
 TEST_F(CostWindowTest, MnemonicsAreUniqueOnEveryPage)

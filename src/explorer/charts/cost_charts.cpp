@@ -35,12 +35,13 @@ QString Exponent(const LineFit& fit)
 {
     if (std::isnan(fit.slope))
         return QStringLiteral("n^?");
-    QString text = QStringLiteral("n^%1").arg(fit.slope, 0, 'f', 2);
+    const QLocale locale;
+    QString text = QStringLiteral("n^%1").arg(locale.toString(fit.slope, 'f', 2));
     if (!std::isnan(fit.slopeHalfWidth95))
-        text += QStringLiteral(" ± %1").arg(fit.slopeHalfWidth95, 0, 'f', 2);
+        text += QStringLiteral(" ± %1").arg(locale.toString(fit.slopeHalfWidth95, 'f', 2));
     text = Unbroken(text);  // a legend line may break before the R², not inside the exponent
     if (!std::isnan(fit.rSquared))
-        text += QLatin1Char(' ') + Unbroken(QStringLiteral("(R² %1)").arg(fit.rSquared, 0, 'f', 3));
+        text += QLatin1Char(' ') + Unbroken(QStringLiteral("(R² %1)").arg(locale.toString(fit.rSquared, 'f', 3)));
     return text;
 }
 
@@ -334,7 +335,7 @@ void DrawSteps(ChartPanel& panel, const Drawn& drawn)
 
 QString RatioLabel(double ratio)
 {
-    return QStringLiteral("×%1").arg(ratio, 0, 'g', 3);
+    return QStringLiteral("×%1").arg(QLocale().toString(ratio, 'g', 3));
 }
 
 void DrawRatio(ChartPanel& panel, const Drawn& drawn)

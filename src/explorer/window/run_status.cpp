@@ -31,6 +31,12 @@ RunStatus::RunStatus(QWidget* parent)
     status_->setWordWrap(true);  // no accessible name: a label reads as its text
     shown_->setAccessibleName(tr("Run shown"));
     overlaid_->setAccessibleName(tr("Run laid over it"));
+    // A run's title is long: the box shows its start, and its tip the whole.
+    for (QComboBox* runs : {shown_, overlaid_}) {
+        runs->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        runs->setMinimumContentsLength(12);
+        connect(runs, &QComboBox::currentTextChanged, runs, &QComboBox::setToolTip);
+    }
     budget_->setRange(0.001, 3600);
     budget_->setDecimals(3);
     budget_->setValue(1);
@@ -97,6 +103,9 @@ void RunStatus::SetRuns(const QStringList& titles, int shown, int overlaid)
     overlaid_->addItem(tr("Nothing"));
     overlaid_->addItems(titles);
     overlaid_->setCurrentIndex(overlaid + 1);
+    for (QComboBox* runs : {shown_, overlaid_})
+        for (int i = 0; i < runs->count(); ++i)
+            runs->setItemData(i, runs->itemText(i), Qt::ToolTipRole);
     shown_->setEnabled(titles.size() > 1);
     overlaid_->setEnabled(titles.size() > 1);
 }

@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <span>
+#include <tuple>
 
 #include "cost/input_error.h"
 #include "explorer/shared/buttons.h"
@@ -113,10 +114,16 @@ QWidget* SettingsPanel::CreateInputGroup()
 {
     kind_ = new QComboBox;
     kind_->setAccessibleName(tr("Input kind"));
-    kind_->addItem(tr("Number texts, as CreateNumber makes them"), int(InputKind::Numbers));
-    kind_->addItem(tr("Four-capital words, as CreateString makes them"), int(InputKind::Words));
-    kind_->addItem(tr("Vector texts \"x,y,z\" (field 0)"), int(InputKind::Vectors));
-    kind_->addItem(tr("Whole numbers with a companion list"), int(InputKind::Pairs));
+    // Short enough for the narrowest window, in any language; the tip says more.
+    const std::tuple<InputKind, QString, QString> kinds[] = {
+        {InputKind::Numbers, tr("Number texts (CreateNumber)"), tr("Number texts, as CreateNumber makes them")},
+        {InputKind::Words, tr("Words (CreateString)"), tr("Four-capital words, as CreateString makes them")},
+        {InputKind::Vectors, tr("Vector texts x,y,z (field 0)"), tr("Vector texts \"x,y,z\", keyed on field 0")},
+        {InputKind::Pairs, tr("Numbers with companions"), tr("Whole numbers, each with a text of a companion list")}};
+    for (const auto& [kind, text, tip] : kinds) {
+        kind_->addItem(text, int(kind));
+        kind_->setItemData(kind_->count() - 1, tip, Qt::ToolTipRole);
+    }
     connect(kind_, &QComboBox::currentIndexChanged, this, &SettingsPanel::KindChanged);
     openFile_ = MakeButton(tr("Op&en file…"), tr("Open file…"), tr("Measure a text file, one entry a line"));
     connect(openFile_, &QPushButton::clicked, this, &SettingsPanel::openRequested);
@@ -132,19 +139,20 @@ QWidget* SettingsPanel::CreateShapesGroup()
 {
     shapes_ = Checklist<Shape>(tr("Shapes"), kAllShapes, kDefaultShapes);
     auto* parameters = new QHBoxLayout;
-    const auto parameter = [&](const Shape& shape, int low, const char* label, const char* name) {
+    const auto parameter = [&](const Shape& shape, int low, const char* label, const QString& name) {
         auto* box = new QSpinBox;
         box->setRange(low, kLargestSize);
         box->setValue(static_cast<int>(shape.parameter));
-        box->setAccessibleName(QString::fromUtf8(name));
+        box->setAccessibleName(name);
         parameters->addWidget(new QLabel(QString::fromUtf8(label)));
         parameters->addWidget(box, 1);
         connect(box, &QSpinBox::valueChanged, this, &SettingsPanel::RenameShapes);
         return box;
     };
-    swaps_ = parameter(kSwapsShape, 0, "swaps", "Pairs swapped");
-    runLength_ = parameter(kRunsShape, 1, "runs", "Run length");
-    teeth_ = parameter(kSawtoothShape, 1, "teeth", "Sawtooth teeth");
+    // The labels are the shapes' own words, as the list and the command line name them.
+    swaps_ = parameter(kSwapsShape, 0, "swaps", tr("Pairs swapped"));
+    runLength_ = parameter(kRunsShape, 1, "runs", tr("Run length"));
+    teeth_ = parameter(kSawtoothShape, 1, "teeth", tr("Sawtooth teeth"));
     sortedness_ = new QDoubleSpinBox;
     sortedness_->setRange(0, 1);
     sortedness_->setDecimals(2);
@@ -154,7 +162,7 @@ QWidget* SettingsPanel::CreateShapesGroup()
     sortedness_->setToolTip(tr("sorted:S, the share of pairs in order, from 0 (descending) to 1 (ascending)"));
     connect(sortedness_, &QDoubleSpinBox::valueChanged, this, &SettingsPanel::RenameShapes);
     auto* sortedRow = new QHBoxLayout;
-    sortedRow->addWidget(new QLabel(tr("sorted")));
+    sortedRow->addWidget(new QLabel(QStringLiteral("sorted")));
     sortedRow->addWidget(sortedness_, 1);
     sortedRow->addStretch(2);
 
@@ -200,13 +208,13 @@ QWidget* SettingsPanel::CreateSizesGroup()
     levels_->setAccessibleName(tr("Levels of sortedness"));
     sizeFrom_ = new QSpinBox;
     sizeTo_ = new QSpinBox;
-    for (auto [box, value, name] : {std::tuple{sizeFrom_, kDefaultSmallest, "Smallest size"},
-                                    std::tuple{sizeTo_, kDefaultLargest, "Largest size"}}) {
+    for (auto [box, value, name] : {std::tuple{sizeFrom_, kDefaultSmallest, tr("Smallest size")},
+                                    std::tuple{sizeTo_, kDefaultLargest, tr("Largest size")}}) {
         box->setRange(1, kLargestSize);
         box->setValue(value);
         box->setGroupSeparatorShown(true);
         box->setStepType(QAbstractSpinBox::AdaptiveDecimalStepType);
-        box->setAccessibleName(QString::fromUtf8(name));
+        box->setAccessibleName(name);
     }
     repeat_ = new QSpinBox;
     repeat_->setRange(1, kMostRepeats);
