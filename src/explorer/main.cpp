@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Sentinel Sort Demo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <QLocale>
 #include <QSettings>
 
 #include <cstdio>
@@ -45,6 +46,7 @@ int main(int argc, char* argv[])
                 std::fprintf(stderr, "sentinel-cost: %s\n", qPrintable(message));
         });
         QApplication application(argc, argv);
+        QLocale::setDefault(QLocale::c());  // files for scripts read the same in every locale
         return RunHeadless(line);
     }
     auto start = std::make_optional<DisplayStart>(
