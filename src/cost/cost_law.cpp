@@ -6,9 +6,9 @@
 #include <type_traits>
 
 #include "cost/text_file.h"
+#include "runtime/user_text.h"
 #include "sorting/first_fit.h"
 #include "sorting/routine_keys.h"
-#include "runtime/user_text.h"
 
 namespace sentinel {
 namespace {

@@ -8,9 +8,9 @@
 #include <map>
 
 #include "cost/cost_law.h"
+#include "runtime/user_text.h"
 #include "sorting/sort_family.h"
 #include "sorting/stable_floor.h"
-#include "runtime/user_text.h"
 
 namespace sentinel {
 namespace {

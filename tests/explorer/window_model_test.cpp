@@ -171,6 +171,15 @@ TEST(WindowModel, ACancelledRunKeepsTheResultsShownAndWhatItMeasured)
     EXPECT_EQ(window.Results().rowCount(), static_cast<int>(first)) << "the first run is still there to show";
     window.OverlayRun(1);
     EXPECT_EQ(window.Store().Overlaid(), window.Store().Runs()[1].get());
+    // A run's title is longer than its box: the box's tip is the whole title.
+    for (QComboBox* box : window.findChildren<QComboBox*>()) {
+        if (box->accessibleName() != "Run shown" && box->accessibleName() != "Run laid over it")
+            continue;
+        EXPECT_EQ(box->toolTip(), box->currentText());
+        EXPECT_TRUE(box->currentText().startsWith(box->accessibleName() == "Run shown" ? "Run 1: " : "Run 2: "));
+        for (int i = 0; i < box->count(); ++i)
+            EXPECT_EQ(box->itemData(i, Qt::ToolTipRole).toString(), box->itemText(i));
+    }
 }
 
 // A chart that cannot be written after the run does not take the CSV with it.

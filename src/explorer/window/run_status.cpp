@@ -103,9 +103,11 @@ void RunStatus::SetRuns(const QStringList& titles, int shown, int overlaid)
     overlaid_->addItem(tr("Nothing"));
     overlaid_->addItems(titles);
     overlaid_->setCurrentIndex(overlaid + 1);
-    for (QComboBox* runs : {shown_, overlaid_})
+    for (QComboBox* runs : {shown_, overlaid_}) {
         for (int i = 0; i < runs->count(); ++i)
             runs->setItemData(i, runs->itemText(i), Qt::ToolTipRole);
+        runs->setToolTip(runs->currentText());  // its signals are blocked here
+    }
     shown_->setEnabled(titles.size() > 1);
     overlaid_->setEnabled(titles.size() > 1);
 }
