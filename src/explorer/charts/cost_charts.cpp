@@ -47,12 +47,13 @@ QString Exponent(const LineFit& fit)
 
 QString ModelText(const CostModel& m)
 {
+    const QLocale locale;
     return QObject::tr("Cost model of %1: time = %2 ns × n + %3 ns × steps + %4 ns × shifted;\n"
                        "entries explain %5 %, steps %6 %, shifted entries %7 % of the time measured.")
         .arg(ToQString(NameOf(m.routine)))
-        .arg(QLocale().toString(m.perEntry * 1e9, 'g', 3), QLocale().toString(m.perStep * 1e9, 'g', 3),
-             QLocale().toString(m.perShift * 1e9, 'g', 3), QLocale().toString(100 * m.entryShare, 'f', 0),
-             QLocale().toString(100 * m.stepShare, 'f', 0), QLocale().toString(100 * m.shiftShare, 'f', 0));
+        .arg(locale.toString(m.perEntry * 1e9, 'g', 3), locale.toString(m.perStep * 1e9, 'g', 3),
+             locale.toString(m.perShift * 1e9, 'g', 3), locale.toString(100 * m.entryShare, 'f', 0),
+             locale.toString(100 * m.stepShare, 'f', 0), locale.toString(100 * m.shiftShare, 'f', 0));
 }
 
 QLineSeries* Line(QChart& chart, const Points& points, const QPen& pen)

@@ -49,6 +49,7 @@ constexpr HelpKey kKeys[] = {
 
 constexpr std::array<const char*, 6> kAnchors = {"time", "steps", "ratio", "order", "results", "step-through"};
 
+// The keys' table, marked for the translator above, looked up where shown.
 QString Tr(const char* text)
 {
     return QCoreApplication::translate("Help", text);
