@@ -400,6 +400,10 @@
         <source>size %1 is more than the file&apos;s %2 entries</source>
         <translation>Größe %1 ist mehr als die %2 Einträge der Datei</translation>
     </message>
+    <message>
+        <source>From (%1) lies above To (%2): choose sizes from the smaller to the larger</source>
+        <translation>Von (%1) liegt über Bis (%2): wählen Sie die Größen von der kleineren zur größeren</translation>
+    </message>
 </context>
 <context>
     <name>Predict</name>
@@ -615,38 +619,6 @@ Median %3; mittlere Hälfte %4 bis %5
 %6</translation>
     </message>
     <message>
-        <source>Time</source>
-        <translation>Zeit</translation>
-    </message>
-    <message>
-        <source>Time chart</source>
-        <translation>Zeitdiagramm</translation>
-    </message>
-    <message>
-        <source>Scan steps</source>
-        <translation>Suchschritte</translation>
-    </message>
-    <message>
-        <source>Steps chart</source>
-        <translation>Schrittdiagramm</translation>
-    </message>
-    <message>
-        <source>Time ÷ floor</source>
-        <translation>Zeit ÷ Basis</translation>
-    </message>
-    <message>
-        <source>Ratio chart</source>
-        <translation>Verhältnisdiagramm</translation>
-    </message>
-    <message>
-        <source>Cost against order</source>
-        <translation>Kosten gegen Ordnung</translation>
-    </message>
-    <message>
-        <source>Order chart</source>
-        <translation>Ordnungsdiagramm</translation>
-    </message>
-    <message>
         <source>sortedness: ordered pairs ÷ all pairs (n = %1)</source>
         <translation>Sortiertheit: geordnete Paare ÷ alle Paare (n = %1)</translation>
     </message>
@@ -747,6 +719,21 @@ Median %3; mittlere Hälfte %4 bis %5
     </message>
 </context>
 <context>
+    <name>Run</name>
+    <message>
+        <source>this run takes %1</source>
+        <translation>dieser Lauf dauert %1</translation>
+    </message>
+    <message>
+        <source>nothing was measured</source>
+        <translation>nichts wurde gemessen</translation>
+    </message>
+    <message>
+        <source>the %1 measurements before it are kept</source>
+        <translation>die %1 Messungen davor bleiben erhalten</translation>
+    </message>
+</context>
+<context>
     <name>Settings</name>
     <message>
         <source>the stored %1 &quot;%2&quot; could not be used</source>
@@ -787,6 +774,57 @@ Median %3; mittlere Hälfte %4 bis %5
     <message>
         <source>repetitions</source>
         <translation>Wiederholungen</translation>
+    </message>
+</context>
+<context>
+    <name>Shapes</name>
+    <message>
+        <source>Pairs swapped</source>
+        <translation>Vertauschte Paare</translation>
+    </message>
+    <message>
+        <source>Run length</source>
+        <translation>Länge der Läufe</translation>
+    </message>
+    <message>
+        <source>Sawtooth teeth</source>
+        <translation>Zähne des Sägezahns</translation>
+    </message>
+    <message>
+        <source>Sortedness</source>
+        <translation>Sortiertheit</translation>
+    </message>
+    <message>
+        <source>about sqrt(n) distinct keys</source>
+        <translation>etwa sqrt(n) verschiedene Schlüssel</translation>
+    </message>
+    <message>
+        <source>ascending, 1 % swapped</source>
+        <translation>aufsteigend, 1 % vertauscht</translation>
+    </message>
+    <message>
+        <source>ascending, K random pairs swapped</source>
+        <translation>aufsteigend, K zufällige Paare vertauscht</translation>
+    </message>
+    <message>
+        <source>ascending runs of L keys in random order</source>
+        <translation>aufsteigende Läufe von L Schlüsseln in zufälliger Reihenfolge</translation>
+    </message>
+    <message>
+        <source>T ascending teeth, each spanning the whole range of keys</source>
+        <translation>T aufsteigende Zähne, jeder über den ganzen Schlüsselbereich</translation>
+    </message>
+    <message>
+        <source>ascending, then descending</source>
+        <translation>aufsteigend, dann absteigend</translation>
+    </message>
+    <message>
+        <source>a sortedness S from 0 to 1, reached exactly</source>
+        <translation>eine Sortiertheit S von 0 bis 1, genau erreicht</translation>
+    </message>
+    <message>
+        <source>a file&apos;s lines in their own order</source>
+        <translation>die Zeilen einer Datei in ihrer eigenen Reihenfolge</translation>
     </message>
 </context>
 <context>
@@ -1028,66 +1066,6 @@ Median %3; mittlere Hälfte %4 bis %5
         <translation>%1 geöffnet: %2 Einträge. Ausführen (F5) misst sie.</translation>
     </message>
     <message>
-        <source>This run takes %1.</source>
-        <translation>Dieser Lauf dauert %1.</translation>
-    </message>
-    <message>
-        <source>
-
-Run it?</source>
-        <translation>
-
-Ausführen?</translation>
-    </message>
-    <message>
-        <source>Shown: %1, measured at start. Choose what to measure, then Run (F5).</source>
-        <translation>Gezeigt: %1, beim Start gemessen. Wählen Sie, was gemessen wird, dann Ausführen (F5).</translation>
-    </message>
-    <message>
-        <source>Cancelling…</source>
-        <translation>Breche ab…</translation>
-    </message>
-    <message>
-        <source>%1
-measurement %2 of %3; %4 left</source>
-        <translation>%1
-Messung %2 von %3; noch %4</translation>
-    </message>
-    <message>
-        <source>Done: %1 measurements; %2; scanned at %3.</source>
-        <translation>Fertig: %1 Messungen; %2; Suchlauf mit %3.</translation>
-    </message>
-    <message>
-        <source>every result is identical to the floor&apos;s</source>
-        <translation>jedes Ergebnis gleicht dem der Basis</translation>
-    </message>
-    <message>
-        <source>%1 results differ from the floor&apos;s</source>
-        <translation>%1 Ergebnisse weichen von denen der Basis ab</translation>
-    </message>
-    <message>
-        <source>Cancelled after %1 measurements; they are kept as %2.</source>
-        <translation>Abgebrochen nach %1 Messungen; sie bleiben als %2.</translation>
-    </message>
-    <message>
-        <source>Cancelled before any measurement; the results shown stay.</source>
-        <translation>Vor jeder Messung abgebrochen; die gezeigten Ergebnisse bleiben.</translation>
-    </message>
-    <message>
-        <source>Stopped after %1 measurements.</source>
-        <translation>Angehalten nach %1 Messungen.</translation>
-    </message>
-    <message>
-        <source>%1, %2: n = %3</source>
-        <translation>%1, %2: n = %3</translation>
-    </message>
-    <message>
-        <source>Within %1 s, by the cost model:
-%2</source>
-        <translation>Innerhalb von %1 s, nach dem Kostenmodell:
-%2</translation>
-    </message>
-    <message>
         <source>Settings restored, except: %1.</source>
         <translation>Einstellungen wiederhergestellt, außer: %1.</translation>
     </message>
@@ -1130,6 +1108,38 @@ Messung %2 von %3; noch %4</translation>
     <message>
         <source>Wrote the chart to %1</source>
         <translation>Diagramm nach %1 geschrieben</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Time chart</source>
+        <translation>Zeitdiagramm</translation>
+    </message>
+    <message>
+        <source>Scan steps</source>
+        <translation>Suchschritte</translation>
+    </message>
+    <message>
+        <source>Steps chart</source>
+        <translation>Schrittdiagramm</translation>
+    </message>
+    <message>
+        <source>Time ÷ floor</source>
+        <translation>Zeit ÷ Basis</translation>
+    </message>
+    <message>
+        <source>Ratio chart</source>
+        <translation>Verhältnisdiagramm</translation>
+    </message>
+    <message>
+        <source>Cost against order</source>
+        <translation>Kosten gegen Ordnung</translation>
+    </message>
+    <message>
+        <source>Order chart</source>
+        <translation>Ordnungsdiagramm</translation>
     </message>
 </context>
 <context>
@@ -1337,6 +1347,65 @@ CSV-Spalte: %2</translation>
     </message>
 </context>
 <context>
+    <name>sentinel::RunControl</name>
+    <message>
+        <source>This run takes %1.</source>
+        <translation>Dieser Lauf dauert %1.</translation>
+    </message>
+    <message>
+        <source>
+
+Run it?</source>
+        <translation>
+
+Ausführen?</translation>
+    </message>
+    <message>
+        <source>Shown: %1, measured at start. Choose what to measure, then Run (F5).</source>
+        <translation>Gezeigt: %1, beim Start gemessen. Wählen Sie, was gemessen wird, dann Ausführen (F5).</translation>
+    </message>
+    <message>
+        <source>Cancelling…</source>
+        <translation>Breche ab…</translation>
+    </message>
+    <message>
+        <source>%1
+measurement %2 of %3; %4 left</source>
+        <translation>%1
+Messung %2 von %3; noch %4</translation>
+    </message>
+    <message>
+        <source>Cancelled after %1 measurements; they are kept as %2.</source>
+        <translation>Abgebrochen nach %1 Messungen; sie bleiben als %2.</translation>
+    </message>
+    <message>
+        <source>Cancelled before any measurement; the results shown stay.</source>
+        <translation>Vor jeder Messung abgebrochen; die gezeigten Ergebnisse bleiben.</translation>
+    </message>
+    <message>
+        <source>Done: %1 measurements; %2; scanned at %3.</source>
+        <translation>Fertig: %1 Messungen; %2; Suchlauf mit %3.</translation>
+    </message>
+    <message>
+        <source>every result is identical to the floor&apos;s</source>
+        <translation>jedes Ergebnis gleicht dem der Basis</translation>
+    </message>
+    <message>
+        <source>%1 results differ from the floor&apos;s</source>
+        <translation>%1 Ergebnisse weichen von denen der Basis ab</translation>
+    </message>
+    <message>
+        <source>%1, %2: n = %3</source>
+        <translation>%1, %2: n = %3</translation>
+    </message>
+    <message>
+        <source>Within %1 s, by the cost model:
+%2</source>
+        <translation>Innerhalb von %1 s, nach dem Kostenmodell:
+%2</translation>
+    </message>
+</context>
+<context>
     <name>sentinel::RunStatus</name>
     <message>
         <source>&amp;Run</source>
@@ -1442,14 +1511,6 @@ CSV-Spalte: %2</translation>
         <translation>Formen</translation>
     </message>
     <message>
-        <source>Sortedness</source>
-        <translation>Sortiertheit</translation>
-    </message>
-    <message>
-        <source>sorted:S, the share of pairs in order, from 0 (descending) to 1 (ascending)</source>
-        <translation>sorted:S, der Anteil der Paare in Ordnung, von 0 (absteigend) bis 1 (aufsteigend)</translation>
-    </message>
-    <message>
         <source>Sweep</source>
         <translation>Durchlauf</translation>
     </message>
@@ -1522,24 +1583,40 @@ CSV-Spalte: %2</translation>
         <translation>Ganze Zahlen, jede mit einem Text einer Begleitliste</translation>
     </message>
     <message>
-        <source>Pairs swapped</source>
-        <translation>Vertauschte Paare</translation>
-    </message>
-    <message>
-        <source>Run length</source>
-        <translation>Länge der Läufe</translation>
-    </message>
-    <message>
-        <source>Sawtooth teeth</source>
-        <translation>Zähne des Sägezahns</translation>
-    </message>
-    <message>
         <source>Smallest size</source>
         <translation>Kleinstes n</translation>
     </message>
     <message>
         <source>Largest size</source>
         <translation>Größtes n</translation>
+    </message>
+    <message>
+        <source>Add a shape like this one</source>
+        <translation>Eine Form wie diese hinzufügen</translation>
+    </message>
+    <message>
+        <source>Offer the shape chosen once more, with a parameter of its own</source>
+        <translation>Die gewählte Form noch einmal anbieten, mit eigenem Parameter</translation>
+    </message>
+    <message>
+        <source>Remove this shape</source>
+        <translation>Diese Form entfernen</translation>
+    </message>
+    <message>
+        <source>Remove the shape chosen from the list</source>
+        <translation>Die gewählte Form aus der Liste entfernen</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Choose a shape with a parameter in the list to set it here</source>
+        <translation>Wählen Sie in der Liste eine Form mit Parameter, um ihn hier einzustellen</translation>
     </message>
 </context>
 <context>

@@ -105,7 +105,7 @@ void KeepFreedMemory()
 
 std::optional<double> Measurement::Level() const
 {
-    if (shape.kind != ShapeKind::Sorted)
+    if (!IsSortedness(shape))
         return std::nullopt;
     return shape.parameter;
 }
@@ -123,6 +123,11 @@ std::optional<std::string> FirstFault(const std::vector<Measurement>& rows)
                 + std::to_string(row.law.predicted.steps) + " and " + std::to_string(row.law.predicted.moves);
     }
     return std::nullopt;
+}
+
+std::string CannotTake(Routine routine, const RuntimeError& error)
+{
+    return std::string(NameOf(routine)) + " cannot take this input: " + error.Description();
 }
 
 }  // namespace sentinel

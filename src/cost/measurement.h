@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "cost/input_error.h"
+#include "runtime/runtime_error.h"
 #include "cost/cost_law.h"
 #include "cost/inputs.h"
 #include "sorting/routines.h"
@@ -52,6 +54,20 @@ void KeepFreedMemory();
 // Either would be a fault in the program, not in the input.
 std::optional<std::string> FirstFault(const std::vector<Measurement>& rows);
 
+// "SortByField cannot take this input: ...".
+std::string CannotTake(Routine routine, const RuntimeError& error);
+
+// Runs `work`; a RuntimeError it raises, because the routine cannot take
+// its input, comes out as an InputError that names the routine.
+template <class Work>
+auto ForRoutine(Routine routine, Work work) -> decltype(work())
+{
+    try {
+        return work();
+    } catch (const RuntimeError& error) {
+        throw InputError(CannotTake(routine, error));
+    }
+}
 // Runs the routine (counted) and then its floor on collections of `input`,
 // keyed by field 0 where the routine takes a field. Raises RuntimeError when
 // the routine cannot take the input, e.g. a text without that field, and

@@ -15,7 +15,7 @@ static_assert(kLargestSize == 100000, "the messages below name the limit");
 bool SweepPlan::IsOrderSweep() const
 {
     return shapes.size() >= 2 && sizes.size() == 1
-        && std::all_of(shapes.begin(), shapes.end(), [](const Shape& shape) { return shape.kind == ShapeKind::Sorted; });
+        && std::all_of(shapes.begin(), shapes.end(), IsSortedness);
 }
 
 const std::vector<Text>& SweepPlan::FileEntries() const
@@ -40,9 +40,28 @@ SweepPlan DefaultPlan()
 {
     SweepPlan plan;
     plan.routines = {DefaultRoutine(InputKind::Numbers)};
-    plan.shapes.assign(std::begin(kDefaultShapes), std::end(kDefaultShapes));
-    plan.sizes = DefaultSizes();
+    plan.shapes = DefaultShapesFor(plan);
+    plan.sizes = DefaultSizesFor(plan);
     return plan;
+}
+
+bool FitsInput(const Shape& shape, InputKind kind)
+{
+    return FamilyOf(shape.kind).made != (kind == InputKind::File);
+}
+
+std::vector<Shape> DefaultShapesFor(const SweepPlan& plan)
+{
+    if (plan.kind == InputKind::File)
+        return {Shape::AsGiven};
+    return {std::begin(kDefaultShapes), std::end(kDefaultShapes)};
+}
+
+std::vector<std::int32_t> DefaultSizesFor(const SweepPlan& plan)
+{
+    if (plan.kind == InputKind::File)
+        return {static_cast<std::int32_t>(plan.FileEntries().size())};
+    return DefaultSizes();
 }
 
 Routine DefaultRoutine(InputKind kind)
@@ -69,7 +88,7 @@ void CheckPlan(const SweepPlan& plan)
         throw InputError(Substituted(UserText("Plan", "repetitions must be 1 to %1"), {std::to_string(kMostRepeats)}));
     const bool file = plan.kind == InputKind::File;
     for (const Shape shape : plan.shapes) {
-        if (file != (shape == Shape::AsGiven))
+        if (!FitsInput(shape, plan.kind))
             throw InputError(file ? UserText("Plan", "a file is measured as given: its shape is \"given\"")
                                   : UserText("Plan", "the shape \"given\" is for a file (--input)"));
     }

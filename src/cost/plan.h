@@ -49,6 +49,14 @@ struct SweepPlan {
     void UseFile(std::string path, std::shared_ptr<const std::vector<Text>> entries);
 };
 
+// Whether a shape applies to an input kind: a file is measured as given,
+// made input in a made shape.
+bool FitsInput(const Shape& shape, InputKind kind);
+// The shapes and sizes a plan measures when none are chosen: a file's whole
+// as given; made input at the default shapes and sizes.
+std::vector<Shape> DefaultShapesFor(const SweepPlan& plan);
+std::vector<std::int32_t> DefaultSizesFor(const SweepPlan& plan);
+
 // The plan measured when nothing else is chosen: the default routine on
 // random, ascending and descending number texts at the default sizes.
 SweepPlan DefaultPlan();

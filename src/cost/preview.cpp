@@ -8,6 +8,7 @@
 #include <map>
 
 #include "cost/cost_law.h"
+#include "cost/measurement.h"
 #include "runtime/user_text.h"
 #include "sorting/sort_family.h"
 #include "sorting/stable_floor.h"
@@ -77,10 +78,12 @@ Estimates EstimateEach(const SweepPlan& plan)
 {
     Estimates estimates;
     for (const Routine routine : plan.routines) {
-        const Speed speed = Probe(routine, plan);
-        for (const Shape& shape : plan.shapes)
-            for (const auto& [n, steps] : Steps(routine, plan, shape))
-                estimates[{routine, shape, n}] = steps * speed.perStep + EntryLog(n) * speed.floorPerEntryLog;
+        ForRoutine(routine, [&] {
+            const Speed speed = Probe(routine, plan);
+            for (const Shape& shape : plan.shapes)
+                for (const auto& [n, steps] : Steps(routine, plan, shape))
+                    estimates[{routine, shape, n}] = steps * speed.perStep + EntryLog(n) * speed.floorPerEntryLog;
+        });
     }
     return estimates;
 }
@@ -108,7 +111,7 @@ std::vector<std::string> DropWarnings(const SweepPlan& plan)
     const Input input = PlanInput(plan, plan.shapes.front(), n);
     std::vector<std::string> warnings;
     for (const Routine routine : plan.routines)
-        if (const auto line = DropWarning(routine, ApplyCostLaw(routine, input.entries, 0)))
+        if (const auto line = DropWarning(routine, ForRoutine(routine, [&] { return ApplyCostLaw(routine, input.entries, 0); })))
             warnings.push_back(*line);
     return warnings;
 }

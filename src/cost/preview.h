@@ -18,7 +18,8 @@ namespace sentinel {
 // times the seconds a step takes here, as a short probe of each routine on
 // the plan's own kind of input finds; the floor beside it as n log n. Above
 // 8,192 entries the steps are scaled from the input's first 8,192 by n
-// squared. The plan must pass CheckPlan.
+// squared. The plan must pass CheckPlan. Raises InputError, naming the
+// routine, when a routine cannot take the input (as DropWarnings does).
 double EstimateSeconds(const SweepPlan& plan);
 
 // The same estimate for one repetition of each routine, shape and size.

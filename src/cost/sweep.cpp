@@ -96,15 +96,6 @@ std::vector<std::int32_t> DefaultSizes()
     return DoublingSizes(kDefaultSmallest, kDefaultLargest);
 }
 
-Estimates EstimateOrNone(const SweepPlan& plan)
-{
-    try {
-        return EstimateEach(plan);
-    } catch (const RuntimeError&) {
-        return {};  // the sweep says what a routine cannot take
-    }
-}
-
 SweepOutcome RunSweep(const SweepPlan& plan, const Estimates& estimates, const SweepEvents& events,
                       const std::atomic<bool>& cancel)
 {
@@ -135,7 +126,7 @@ SweepOutcome RunSweep(const SweepPlan& plan, const Estimates& estimates, const S
             return outcome;
         } catch (const RuntimeError& error) {
             outcome.end = SweepEnd::Failed;
-            outcome.error = std::string(NameOf(job.routine)) + " cannot take this input: " + error.Description();
+            outcome.error = CannotTake(job.routine, error);
             return outcome;
         }
         if (events.measured)

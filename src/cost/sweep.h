@@ -48,9 +48,6 @@ struct SweepOutcome {
 SweepOutcome RunSweep(const SweepPlan& plan, const Estimates& estimates, const SweepEvents& events,
                       const std::atomic<bool>& cancel);
 
-// The plan's estimate, or none when a routine cannot take its input.
-Estimates EstimateOrNone(const SweepPlan& plan);
-
 // RunSweep on a worker thread of its own. The events and `finished` are
 // called on that thread. Destroying the runner cancels and waits.
 class SweepRunner {

@@ -13,8 +13,7 @@
 #include "cost/csv.h"
 #include "cost/growth.h"
 #include "cost/output_file.h"
-#include "cost/preview.h"
-#include "model/results_store.h"
+#include "model/run_session.h"
 #include "runtime/runtime_error.h"
 #include "explorer/charts/chart_panel.h"
 #include "explorer/charts/cost_charts.h"
@@ -96,20 +95,6 @@ QByteArray ChartPng(const RunResults& results, bool orderSweep)
     return shown.Png();
 }
 
-// The estimate and any warning, on standard error before the sweep starts.
-// Input a routine cannot take is left for the sweep to report.
-void Preview(const SweepPlan& plan, const Estimates& estimates)
-{
-    if (estimates.empty())
-        return;  // a routine cannot take the input
-    try {
-        std::fprintf(stderr, "sentinel-cost: this run takes %s\n", Duration(TotalSeconds(estimates, plan.repeat)).c_str());
-        for (const std::string& warning : DropWarnings(plan))
-            std::fprintf(stderr, "sentinel-cost: %s\n", warning.c_str());
-    } catch (const RuntimeError&) {
-    }
-}
-
 // Writes one output; false, after a line naming the file and the system's
 // reason, when it cannot be.
 bool WriteOutput(const std::string& path, std::string_view bytes, const std::string& detail = {})
@@ -164,16 +149,21 @@ int RunHeadless(const CommandLine& line)
 {
     if (line.StepExport())
         return RunStepExport(line);
-    const Estimates estimates = EstimateOrNone(line.plan);
-    Preview(line.plan, estimates);
-    const SweepOutcome outcome = RunSweep(line.plan, estimates, {}, false);
-    if (outcome.end == SweepEnd::Failed) {
-        std::fprintf(stderr, "sentinel-cost: %s\n", outcome.error.c_str());
+    const Preparation prepared = RunSession::Prepare(line.plan);
+    if (!prepared.run) {
+        std::fprintf(stderr, "sentinel-cost: %s\n", prepared.refusal.reason.c_str());
         return 2;
     }
-    RunResults results;
-    for (const Measurement& row : outcome.rows)
-        results.Add(row);
+    // The estimate and any warning, on standard error before the sweep starts.
+    for (const std::string& said : prepared.run->Preview())
+        std::fprintf(stderr, "sentinel-cost: %s\n", said.c_str());
+    RunSession session;
+    if (const Notice failure = session.RunHere(*prepared.run, "sentinel-cost"); !failure.Empty()) {
+        std::fprintf(stderr, "sentinel-cost: %s\n", failure.reason.c_str());
+        return 2;
+    }
+    static const RunResults none;
+    const RunResults& results = session.Store().Shown() ? *session.Store().Shown() : none;
     // Standard output carries the CSV when asked for it; the summary then goes aside.
     const bool csvToOutput = line.csvPath == "-";
     std::FILE* summary = csvToOutput ? stderr : stdout;

@@ -33,7 +33,7 @@ int main(int argc, char* argv[])
         return 0;
     }
     if (line.help) {
-        std::fwrite(kHelpText.data(), 1, kHelpText.size(), stdout);
+        std::fputs(HelpText().c_str(), stdout);
         return 0;
     }
     if (line.Headless()) {

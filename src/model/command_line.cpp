@@ -9,44 +9,23 @@
 #include "cost/input_error.h"
 #include "cost/output_file.h"
 #include "cost/text_file.h"
+#include "model/plan_text.h"
 
 namespace sentinel {
 namespace {
 
-std::vector<std::string_view> SplitAtCommas(std::string_view list)
+// The items of an option's list, or InputError naming the option and the item refused.
+template <class Item>
+std::vector<Item> Items(std::string_view option, ReadList<Item> read)
 {
-    std::vector<std::string_view> items;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t comma = list.find(',', start);
-        items.push_back(list.substr(start, comma == std::string_view::npos ? comma : comma - start));
-        if (comma == std::string_view::npos)
-            return items;
-        start = comma + 1;
-    }
-}
-
-template <class Parse>
-auto ListOf(std::string_view option, std::string_view list, Parse parse)
-{
-    std::vector<typename decltype(parse(std::string_view{}))::value_type> items;
-    for (const std::string_view item : SplitAtCommas(list)) {
-        const auto parsed = parse(item);
-        if (!parsed)
-            throw InputError(std::string(option) + ": unknown value \"" + std::string(item) + "\"");
-        items.push_back(*parsed);
-    }
-    return items;
+    if (!read.problem.empty())
+        throw InputError(std::string(option) + ": " + read.problem);
+    return std::move(read.items);
 }
 
 int WholeNumber(std::string_view option, std::string_view text, int low, int high)
 {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value < low || value > high)
-        throw InputError(std::string(option) + ": \"" + std::string(text) + "\" is not a whole number from "
-                         + std::to_string(low) + " to " + std::to_string(high));
-    return value;
+    return Items(option, ReadWholeNumber(text, low, high)).front();
 }
 
 // "1s", "250ms", "2.5s", "3min": a positive duration, in seconds.
@@ -97,7 +76,7 @@ std::vector<Shape> OrderSweep(std::string_view value)
 bool TakePlanOption(std::string_view option, std::string_view value, CommandLine& line, Given& given)
 {
     if (option == "--routines") {
-        line.plan.routines = ListOf(option, value, RoutineNamed);
+        line.plan.routines = Items(option, ReadRoutines(value));
         given.routines = true;
     } else if (option == "--kind") {
         const auto kind = KindNamed(value);
@@ -108,21 +87,10 @@ bool TakePlanOption(std::string_view option, std::string_view value, CommandLine
     } else if (option == "--input") {
         line.plan.inputPath = value;
     } else if (option == "--shapes") {
-        line.plan.shapes.clear();
-        for (const std::string_view name : SplitAtCommas(value)) {
-            const auto shape = ShapeNamed(name);
-            if (!shape)
-                throw InputError("--shapes: " + ShapeProblem(name));
-            line.plan.shapes.push_back(*shape);
-        }
+        line.plan.shapes = Items(option, ReadShapes(value));
         given.shapes = true;
     } else if (option == "--sizes") {
-        line.plan.sizes.clear();
-        for (const std::string_view size : SplitAtCommas(value)) {
-            const int n = WholeNumber(option, size, 1, kLargestSize);
-            if (std::find(line.plan.sizes.begin(), line.plan.sizes.end(), n) == line.plan.sizes.end())
-                line.plan.sizes.push_back(n);
-        }
+        line.plan.sizes = Items(option, ReadSizes(value));
         given.sizes = true;
     } else if (option == "--repeat") {
         line.plan.repeat = WholeNumber(option, value, 1, kMostRepeats);
@@ -196,16 +164,14 @@ void CompletePlan(CommandLine& line, const Given& given)
         throw InputError("--order-sweep measures at one size: give --sizes one n");
     if (!line.plan.inputPath.empty())
         line.plan.UseFile(line.plan.inputPath, ReadEntries(line.plan.inputPath));
-    const bool file = line.plan.kind == InputKind::File;
     if (line.plan.routines.empty())
         line.plan.routines = {DefaultRoutine(line.plan.kind)};
     if (given.orderSweep && !given.sizes)
         line.plan.sizes = {kDefaultOrderSweepSize};
     if (!given.shapes && !given.orderSweep)
-        line.plan.shapes = file ? std::vector{Shape::AsGiven}
-                                : std::vector<Shape>(std::begin(kDefaultShapes), std::end(kDefaultShapes));
+        line.plan.shapes = DefaultShapesFor(line.plan);
     if (!given.sizes && !given.orderSweep)
-        line.plan.sizes = file ? std::vector{static_cast<std::int32_t>(line.plan.FileEntries().size())} : DefaultSizes();
+        line.plan.sizes = DefaultSizesFor(line.plan);
 }
 
 // Qt's own options, which a QApplication takes: those after the first word
@@ -291,7 +257,12 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments)
     return line;
 }
 
-const std::string_view kHelpText = R"(sentinel-cost: how the cost of sorting by sentinel insertion grows with size and input order.
+namespace {
+
+// Where --help describes the shapes, which the shape table words.
+constexpr std::string_view kShapesMark = "@SHAPES@\n";
+
+constexpr std::string_view kHelpPattern = R"(sentinel-cost: how the cost of sorting by sentinel insertion grows with size and input order.
 
 Without --csv, --chart or --budget it opens the explorer window. With any of
 them it runs headless (no display needed), prints a summary, the cost model
@@ -322,13 +293,7 @@ Options:
   --input FILE     measure a UTF-8 text file instead, one entry a line, at most
                    100000 entries; a size takes its first n entries. A FILE
                    named alone, with no option before it, is the same.
-  --shapes LIST    input orders, comma-separated: random, ascending, descending,
-                   equal, few (about sqrt(n) distinct keys), nearly (ascending,
-                   1 % swapped), swaps:K (ascending, K random pairs swapped;
-                   default 10), runs:L (ascending runs of L keys in random
-                   order; default 50), sawtooth:T (T ascending teeth; default
-                   8), organ (ascending, then descending), sorted:S (a
-                   sortedness S from 0 to 1, reached exactly).
+@SHAPES@
                    Default: random,ascending,descending; a file is measured as
                    given.
   --order-sweep FROM:TO:STEP
@@ -380,5 +345,55 @@ and writes nothing. A result that differs from the standard stable sort's, or
 counts that differ from the law's prediction, exit with status 1 after the
 files are written: that would be a fault of this program.
 )";
+
+// `words` filled into lines of at most 79 characters, the first after
+// `first`, the others indented to its width.
+std::string Filled(std::string_view first, const std::string& words)
+{
+    const std::string indent(first.size(), ' ');
+    std::string text(first), line;
+    std::size_t start = 0;
+    while (start < words.size()) {
+        const std::size_t space = std::min(words.find(' ', start), words.size());
+        const std::string_view word = std::string_view(words).substr(start, space - start);
+        if (!line.empty() && text.size() - text.rfind('\n') + line.size() + word.size() > 79) {
+            text += line + '\n' + indent;
+            line.clear();
+        }
+        if (!line.empty())
+            line += ' ';
+        line += word;
+        start = space + 1;
+    }
+    return text + line + '\n';
+}
+
+// The made shapes, as the shape table names and describes them.
+std::string ShapesHelp()
+{
+    std::string words = "input orders, comma-separated:";
+    for (const ShapeFamily& family : ShapeFamilies()) {
+        if (!family.made)
+            continue;
+        std::string said = family.description;
+        if (family.TakesParameter())
+            said += "; default " + NameOf(DefaultShape(family.kind)).substr(family.name.size() + 1);
+        words.append(" ").append(family.Syntax());
+        if (!said.empty())
+            words.append(" (").append(said).append(")");
+        words += ',';
+    }
+    words.back() = '.';
+    return Filled("  --shapes LIST    ", words);
+}
+
+}  // namespace
+
+std::string HelpText()
+{
+    std::string text(kHelpPattern);
+    text.replace(text.find(kShapesMark), kShapesMark.size(), ShapesHelp());
+    return text;
+}
 
 }  // namespace sentinel

@@ -44,6 +44,6 @@ struct CommandLine {
 CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments);
 
 // What --help prints.
-extern const std::string_view kHelpText;
+std::string HelpText();
 
 }  // namespace sentinel

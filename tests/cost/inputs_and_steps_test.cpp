@@ -60,7 +60,7 @@ TEST(MadeInputs, OrderSweepReachesEachLevel)
         ASSERT_TRUE(sortedness);
         EXPECT_NEAR(*sortedness, shape.parameter, 0.02) << NameOf(shape);
     }
-    for (const Shape& shape : kMadeShapes) {
+    for (const Shape& shape : MadeShapes()) {
         if (!HasDistinctKeys(shape))
             continue;
         const std::vector<double> keys = KeysOf(MakeInput(InputKind::Numbers, shape, 999, 8));
@@ -73,7 +73,7 @@ TEST(MadeInputs, OrderSweepReachesEachLevel)
 
 TEST(ShapeNamed, TakesAParameterWithinItsRange)
 {
-    EXPECT_EQ(ShapeNamed("swaps"), kSwapsShape);
+    EXPECT_EQ(ShapeNamed("swaps"), DefaultShape(ShapeKind::Swaps));
     EXPECT_EQ(ShapeNamed("swaps:0"), (Shape{ShapeKind::Swaps, 0}));
     EXPECT_EQ(ShapeNamed("runs:1"), (Shape{ShapeKind::Runs, 1}));
     EXPECT_EQ(ShapeNamed("runs:0"), std::nullopt);
@@ -82,7 +82,7 @@ TEST(ShapeNamed, TakesAParameterWithinItsRange)
     EXPECT_EQ(ShapeNamed("sawtooth:2.5"), std::nullopt);
     EXPECT_EQ(ShapeNamed("random:3"), std::nullopt);
     EXPECT_EQ(NameOf(Shape{ShapeKind::Sorted, 0.3}), "sorted:0.3");
-    EXPECT_EQ(NameOf(kRunsShape), "runs:50");
+    EXPECT_EQ(NameOf(DefaultShape(ShapeKind::Runs)), "runs:50");
 }
 
 // What the step-through writes out: the tests, the reasons for drops, and

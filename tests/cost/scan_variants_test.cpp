@@ -85,7 +85,7 @@ TEST(ScanVariants, HalvingTestsWithinItsBound)
 // repeats (the start-up data), at n = 0, 1, 2 and 300.
 TEST(ScanVariants, CountsFollowTheLawOnEveryShapeAndOrder)
 {
-    std::vector<Shape> shapes(std::begin(kMadeShapes), std::end(kMadeShapes));
+    std::vector<Shape> shapes(MadeShapes().begin(), MadeShapes().end());
     for (const Shape& level : OrderSweepShapes(0, 1, 6))
         shapes.push_back(level);
     std::vector<Input> inputs = {StartUpInput()};

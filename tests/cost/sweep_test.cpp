@@ -23,7 +23,7 @@ SweepPlan SmallPlan(InputKind kind, std::vector<Routine> routines)
     SweepPlan plan;
     plan.routines = std::move(routines);
     plan.kind = kind;
-    plan.shapes = {std::begin(kMadeShapes), std::end(kMadeShapes)};
+    plan.shapes = {MadeShapes().begin(), MadeShapes().end()};
     plan.sizes = {1, 2, 37, 300};
     plan.repeat = 1;
     return plan;
@@ -35,7 +35,7 @@ TEST(Sweep, EveryRoutineOnEveryKindAndShapeGivesTheFloorsResult)
         const SweepPlan plan = SmallPlan(kind, {std::begin(kRoutines), std::end(kRoutines)});
         const SweepOutcome outcome = RunSweep(plan, {}, {}, false);
         ASSERT_EQ(outcome.end, SweepEnd::Completed) << outcome.error;
-        ASSERT_EQ(outcome.rows.size(), 8U * std::size(kMadeShapes) * 4U);
+        ASSERT_EQ(outcome.rows.size(), 8U * MadeShapes().size() * 4U);
         for (const Measurement& row : outcome.rows) {
             const std::string name = std::string(NameOf(row.routine)) + " on " + std::string(NameOf(kind)) + ", "
                 + std::string(NameOf(row.shape)) + ", n = " + std::to_string(row.n);
@@ -165,7 +165,7 @@ TEST(SweepRunner, ReportsProgressAndStopsOnCancel)
     ASSERT_TRUE(outcome);
     EXPECT_EQ(outcome->end, SweepEnd::Cancelled);
     EXPECT_EQ(static_cast<int>(outcome->rows.size()), measured);
-    const int planned = 8 * static_cast<int>(std::size(kMadeShapes)) * 2 * 3;
+    const int planned = 8 * static_cast<int>(MadeShapes().size()) * 2 * 3;
     EXPECT_LT(measured, planned);
     EXPECT_EQ(progress.front().total, planned);
     EXPECT_GT(progress[static_cast<std::size_t>(measured) - 1].secondsLeft, 0.0);

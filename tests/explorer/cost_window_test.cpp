@@ -81,6 +81,29 @@ protected:
         throw std::runtime_error(name);
     }
 
+    QListWidget& List(const char* name)
+    {
+        for (QListWidget* list : window.findChildren<QListWidget*>())
+            if (list->accessibleName() == name)
+                return *list;
+        throw std::runtime_error(name);
+    }
+
+    // The parameter beside the shapes, for the first row of a family, which it makes current.
+    QDoubleSpinBox& ParameterOf(const QString& family, const char* name)
+    {
+        QListWidget& shapes = List("Shapes");
+        for (int row = 0; row < shapes.count(); ++row)
+            if (shapes.item(row)->text().startsWith(family + ':')) {
+                shapes.setCurrentRow(row);
+                break;
+            }
+        for (QDoubleSpinBox* box : window.findChildren<QDoubleSpinBox*>())
+            if (box->accessibleName() == name)
+                return *box;
+        throw std::runtime_error(name);
+    }
+
     void Plan(int from, int to, int repeat)
     {
         Spin("Smallest size").setValue(from);
@@ -290,7 +313,7 @@ TEST_F(CostWindowTest, AnOrderSweepMeasuresEachLevelAndDrawsCostAgainstOrder)
     auto* stepsLaw = static_cast<QLineSeries*>(window.Charts().order->Chart().series().front());
     EXPECT_EQ(stepsLaw->points(), (QList<QPointF>{{0, 40}, {1, 40 + 40 * 39 / 2}})) << "n + s n(n-1)/2";
 
-    Spin("Pairs swapped").setValue(12);
+    ParameterOf("swaps", "Pairs swapped").setValue(12);
     bool renamed = false;
     for (QListWidget* list : window.findChildren<QListWidget*>())
         for (int row = 0; row < list->count(); ++row)
@@ -344,17 +367,8 @@ TEST_F(CostWindowTest, AnOrderSweepOfTheThreeScansDrawsTheirLaws)
 // set beside the list; alone at several sizes it is no order sweep.
 TEST_F(CostWindowTest, ASortednessIsChosenInTheWindow)
 {
-    QListWidget* shapes = nullptr;
-    for (QListWidget* list : window.findChildren<QListWidget*>())
-        if (list->accessibleName() == "Shapes")
-            shapes = list;
-    ASSERT_TRUE(shapes);
-    QDoubleSpinBox* sortedness = nullptr;
-    for (QDoubleSpinBox* box : window.findChildren<QDoubleSpinBox*>())
-        if (box->accessibleName() == "Sortedness")
-            sortedness = box;
-    ASSERT_TRUE(sortedness);
-    sortedness->setValue(0.3);
+    QListWidget* shapes = &List("Shapes");
+    ParameterOf("sorted", "Sortedness").setValue(0.3);
     QListWidgetItem* sorted = nullptr;
     for (int row = 0; row < shapes->count(); ++row) {
         QListWidgetItem* item = shapes->item(row);
@@ -522,7 +536,7 @@ TEST(CostWindowSettings, RememberedAndRestoredWithBadValuesFallingBack)
         for (QListWidget* list : window.findChildren<QListWidget*>())
             if (list->accessibleName() == "Routines")
                 list->item(int(Routine::Strings))->setCheckState(Qt::Checked);
-        window.findChild<QTabWidget*>()->setCurrentIndex(2);
+        window.ShowPage(PageId::Ratio);
     }
     const auto reopened = [&](auto check) {
         CostWindow window({}, [](const QString&) { return true; }, &remembered);
@@ -533,17 +547,17 @@ TEST(CostWindowSettings, RememberedAndRestoredWithBadValuesFallingBack)
         EXPECT_EQ(plan.sizes.back(), 4000);
         EXPECT_EQ(plan.routines, (std::vector{Routine::Numbers, Routine::Strings}));
         EXPECT_EQ(window.size(), QSize(1000, 700));
-        EXPECT_EQ(window.findChild<QTabWidget*>()->currentIndex(), 2);
+        EXPECT_EQ(window.ShownPage(), PageId::Ratio);
     });
     remembered.setValue("plan/repeat", 101);  // one past the most
     remembered.setValue("plan/sizes", "lots");
     remembered.setValue("plan/routines", QStringList{"SortNumbers", "SortSideways"});
-    remembered.setValue("window/tab", 99);
+    remembered.setValue("window/page", "sideways");
     reopened([](CostWindow& window, const SweepPlan& plan) {
         EXPECT_EQ(plan.repeat, kDefaultRepeats);
         EXPECT_EQ(plan.sizes.back(), kDefaultLargest);
         EXPECT_EQ(plan.routines, std::vector{Routine::Numbers}) << "a routine that is gone: the default";
-        EXPECT_EQ(window.findChild<QTabWidget*>()->currentIndex(), 0);
+        EXPECT_EQ(window.ShownPage(), PageId::Time) << "a page that is gone: the first";
         const QString said = window.Status().Status();
         for (const char* fallback : {"repetitions \"101\"", "sizes \"lots\"", "routines \"SortNumbers,SortSideways\""})
             EXPECT_TRUE(said.contains(QString::fromUtf8(fallback))) << said.toStdString();

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -19,6 +20,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 #include <chrono>
 #include <deque>
@@ -31,6 +33,8 @@
 #include "explorer/step_through/trace_canvas.h"
 #include "explorer/window/cost_window.h"
 #include "explorer/window/results_model.h"
+#include "explorer/window/settings_panel.h"
+#include "model/plan_store.h"
 
 namespace sentinel {
 namespace {
@@ -106,9 +110,12 @@ private:
         return nullptr;
     }
 
+    double Unit() { return std::uniform_real_distribution<double>(0, 1)(random_); }
+
+    template <class Button = QPushButton>
     void Click(const char* name)
     {
-        if (auto* button = Named<QPushButton>(name); button && button->isVisible() && button->isEnabled())
+        if (auto* button = Named<Button>(name); button && button->isVisible() && button->isEnabled())
             QTest::mouseClick(button, Qt::LeftButton);
     }
 
@@ -145,11 +152,17 @@ private:
                 action->trigger();
     }
 
+    // Quits and starts again: a plan that could be measured comes back as
+    // it was (one that could not falls back, and says so).
     void Restart()
     {
         Finish();
+        const bool measurable = window_->Settings().Editor().Problem().empty();
+        const SweepPlan before = window_->Settings().Plan();
         window_.reset();  // stores the settings
         Open();
+        if (measurable)
+            ASSERT_EQ(StorePlan(window_->Settings().Plan()), StorePlan(before)) << "the plan survives a restart";
     }
 
     // The views agree with the model.
@@ -193,7 +206,17 @@ private:
         {"largest", [](Walk& w) { w.Spin("Largest size", w.Pick(20) == 0 ? 100000 : 600); }},
         {"repetitions", [](Walk& w) { w.Spin("Repetitions", 3); }},
         {"levels", [](Walk& w) { w.Spin("Levels of sortedness", 6); }},
-        {"swaps", [](Walk& w) { w.Spin("Pairs swapped", 50); }},
+        {"shape row", [](Walk& w) {
+             if (auto* list = w.Named<QListWidget>("Shapes"); list && list->count() > 0)
+                 list->setCurrentRow(static_cast<int>(w.Pick(static_cast<std::size_t>(list->count()))));
+         }},
+        {"parameter", [](Walk& w) {
+             for (auto* box : w.window_->findChildren<QDoubleSpinBox*>())
+                 if (box->accessibleName() != "Time budget" && box->isEnabled())
+                     box->setValue(box->minimum() + (std::min(box->maximum(), 60.0) - box->minimum()) * w.Unit());
+         }},
+        {"add shape", [](Walk& w) { w.Click<QToolButton>("Add a shape like this one"); }},
+        {"remove shape", [](Walk& w) { w.Click<QToolButton>("Remove this shape"); }},
         {"routine", [](Walk& w) { w.Toggle("Routines"); }},
         {"shape", [](Walk& w) { w.Toggle("Shapes"); }},
         {"run shown", [](Walk& w) { w.Choose("Run shown"); }},
@@ -231,10 +254,6 @@ private:
          }},
         {"export nowhere", [](Walk& w) { w.window_->ExportCsv(QStringLiteral("/proc/rows.csv")); }},
         {"entry back", [](Walk& w) { w.Click("Step back one entry"); }},
-        {"sortedness", [](Walk& w) {
-             if (auto* box = w.Named<QDoubleSpinBox>("Sortedness"); box && box->isEnabled())
-                 box->setValue(0.05 * static_cast<double>(w.Pick(21)));
-         }},
         {"Restore Defaults", [](Walk& w) { w.Trigger(QStringLiteral("Restore &Defaults…")); }},
         {"quit and start again", [](Walk& w) { w.Restart(); }},
     };

@@ -39,7 +39,7 @@ TEST_F(PlanStoreTest, APlanComesBackAsItWasStored)
     SweepPlan plan = DefaultPlan();
     plan.routines = {Routine::StringsUnique, Routine::Numbers};
     plan.kind = InputKind::Words;
-    plan.shapes = {kSwapsShape, Shape::OrganPipe};
+    plan.shapes = {DefaultShape(ShapeKind::Swaps), Shape::OrganPipe};
     plan.sizes = {10, 300, 7};  // not doubling: kept as given
     plan.repeat = kMostRepeats;
     const RecalledPlan recalled = RecallPlan(StorePlan(plan));

@@ -413,14 +413,6 @@ QString PointTip(const QString& series, const SizePoint& point)
              TimeLabel(point.upperQuartile), repetitions);
 }
 
-CostCharts CreateCostCharts()
-{
-    return {new ChartPanel(QObject::tr("Time"), QObject::tr("Time chart")),
-            new ChartPanel(QObject::tr("Scan steps"), QObject::tr("Steps chart")),
-            new ChartPanel(QObject::tr("Time ÷ floor"), QObject::tr("Ratio chart")),
-            new ChartPanel(QObject::tr("Cost against order"), QObject::tr("Order chart"))};
-}
-
 void DrawCharts(const CostCharts& charts, const RunResults* shown, const RunResults* overlaid)
 {
     static const RunResults none;

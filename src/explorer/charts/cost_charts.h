@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "explorer/shared/pages.h"
 #include "model/results_store.h"
 
 namespace sentinel {
@@ -19,6 +20,9 @@ struct CostCharts {
     ChartPanel* steps;
     ChartPanel* ratio;
     ChartPanel* order;
+
+    // The chart of a chart's page; none for a page that is no chart.
+    ChartPanel* Chart(PageId page) const;
 };
 CostCharts CreateCostCharts();
 

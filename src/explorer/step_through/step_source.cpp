@@ -94,7 +94,7 @@ QWidget* StepSource::CreateSourceDetails()
         kind_->addItem(ToQString(NameOf(kind)), int(kind));
     shape_ = new QComboBox;
     shape_->setAccessibleName(tr("Shape of random list"));
-    for (const Shape shape : kMadeShapes)
+    for (const Shape shape : MadeShapes())
         shape_->addItem(ToQString(NameOf(shape)));
     size_ = new QSpinBox;
     size_->setRange(1, int(kMostStepEntries));
@@ -188,7 +188,7 @@ StepInput StepSource::Input(Routine routine) const
     switch (source_->currentIndex()) {
     case kStartUp: return StartUpStepInput(routine, field);
     case kRandom: {
-        sentinel::Input made = MakeInput(static_cast<InputKind>(kind_->currentData().toInt()), kMadeShapes[shape_->currentIndex()],
+        sentinel::Input made = MakeInput(static_cast<InputKind>(kind_->currentData().toInt()), MadeShapes()[static_cast<std::size_t>(shape_->currentIndex())],
                                size_->value(), seed_);
         return {routine, field, std::move(made.entries), std::move(made.companion)};
     }

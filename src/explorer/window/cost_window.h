@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "explorer/charts/cost_charts.h"
+#include "explorer/shared/pages.h"
+#include "explorer/window/exports.h"
 #include "model/results_store.h"
 #include "stepping/step_export.h"
 
@@ -17,7 +19,6 @@ class QAction;
 class QSettings;
 class QSplitter;
 class QTabWidget;
-class QTimer;
 QT_END_NAMESPACE
 
 namespace sentinel {
@@ -25,6 +26,7 @@ namespace sentinel {
 class ChartPanel;
 class FileReading;
 class ResultsModel;
+class RunControl;
 class RunStatus;
 class SettingsPanel;
 class StepView;
@@ -73,11 +75,14 @@ public:
     bool ExportStepGif(const QString& path, FramesPer per);
     void ShowRun(int run);
     void OverlayRun(int run);  // -1 for none
+    // Shows a page, by its id.
+    void ShowPage(PageId page);
+    PageId ShownPage() const;
 
-    bool Running() const noexcept { return running_; }
+    bool Running() const noexcept;
     bool Reading() const noexcept;
     const CostCharts& Charts() const noexcept { return charts_; }
-    const ResultsStore& Store() const noexcept { return store_; }
+    const ResultsStore& Store() const noexcept;
     const ResultsModel& Results() const noexcept { return *results_; }
     StepView& Stepper() const noexcept { return *stepView_; }
     const SettingsPanel& Settings() const noexcept { return *settings_; }
@@ -98,21 +103,15 @@ private:
         QAction* cancel = nullptr;
     };
 
+    QTabWidget* CreateTabs();
     QWidget* CreateLeftSide();
     void CreateMenus();
-    bool ConfirmPlan(const SweepPlan& plan, const Estimates& estimates);
-    void Start(SweepPlan plan, Estimates estimates);
+    void CreateFileMenu();
     void FileRead(const QString& path, std::shared_ptr<const std::vector<Text>> entries, const QString& problem);
-    void Measured(const Measurement& row);
-    void Progressed(const SweepProgress& progress);
-    void Finished(const SweepOutcome& outcome);
     void SetRunning(bool running);
     void UpdateActions();
     void RestoreDefaults();
-    void ShowStore();
-    void DrawShown();
-    void ShowBudget();
-    bool Written(const QString& path, const QByteArray& bytes);
+    bool Report(const Exported& exported, int shownFor = 5000);
     void Remember() const;
     void Recall();
     ChartPanel* ShownChart() const;
@@ -120,24 +119,18 @@ private:
     Complaint complain_;
     Confirmation confirm_;
     QSettings* remembered_;
-    ResultsStore store_;
     ResultsModel* results_;
     CostCharts charts_;
     SettingsPanel* settings_;
     RunStatus* status_;
     QTabWidget* tabs_;
     StepView* stepView_;
-    QTimer* redraw_;
     Actions actions_;
     QPointer<QWidget> focusBeforeRun_;  // where focus goes back to when the run ends
     QSplitter* splitter_;
     QString lastFolder_;
-
-    bool running_ = false;
-    QString firstLook_;  // what a finished first look says it shows
-    QString restoreNote_;  // what of the stored settings fell back
-    SweepRunner runner_;
     FileReading* reading_;
+    RunControl* runs_;
 };
 
 }  // namespace sentinel

@@ -47,8 +47,6 @@ constexpr HelpKey kKeys[] = {
     {QT_TRANSLATE_NOOP("Help", "Predict mode"), "D", QT_TRANSLATE_NOOP("Help", "Answer: dropped")},
 };
 
-constexpr std::array<const char*, 6> kAnchors = {"time", "steps", "ratio", "order", "results", "step-through"};
-
 // The keys' table, marked for the translator above, looked up where shown.
 QString Tr(const char* text)
 {
@@ -80,11 +78,6 @@ void ShowText(QWidget* parent, const QString& title, const QString& html, const 
 std::span<const HelpKey> HelpKeys()
 {
     return kKeys;
-}
-
-const char* HelpAnchor(int tab)
-{
-    return tab >= 0 && tab < static_cast<int>(kAnchors.size()) ? kAnchors[static_cast<std::size_t>(tab)] : kAnchors[0];
 }
 
 QString HelpGuide()
@@ -175,9 +168,9 @@ void ShowExercises(QWidget* parent)
     ShowText(parent, QCoreApplication::translate("Help", "Exercises"), HelpExercises());
 }
 
-void ShowGuide(QWidget* parent, int tab)
+void ShowGuide(QWidget* parent, PageId page)
 {
-    ShowText(parent, QCoreApplication::translate("Help", "Reading the explorer"), HelpGuide(), QString::fromUtf8(HelpAnchor(tab)));
+    ShowText(parent, QCoreApplication::translate("Help", "Reading the explorer"), HelpGuide(), QString::fromUtf8(PageOf(page).key));
 }
 
 }  // namespace sentinel

@@ -6,6 +6,8 @@
 
 #include <span>
 
+#include "explorer/shared/pages.h"
+
 QT_BEGIN_NAMESPACE
 class QWidget;
 QT_END_NAMESPACE
@@ -22,9 +24,8 @@ struct HelpKey {
 std::span<const HelpKey> HelpKeys();
 
 // The guide to each tab, in the tabs' order, as rich text with an anchor
-// per tab ("time", "steps", "ratio", "order", "results", "step-through").
+// per page, named by its key (see pages.h).
 QString HelpGuide();
-const char* HelpAnchor(int tab);
 QString AboutText();
 // Five predictions a learner can check in the explorer, each with its
 // answer from the law of the cost.
@@ -32,7 +33,7 @@ QString HelpExercises();
 
 // Shows the keys, or the guide scrolled to a tab's part, in a window of its own.
 void ShowKeys(QWidget* parent);
-void ShowGuide(QWidget* parent, int tab);
+void ShowGuide(QWidget* parent, PageId page);
 void ShowExercises(QWidget* parent);
 
 }  // namespace sentinel

@@ -3,6 +3,7 @@
 #include "explorer/window/settings_panel.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -13,13 +14,11 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QToolButton>
 #include <QVBoxLayout>
 
-#include <algorithm>
-#include <span>
 #include <tuple>
 
-#include "cost/input_error.h"
 #include "explorer/shared/buttons.h"
 #include "explorer/shared/routine_text.h"
 #include "explorer/shared/units.h"
@@ -28,51 +27,29 @@
 namespace sentinel {
 namespace {
 
-QString ChoiceText(Routine routine)
-{
-    return RoutineChoice(routine);
-}
-QString ChoiceTip(Routine routine)
-{
-    return RoutineChoiceTip(routine);
-}
-QString ChoiceText(const Shape& shape)
-{
-    return ToQString(NameOf(shape));
-}
-QString ChoiceTip(const Shape&)
-{
-    return {};
-}
+// The role that holds an item's id in the editor: a Routine, a shape row,
+// an InputKind or a Sweep.
+constexpr int kIdRole = Qt::UserRole;
 
-// A list of checkable items, one a value, in the values' order.
-template <class Value>
-QListWidget* Checklist(const QString& name, std::span<const Value> values, std::span<const Value> checked)
+QListWidget* Checklist(const QString& name)
 {
     auto* list = new QListWidget;
     list->setAccessibleName(name);
-    for (const Value& value : values) {
-        auto* item = new QListWidgetItem(ChoiceText(value), list);
-        item->setToolTip(ChoiceTip(value));
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
-        item->setCheckState(std::find(checked.begin(), checked.end(), value) != checked.end() ? Qt::Checked
-                                                                                              : Qt::Unchecked);
-    }
-    list->setFixedHeight(list->sizeHintForRow(0) * static_cast<int>(values.size()) + 2 * list->frameWidth() + 4);
     return list;
 }
 
-// The values whose items are checked and enabled.
-template <class Value>
-std::vector<Value> Checked(const QListWidget& list, std::span<const Value> values)
+// Tall enough for every row, so that the settings scroll as one.
+void FitHeight(QListWidget& list)
 {
-    std::vector<Value> checked;
-    for (int row = 0; row < list.count(); ++row) {
-        const QListWidgetItem& item = *list.item(row);
-        if (item.checkState() == Qt::Checked && (item.flags() & Qt::ItemIsEnabled))
-            checked.push_back(values[static_cast<std::size_t>(row)]);
-    }
-    return checked;
+    list.setFixedHeight(list.sizeHintForRow(0) * list.count() + 2 * list.frameWidth() + 4);
+}
+
+QListWidgetItem* CheckItem(QListWidget& list, const QString& text, int id)
+{
+    auto* item = new QListWidgetItem(text, &list);
+    item->setData(kIdRole, id);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
+    return item;
 }
 
 QWidget* Group(const QString& title, QWidget* content)
@@ -82,32 +59,39 @@ QWidget* Group(const QString& title, QWidget* content)
     return group;
 }
 
-
-// Checks the enabled items named, and unchecks the others.
-void CheckNames(QListWidget& list, const QStringList& names)
+QString ShapesText(const char* english)
 {
-    for (int row = 0; row < list.count(); ++row)
-        if (list.item(row)->flags() & Qt::ItemIsEnabled)
-            list.item(row)->setCheckState(names.contains(list.item(row)->text()) ? Qt::Checked : Qt::Unchecked);
+    return QCoreApplication::translate("Shapes", english);
+}
+
+// A button of one sign, as narrow as its sign.
+QToolButton* SmallButton(const QString& sign, const QString& name, const QString& tip)
+{
+    auto* button = new QToolButton;
+    button->setText(sign);
+    button->setAccessibleName(name);
+    button->setToolTip(tip);
+    return button;
+}
+
+std::size_t Row(const QListWidgetItem* item)
+{
+    return static_cast<std::size_t>(item->data(kIdRole).toInt());
 }
 
 }  // namespace
 
 SettingsPanel::SettingsPanel(QWidget* parent) : QWidget(parent)
 {
-    const Routine defaultRoutine[] = {DefaultRoutine(InputKind::Numbers)};
-    routines_ = Checklist<Routine>(tr("Routines"), kRoutinesAndVariants, defaultRoutine);
-
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(CreateInputGroup());
-    layout->addWidget(Group(tr("Routines"), routines_));
+    layout->addWidget(CreateRoutinesGroup());
     layout->addWidget(CreateShapesGroup());
     layout->addWidget(CreateSizesGroup());
     layout->addStretch();
     setMinimumWidth(300);
     setMaximumWidth(380);
-    SetRunning(false);
-    KindChanged();
+    Refresh();
 }
 
 QWidget* SettingsPanel::CreateInputGroup()
@@ -124,7 +108,7 @@ QWidget* SettingsPanel::CreateInputGroup()
         kind_->addItem(text, int(kind));
         kind_->setItemData(kind_->count() - 1, tip, Qt::ToolTipRole);
     }
-    connect(kind_, &QComboBox::currentIndexChanged, this, &SettingsPanel::KindChanged);
+    connect(kind_, &QComboBox::currentIndexChanged, this, &SettingsPanel::KindChosen);
     openFile_ = MakeButton(tr("Op&en file…"), tr("Open file…"), tr("Measure a text file, one entry a line"));
     connect(openFile_, &QPushButton::clicked, this, &SettingsPanel::openRequested);
 
@@ -135,91 +119,67 @@ QWidget* SettingsPanel::CreateInputGroup()
     return input;
 }
 
+QWidget* SettingsPanel::CreateRoutinesGroup()
+{
+    routines_ = Checklist(tr("Routines"));
+    for (const Routine routine : kRoutinesAndVariants)
+        CheckItem(*routines_, RoutineChoice(routine), int(routine))->setToolTip(RoutineChoiceTip(routine));
+    FitHeight(*routines_);
+    connect(routines_, &QListWidget::itemChanged, this, &SettingsPanel::RoutineChecked);
+    return Group(tr("Routines"), routines_);
+}
+
 QWidget* SettingsPanel::CreateShapesGroup()
 {
-    shapes_ = Checklist<Shape>(tr("Shapes"), kAllShapes, kDefaultShapes);
-    auto* parameters = new QHBoxLayout;
-    const auto parameter = [&](const Shape& shape, int low, const char* label, const QString& name) {
-        auto* box = new QSpinBox;
-        box->setRange(low, kLargestSize);
-        box->setValue(static_cast<int>(shape.parameter));
-        box->setAccessibleName(name);
-        parameters->addWidget(new QLabel(QString::fromUtf8(label)));
-        parameters->addWidget(box, 1);
-        connect(box, &QSpinBox::valueChanged, this, &SettingsPanel::RenameShapes);
-        return box;
-    };
-    // The labels are the shapes' own words, as the list and the command line name them.
-    swaps_ = parameter(kSwapsShape, 0, "swaps", tr("Pairs swapped"));
-    runLength_ = parameter(kRunsShape, 1, "runs", tr("Run length"));
-    teeth_ = parameter(kSawtoothShape, 1, "teeth", tr("Sawtooth teeth"));
-    sortedness_ = new QDoubleSpinBox;
-    sortedness_->setRange(0, 1);
-    sortedness_->setDecimals(2);
-    sortedness_->setSingleStep(0.05);
-    sortedness_->setValue(kSortedShape.parameter);
-    sortedness_->setAccessibleName(tr("Sortedness"));
-    sortedness_->setToolTip(tr("sorted:S, the share of pairs in order, from 0 (descending) to 1 (ascending)"));
-    connect(sortedness_, &QDoubleSpinBox::valueChanged, this, &SettingsPanel::RenameShapes);
-    auto* sortedRow = new QHBoxLayout;
-    sortedRow->addWidget(new QLabel(QStringLiteral("sorted")));
-    sortedRow->addWidget(sortedness_, 1);
-    sortedRow->addStretch(2);
+    shapes_ = Checklist(tr("Shapes"));
+    connect(shapes_, &QListWidget::itemChanged, this, &SettingsPanel::ShapeChecked);
+    connect(shapes_, &QListWidget::currentRowChanged, this, &SettingsPanel::RefreshParameter);
+    parameterLabel_ = new QLabel;
+    parameter_ = new QDoubleSpinBox;
+    connect(parameter_, &QDoubleSpinBox::valueChanged, this, &SettingsPanel::ParameterChanged);
+    parameterLabel_->setBuddy(parameter_);
+    addShape_ = SmallButton(QStringLiteral("+"), tr("Add a shape like this one"),
+                            tr("Offer the shape chosen once more, with a parameter of its own"));
+    removeShape_ = SmallButton(QStringLiteral("−"), tr("Remove this shape"), tr("Remove the shape chosen from the list"));
+    connect(addShape_, &QToolButton::clicked, this, &SettingsPanel::AddShape);
+    connect(removeShape_, &QToolButton::clicked, this, &SettingsPanel::RemoveShape);
+    auto* parameterRow = new QHBoxLayout;
+    parameterRow->addWidget(parameterLabel_);
+    parameterRow->addWidget(parameter_, 1);
+    parameterRow->addWidget(addShape_);
+    parameterRow->addWidget(removeShape_);
 
     auto* group = new QGroupBox(tr("Shapes"));
     auto* layout = new QVBoxLayout(group);
     layout->addWidget(shapes_);
-    layout->addLayout(parameters);
-    layout->addLayout(sortedRow);
+    layout->addLayout(parameterRow);
     return group;
-}
-
-std::vector<Shape> SettingsPanel::ShapeChoices() const
-{
-    std::vector<Shape> shapes(std::begin(kAllShapes), std::end(kAllShapes));
-    for (Shape& shape : shapes) {
-        for (const auto& [kind, box] : {std::pair{ShapeKind::Swaps, swaps_}, std::pair{ShapeKind::Runs, runLength_},
-                                        std::pair{ShapeKind::Sawtooth, teeth_}})
-            if (shape.kind == kind)
-                shape.parameter = box->value();
-        if (shape.kind == ShapeKind::Sorted)
-            shape.parameter = sortedness_->value();
-    }
-    return shapes;
-}
-
-// Each shape's item named with its parameter as set.
-void SettingsPanel::RenameShapes()
-{
-    const std::vector<Shape> shapes = ShapeChoices();
-    for (int row = 0; row < shapes_->count(); ++row)
-        shapes_->item(row)->setText(ToQString(NameOf(shapes[static_cast<std::size_t>(row)])));
 }
 
 QWidget* SettingsPanel::CreateSizesGroup()
 {
     sweep_ = new QComboBox;
     sweep_->setAccessibleName(tr("Sweep"));
-    sweep_->addItems({tr("Sizes, doubling"), tr("Order, at one size")});
-    connect(sweep_, &QComboBox::currentIndexChanged, this, &SettingsPanel::SweepChanged);
+    sweep_->addItem(tr("Sizes, doubling"), int(PlanEditor::Sweep::Sizes));
+    sweep_->addItem(tr("Order, at one size"), int(PlanEditor::Sweep::Order));
+    connect(sweep_, &QComboBox::currentIndexChanged, this, &SettingsPanel::SweepChosen);
     levels_ = new QSpinBox;
-    levels_->setRange(2, 101);
-    levels_->setValue(11);
+    levels_->setRange(PlanEditor::kFewestLevels, PlanEditor::kMostLevels);
     levels_->setAccessibleName(tr("Levels of sortedness"));
+    connect(levels_, &QSpinBox::valueChanged, this, [this](int levels) { editor_.SetLevels(levels); });
     sizeFrom_ = new QSpinBox;
     sizeTo_ = new QSpinBox;
-    for (auto [box, value, name] : {std::tuple{sizeFrom_, kDefaultSmallest, tr("Smallest size")},
-                                    std::tuple{sizeTo_, kDefaultLargest, tr("Largest size")}}) {
-        box->setRange(1, kLargestSize);
-        box->setValue(value);
+    for (auto [box, name] : {std::pair{sizeFrom_, tr("Smallest size")}, std::pair{sizeTo_, tr("Largest size")}}) {
         box->setGroupSeparatorShown(true);
         box->setStepType(QAbstractSpinBox::AdaptiveDecimalStepType);
         box->setAccessibleName(name);
     }
+    connect(sizeFrom_, &QSpinBox::valueChanged, this, [this](int n) { editor_.SetFrom(n); });
+    connect(sizeTo_, &QSpinBox::valueChanged, this, [this](int n) { editor_.SetTo(n); });
     repeat_ = new QSpinBox;
     repeat_->setRange(1, kMostRepeats);
-    repeat_->setValue(kDefaultRepeats);
     repeat_->setAccessibleName(tr("Repetitions"));
+    connect(repeat_, &QSpinBox::valueChanged, this, [this](int repeat) { editor_.SetRepeat(repeat); });
 
     auto* sizes = new QGroupBox(tr("Sweep"));
     auto* layout = new QFormLayout(sizes);
@@ -228,158 +188,173 @@ QWidget* SettingsPanel::CreateSizesGroup()
     layout->addRow(tr("&To"), sizeTo_);
     layout->addRow(tr("&Levels"), levels_);
     layout->addRow(tr("Re&petitions"), repeat_);
-    SweepChanged();
     return sizes;
 }
 
-// A file is measured as given and made data in the chosen shapes: the
-// shapes that do not apply are unchecked and disabled, and the made shapes
-// checked before a file was chosen come back with made data.
-void SettingsPanel::KindChanged()
+void SettingsPanel::Refresh()
 {
-    const bool file = FileChosen();
-    if (file && OrderSweep())
-        sweep_->setCurrentIndex(0);  // a file is measured as given
-    for (int row = 0; row < shapes_->count(); ++row) {
-        QListWidgetItem& item = *shapes_->item(row);
-        const bool asGiven = kAllShapes[static_cast<std::size_t>(row)] == Shape::AsGiven;
-        item.setFlags(file == asGiven ? item.flags() | Qt::ItemIsEnabled : item.flags() & ~Qt::ItemIsEnabled);
-        if (file != fileChosen_) {
-            if (asGiven) {
-                item.setCheckState(file ? Qt::Checked : Qt::Unchecked);
-            } else if (file) {
-                item.setData(Qt::UserRole, item.checkState());
-                item.setCheckState(Qt::Unchecked);
-            } else {
-                item.setCheckState(item.data(Qt::UserRole).value<Qt::CheckState>());
-            }
-        }
+    const QSignalBlocker quietKind(kind_), quietRoutines(routines_), quietSweep(sweep_), quietLevels(levels_),
+        quietFrom(sizeFrom_), quietTo(sizeTo_), quietRepeat(repeat_);
+    if (const SweepPlan* file = editor_.OfferedFile()) {
+        const QString label = tr("File: %1 (%2 entries)")
+                                  .arg(QFileInfo(QString::fromStdString(file->inputPath)).fileName())
+                                  .arg(Grouping().toString(qlonglong(file->FileEntries().size())));
+        const int at = kind_->findData(int(InputKind::File));
+        if (at < 0)
+            kind_->addItem(label, int(InputKind::File));
+        else
+            kind_->setItemText(at, label);
     }
-    const int largest = file ? static_cast<int>(file_.FileEntries().size()) : kLargestSize;
-    sizeFrom_->setMaximum(largest);
-    sizeTo_->setMaximum(largest);
-    if (file != fileChosen_) {  // the whole file, or back to the made data's sizes
-        sizeFrom_->setValue(file ? largest : kDefaultSmallest);
-        sizeTo_->setValue(file ? largest : kDefaultLargest);
+    kind_->setCurrentIndex(kind_->findData(int(editor_.Kind())));
+    for (int row = 0; row < routines_->count(); ++row) {
+        QListWidgetItem& item = *routines_->item(row);
+        item.setCheckState(editor_.RoutineChosen(static_cast<Routine>(item.data(kIdRole).toInt())) ? Qt::Checked
+                                                                                                    : Qt::Unchecked);
     }
-    fileChosen_ = file;
-}
-
-bool SettingsPanel::FileChosen() const
-{
-    return static_cast<InputKind>(kind_->currentData().toInt()) == InputKind::File;
-}
-
-bool SettingsPanel::OrderSweep() const
-{
-    return sweep_->currentIndex() == 1;
-}
-
-// An order sweep makes its own inputs at one size: From is that size.
-void SettingsPanel::SweepChanged()
-{
-    const bool order = OrderSweep();
-    if (order && FileChosen())
-        kind_->setCurrentIndex(0);
-    shapes_->setEnabled(!order);
-    sizeTo_->setEnabled(!order);
-    levels_->setEnabled(order);
+    const bool order = editor_.SweepKind() == PlanEditor::Sweep::Order;
+    sweep_->setCurrentIndex(sweep_->findData(int(editor_.SweepKind())));
+    levels_->setValue(editor_.Levels());
+    for (QSpinBox* box : {sizeFrom_, sizeTo_})
+        box->setMaximum(editor_.LargestSize());
+    sizeFrom_->setValue(editor_.From());
+    sizeTo_->setValue(editor_.To());
     sizeFrom_->setToolTip(order ? tr("The one size n of the order sweep") : QString());
-    if (order && sizeFrom_->value() == kDefaultSmallest)
-        sizeFrom_->setValue(kDefaultOrderSweepSize);
+    repeat_->setValue(editor_.Repeat());
+    RefreshShapes();
+    SetRunning(running_);
 }
 
-void SettingsPanel::OfferFile(const SweepPlan& plan)
+// The shape list holds a row for each of the editor's, in its order; a row
+// that does not apply to the input reads as unchecked and is disabled.
+void SettingsPanel::RefreshShapes()
 {
-    file_ = plan;
-    const QString label = tr("File: %1 (%2 entries)")
-                              .arg(QFileInfo(QString::fromStdString(plan.inputPath)).fileName())
-                              .arg(Grouping().toString(qlonglong(plan.FileEntries().size())));
-    const int at = kind_->findData(int(InputKind::File));
-    if (at < 0)
-        kind_->addItem(label, int(InputKind::File));
-    else
-        kind_->setItemText(at, label);
+    const QSignalBlocker quiet(shapes_);
+    const int current = shapes_->currentRow();
+    const auto& rows = editor_.ShapeRows();
+    while (shapes_->count() > static_cast<int>(rows.size()))
+        delete shapes_->takeItem(shapes_->count() - 1);
+    while (shapes_->count() < static_cast<int>(rows.size()))
+        CheckItem(*shapes_, {}, shapes_->count());
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        QListWidgetItem& item = *shapes_->item(static_cast<int>(row));
+        const bool offered = editor_.Offered(row);
+        item.setText(ToQString(NameOf(rows[row].shape)));
+        item.setToolTip(QCoreApplication::translate("Shapes", FamilyOf(rows[row].shape.kind).description));
+        item.setFlags(offered ? item.flags() | Qt::ItemIsEnabled : item.flags() & ~Qt::ItemIsEnabled);
+        item.setCheckState(rows[row].chosen && offered ? Qt::Checked : Qt::Unchecked);
+    }
+    FitHeight(*shapes_);
+    shapes_->setCurrentRow(std::min(current, shapes_->count() - 1));
+    RefreshParameter();
+}
+
+// The parameter beside the list is the current row's, named as its family names it.
+void SettingsPanel::RefreshParameter()
+{
+    const int row = CurrentShapeRow();
+    const QSignalBlocker quiet(parameter_);
+    const ShapeFamily* family = row < 0 ? nullptr : &FamilyOf(editor_.ShapeRows()[std::size_t(row)].shape.kind);
+    const bool takes = family && family->TakesParameter();
+    const QString name = takes ? ShapesText(family->parameter.label) : tr("Parameter");
+    parameterLabel_->setText(name);
+    parameter_->setAccessibleName(name);
+    if (takes) {
+        parameter_->setDecimals(family->parameter.decimals);
+        parameter_->setSingleStep(family->parameter.decimals > 0 ? 0.05 : 1);
+        parameter_->setRange(family->parameter.low, family->parameter.high);
+        parameter_->setValue(editor_.ShapeRows()[std::size_t(row)].shape.parameter);
+        parameter_->setToolTip(tr("%1: %2").arg(QString::fromStdString(family->Syntax()),
+                                                ShapesText(family->description)));
+    } else {
+        parameter_->setToolTip(tr("Choose a shape with a parameter in the list to set it here"));
+    }
+    SetRunning(running_);
+}
+
+int SettingsPanel::CurrentShapeRow() const
+{
+    const QListWidgetItem* item = shapes_->currentItem();
+    return item ? static_cast<int>(Row(item)) : -1;
+}
+
+void SettingsPanel::KindChosen()
+{
+    editor_.SetKind(static_cast<InputKind>(kind_->currentData().toInt()));
+    Refresh();
+}
+
+void SettingsPanel::SweepChosen()
+{
+    editor_.SetSweep(static_cast<PlanEditor::Sweep>(sweep_->currentData().toInt()));
+    Refresh();
+}
+
+void SettingsPanel::RoutineChecked(QListWidgetItem* item)
+{
+    editor_.ChooseRoutine(static_cast<Routine>(item->data(kIdRole).toInt()), item->checkState() == Qt::Checked);
+}
+
+void SettingsPanel::ShapeChecked(QListWidgetItem* item)
+{
+    editor_.ChooseShape(Row(item), item->checkState() == Qt::Checked);
+}
+
+void SettingsPanel::ParameterChanged(double value)
+{
+    const int row = CurrentShapeRow();
+    if (row < 0)
+        return;
+    editor_.SetParameter(std::size_t(row), value);
+    RefreshShapes();
+}
+
+void SettingsPanel::AddShape()
+{
+    const int row = CurrentShapeRow();
+    if (row < 0 || !FamilyOf(editor_.ShapeRows()[std::size_t(row)].shape.kind).TakesParameter())
+        return;
+    const std::size_t added = editor_.AddShapeLike(std::size_t(row));
+    RefreshShapes();
+    shapes_->setCurrentRow(static_cast<int>(added));
+}
+
+void SettingsPanel::RemoveShape()
+{
+    const int row = CurrentShapeRow();
+    if (row < 0)
+        return;
+    editor_.RemoveShape(std::size_t(row));
+    RefreshShapes();
 }
 
 void SettingsPanel::ChooseFile(std::string path, std::shared_ptr<const std::vector<Text>> entries)
 {
-    SweepPlan file;
-    file.UseFile(std::move(path), std::move(entries));
-    OfferFile(file);
-    fileChosen_ = false;  // the whole of the new file
-    const QSignalBlocker quiet(kind_);
-    kind_->setCurrentIndex(kind_->findData(int(InputKind::File)));
-    KindChanged();
-    givenSizes_.clear();
+    editor_.ChooseFile(std::move(path), std::move(entries));
+    Refresh();
 }
 
 void SettingsPanel::ShowPlan(const SweepPlan& plan)
 {
-    const bool file = plan.kind == InputKind::File;
-    if (file)
-        OfferFile(plan);
-    fileChosen_ = !file;  // the kind's shapes and sizes are set afresh
-    kind_->setCurrentIndex(kind_->findData(int(plan.kind)));
-    KindChanged();
-    sweep_->setCurrentIndex(plan.IsOrderSweep() ? 1 : 0);
-    QStringList routines, shapes;
-    for (const Routine routine : plan.routines)
-        routines << ToQString(NameOf(routine));
-    CheckNames(*routines_, routines);
-    for (const Shape& shape : plan.shapes) {
-        shapes << ToQString(NameOf(shape));
-        for (const auto& [kind, box] : {std::pair{ShapeKind::Swaps, swaps_}, std::pair{ShapeKind::Runs, runLength_},
-                                        std::pair{ShapeKind::Sawtooth, teeth_}})
-            if (shape.kind == kind)
-                box->setValue(static_cast<int>(shape.parameter));
-        if (shape.kind == ShapeKind::Sorted && !plan.IsOrderSweep())
-            sortedness_->setValue(shape.parameter);
-    }
-    if (!plan.IsOrderSweep())
-        CheckNames(*shapes_, shapes);
-    levels_->setValue(plan.IsOrderSweep() ? static_cast<int>(plan.shapes.size()) : levels_->value());
-    sizeFrom_->setValue(plan.sizes.front());
-    sizeTo_->setValue(plan.sizes.back());
-    repeat_->setValue(plan.repeat);
-    givenSizes_ = plan.sizes;
-    givenLevels_ = plan.IsOrderSweep() ? plan.shapes : std::vector<Shape>();
+    editor_.Load(plan);
+    Refresh();
 }
-
-SweepPlan SettingsPanel::Plan() const
-{
-    SweepPlan plan = FileChosen() ? file_ : SweepPlan();
-    plan.routines = Checked<Routine>(*routines_, kRoutinesAndVariants);
-    plan.kind = static_cast<InputKind>(kind_->currentData().toInt());
-    const bool sizesAsGiven = !givenSizes_.empty() && sizeFrom_->value() == givenSizes_.front()
-                           && (OrderSweep() || sizeTo_->value() == givenSizes_.back());
-    if (OrderSweep()) {
-        const bool levelsAsGiven = static_cast<int>(givenLevels_.size()) == levels_->value();
-        plan.shapes = levelsAsGiven ? givenLevels_ : OrderSweepShapes(0, 1, levels_->value());
-        plan.sizes = {sizeFrom_->value()};
-    } else {
-        if (sizeFrom_->value() > sizeTo_->value())
-            throw InputError("From (" + std::to_string(sizeFrom_->value()) + ") lies above To ("
-                             + std::to_string(sizeTo_->value()) + "): choose sizes from the smaller to the larger");
-        plan.shapes = Checked<Shape>(*shapes_, ShapeChoices());
-        plan.sizes = sizesAsGiven ? givenSizes_ : DoublingSizes(sizeFrom_->value(), sizeTo_->value());
-    }
-    plan.repeat = repeat_->value();
-    return plan;
-}
-
 
 void SettingsPanel::SetRunning(bool running)
 {
+    running_ = running;
+    const bool order = editor_.SweepKind() == PlanEditor::Sweep::Order;
     for (QWidget* setting : {static_cast<QWidget*>(kind_), static_cast<QWidget*>(openFile_),
                              static_cast<QWidget*>(routines_), static_cast<QWidget*>(sweep_),
                              static_cast<QWidget*>(sizeFrom_), static_cast<QWidget*>(repeat_)})
         setting->setEnabled(!running);
-    for (QWidget* setting : {static_cast<QWidget*>(shapes_), static_cast<QWidget*>(sizeTo_),
-                             static_cast<QWidget*>(swaps_), static_cast<QWidget*>(runLength_),
-                             static_cast<QWidget*>(teeth_), static_cast<QWidget*>(sortedness_)})
-        setting->setEnabled(!running && !OrderSweep());
-    levels_->setEnabled(!running && OrderSweep());
+    for (QWidget* setting : {static_cast<QWidget*>(shapes_), static_cast<QWidget*>(sizeTo_)})
+        setting->setEnabled(!running && !order);
+    const int row = CurrentShapeRow();
+    const bool parameterised = row >= 0 && FamilyOf(editor_.ShapeRows()[std::size_t(row)].shape.kind).TakesParameter();
+    parameter_->setEnabled(!running && !order && parameterised);
+    addShape_->setEnabled(!running && !order && parameterised);
+    removeShape_->setEnabled(!running && !order && row >= 0 && editor_.Removable(std::size_t(row)));
+    levels_->setEnabled(!running && order);
 }
 
 }  // namespace sentinel

@@ -4,25 +4,29 @@
 
 #include <QWidget>
 
+#include <memory>
 #include <vector>
 
-#include "cost/plan.h"
+#include "model/plan_editor.h"
 
 QT_BEGIN_NAMESPACE
 class QComboBox;
 class QDoubleSpinBox;
+class QLabel;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 class QSpinBox;
+class QToolButton;
 QT_END_NAMESPACE
 
 namespace sentinel {
 
-// The settings of a sweep, as a view of a plan: the input (a made kind or an
-// opened file), the routines and shapes (with their parameters), the sizes
-// doubling or an order sweep at one size, and the repetitions. A plan shown
-// keeps what the widgets cannot say (sizes that do not double, an order
-// sweep over part of the range) until the user changes that setting.
+// The settings of a sweep, as a view of the plan editor: the input (a made
+// kind or an opened file), the routines, the shapes (a family may be
+// offered several times, each row with its own parameter, set beside the
+// list for the row current), the sizes doubling or an order sweep at one
+// size, and the repetitions. Its rows are bound to the editor's by id.
 class SettingsPanel : public QWidget {
     Q_OBJECT
 
@@ -34,9 +38,9 @@ public:
     // Offers a file just read and chooses it, to be measured whole; the
     // other settings stay.
     void ChooseFile(std::string path, std::shared_ptr<const std::vector<Text>> entries);
-    // The plan the settings describe; CheckPlan says whether it can be
-    // measured. Raises InputError when From lies above To.
-    SweepPlan Plan() const;
+    // The plan the settings describe (see PlanEditor::Plan).
+    SweepPlan Plan() const { return editor_.Plan(); }
+    const PlanEditor& Editor() const noexcept { return editor_; }
     // While a sweep runs the settings cannot change.
     void SetRunning(bool running);
 
@@ -45,35 +49,38 @@ signals:
 
 private:
     QWidget* CreateInputGroup();
+    QWidget* CreateRoutinesGroup();
     QWidget* CreateShapesGroup();
     QWidget* CreateSizesGroup();
-    void KindChanged();
-    void SweepChanged();
-    void OfferFile(const SweepPlan& plan);
-    // The shapes offered, with the parameters set in the window.
-    std::vector<Shape> ShapeChoices() const;
-    void RenameShapes();
-    bool OrderSweep() const;
-    bool FileChosen() const;
+    // Every widget shows the editor's state.
+    void Refresh();
+    void RefreshShapes();
+    void RefreshParameter();
+    void KindChosen();
+    void SweepChosen();
+    void RoutineChecked(QListWidgetItem* item);
+    void ShapeChecked(QListWidgetItem* item);
+    void ParameterChanged(double value);
+    void AddShape();
+    void RemoveShape();
+    // The editor's row the shape list's current item shows; -1 for none.
+    int CurrentShapeRow() const;
 
+    PlanEditor editor_;
+    bool running_ = false;
     QComboBox* kind_;
     QPushButton* openFile_;
     QListWidget* routines_;
     QListWidget* shapes_;
-    QSpinBox* swaps_;
-    QSpinBox* runLength_;
-    QSpinBox* teeth_;
-    QDoubleSpinBox* sortedness_;
+    QLabel* parameterLabel_;
+    QDoubleSpinBox* parameter_;
+    QToolButton* addShape_;
+    QToolButton* removeShape_;
     QComboBox* sweep_;
     QSpinBox* levels_;
     QSpinBox* sizeFrom_;
     QSpinBox* sizeTo_;
     QSpinBox* repeat_;
-
-    SweepPlan file_;  // the file offered: its path and shared entries
-    std::vector<std::int32_t> givenSizes_;  // as shown, while From and To still say them
-    std::vector<Shape> givenLevels_;  // an order sweep's as shown, while Levels still says them
-    bool fileChosen_ = false;  // the shapes were last set for the file
 };
 
 }  // namespace sentinel

@@ -1,0 +1,68 @@
+// SPDX-FileCopyrightText: 2026 The Sentinel Sort Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "model/run_session.h"
+
+#include "cost/input_error.h"
+#include "runtime/user_text.h"
+
+namespace sentinel {
+
+std::vector<std::string> PreparedRun::Preview() const
+{
+    std::vector<std::string> lines = {Substituted(UserText("Run", "this run takes %1"), {Duration(seconds)})};
+    lines.insert(lines.end(), warnings.begin(), warnings.end());
+    return lines;
+}
+
+RunSession::~RunSession()
+{
+    Stop();
+}
+
+void RunSession::Stop()
+{
+    runner_.Cancel();
+    runner_.Wait();
+}
+
+Preparation RunSession::Prepare(SweepPlan plan)
+{
+    try {
+        CheckPlan(plan);
+        PreparedRun run{std::move(plan), {}, 0, {}};
+        run.estimates = EstimateEach(run.plan);
+        run.seconds = TotalSeconds(run.estimates, run.plan.repeat);
+        run.warnings = DropWarnings(run.plan);
+        return {std::move(run), {}};
+    } catch (const InputError& error) {
+        return {std::nullopt, {error.what(), UserText("Run", "nothing was measured")}};
+    }
+}
+
+void RunSession::Start(PreparedRun run, std::string title, SweepEvents events,
+                       std::function<void(const SweepOutcome&)> finished)
+{
+    store_.Begin(std::move(title));
+    runner_.Start(std::move(run.plan), std::move(run.estimates), std::move(events), std::move(finished));
+}
+
+Notice RunSession::Finish(const SweepOutcome& outcome)
+{
+    runner_.Wait();
+    const auto& runs = store_.Runs();
+    const RunResults* ended = !runs.empty() && !runs.back()->End() ? runs.back().get() : nullptr;
+    store_.End(outcome.end);
+    if (outcome.end != SweepEnd::Failed)
+        return {};
+    const std::size_t kept = ended ? ended->Rows().size() : 0;
+    return {outcome.error, Substituted(UserText("Run", "the %1 measurements before it are kept"), {std::to_string(kept)})};
+}
+
+Notice RunSession::RunHere(const PreparedRun& run, std::string title)
+{
+    store_.Begin(std::move(title));
+    const SweepOutcome outcome = RunSweep(run.plan, run.estimates, {[this](const Measurement& row) { Keep(row); }, {}}, false);
+    return Finish(outcome);
+}
+
+}  // namespace sentinel
