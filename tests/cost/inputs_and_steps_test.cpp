@@ -71,20 +71,6 @@ TEST(MadeInputs, OrderSweepReachesEachLevel)
     EXPECT_TRUE(std::is_sorted(organ.begin(), peak + 1) && std::is_sorted(organ.rbegin(), std::make_reverse_iterator(peak)));
 }
 
-TEST(ShapeNamed, TakesAParameterWithinItsRange)
-{
-    EXPECT_EQ(ShapeNamed("swaps"), DefaultShape(ShapeKind::Swaps));
-    EXPECT_EQ(ShapeNamed("swaps:0"), (Shape{ShapeKind::Swaps, 0}));
-    EXPECT_EQ(ShapeNamed("runs:1"), (Shape{ShapeKind::Runs, 1}));
-    EXPECT_EQ(ShapeNamed("runs:0"), std::nullopt);
-    EXPECT_EQ(ShapeNamed("sorted:1"), (Shape{ShapeKind::Sorted, 1}));
-    EXPECT_EQ(ShapeNamed("sorted:1.01"), std::nullopt);
-    EXPECT_EQ(ShapeNamed("sawtooth:2.5"), std::nullopt);
-    EXPECT_EQ(ShapeNamed("random:3"), std::nullopt);
-    EXPECT_EQ(NameOf(Shape{ShapeKind::Sorted, 0.3}), "sorted:0.3");
-    EXPECT_EQ(NameOf(DefaultShape(ShapeKind::Runs)), "runs:50");
-}
-
 // What the step-through writes out: the tests, the reasons for drops, and
 // the counts after every event.
 TEST(StepThrough, WritesOutTheTestsAndWhyEntriesAreDropped)
