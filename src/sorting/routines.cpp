@@ -22,6 +22,15 @@ constexpr std::array<RoutineDescription, kRoutinesAndVariants.size()> kDescripti
     {"SortNumbersBinary", KeyKind::Number, false, false, ScanOrder::Halving, Translatable("Routines", "binary search for the gap")},
 }};
 
+// The other scans read the list by index, which the key store offers for
+// number keys, and place inclusively (see sentinel_insertion.h).
+static_assert(std::all_of(kDescriptions.begin(), kDescriptions.end(),
+                          [](const RoutineDescription& routine) {
+                              return routine.scan == ScanOrder::FromLow
+                                  || (routine.key == KeyKind::Number && !routine.strict);
+                          }),
+              "a scan other than from the low end takes number keys and an inclusive test");
+
 }  // namespace
 
 const RoutineDescription& Describe(Routine routine)

@@ -258,6 +258,7 @@ void SettingsPanel::RefreshParameter()
     const QString name = takes ? ShapesText(family->parameter.label) : tr("Parameter");
     parameterLabel_->setText(name);
     parameter_->setAccessibleName(name);
+    parameter_->setSpecialValueText(takes ? QString() : QStringLiteral("—"));
     if (takes) {
         parameter_->setDecimals(family->parameter.decimals);
         parameter_->setSingleStep(family->parameter.decimals > 0 ? 0.05 : 1);
@@ -266,6 +267,7 @@ void SettingsPanel::RefreshParameter()
         parameter_->setToolTip(tr("%1: %2").arg(QString::fromStdString(family->Syntax()),
                                                 ShapesText(family->description)));
     } else {
+        parameter_->setRange(0, 0);
         parameter_->setToolTip(tr("Choose a shape with a parameter in the list to set it here"));
     }
     SetRunning(running_);
