@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "cost/input_error.h"
-#include "model/command_line.h"
 #include "model/plan_editor.h"
 #include "model/plan_store.h"
 #include "support/plan_cases.h"
@@ -12,26 +11,12 @@
 namespace sentinel {
 namespace {
 
-SweepPlan Parsed(const std::vector<std::string>& words)
-{
-    const std::vector<std::string_view> arguments(words.begin(), words.end());
-    return ParseCommandLine(arguments).plan;
-}
-
 void ExpectSamePlan(const SweepPlan& got, const SweepPlan& wanted, const std::string& said)
 {
     EXPECT_EQ(StorePlan(got), StorePlan(wanted)) << said;
     EXPECT_EQ(got.kind, wanted.kind) << said;
     EXPECT_EQ(got.FileEntries(), wanted.FileEntries()) << said;
     EXPECT_EQ(got.IsOrderSweep(), wanted.IsOrderSweep()) << said;
-}
-
-std::string Joined(const std::vector<std::string>& words)
-{
-    std::string text;
-    for (const std::string& word : words)
-        text += word + ' ';
-    return text;
 }
 
 // Every plan the command line accepts goes into the editor, out to the

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cost/plan.h"
+#include "model/command_line.h"
 
 namespace sentinel {
 
@@ -43,6 +44,22 @@ inline std::vector<std::vector<std::string>> PlanCommandLines(const std::string&
     lines.push_back({"--input", file, "--routines", "SortStrings,SortStringsUnique"});
     lines.push_back({file, "--sizes", "2,3", "--repeat", "1"});
     return lines;
+}
+
+// The plan of a command line.
+inline SweepPlan Parsed(const std::vector<std::string>& words)
+{
+    const std::vector<std::string_view> arguments(words.begin(), words.end());
+    return ParseCommandLine(arguments).plan;
+}
+
+// A command line as one text, to say which one failed.
+inline std::string Joined(const std::vector<std::string>& words)
+{
+    std::string text;
+    for (const std::string& word : words)
+        text += word + ' ';
+    return text;
 }
 
 }  // namespace sentinel

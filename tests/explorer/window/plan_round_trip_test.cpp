@@ -12,26 +12,11 @@
 
 #include "explorer/window/cost_window.h"
 #include "explorer/window/settings_panel.h"
-#include "model/command_line.h"
 #include "model/plan_store.h"
 #include "support/plan_cases.h"
 
 namespace sentinel {
 namespace {
-
-SweepPlan Parsed(const std::vector<std::string>& words)
-{
-    const std::vector<std::string_view> arguments(words.begin(), words.end());
-    return ParseCommandLine(arguments).plan;
-}
-
-std::string Joined(const std::vector<std::string>& words)
-{
-    std::string text;
-    for (const std::string& word : words)
-        text += word + ' ';
-    return text;
-}
 
 // The items of a list that read as checked.
 QStringList Checked(const CostWindow& window, const char* list)
