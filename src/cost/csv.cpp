@@ -19,8 +19,10 @@ std::string Optional(const std::optional<double>& value)
 
 }  // namespace
 
-void WriteCsv(std::ostream& out, const std::vector<Measurement>& rows)
+void WriteCsv(std::ostream& out, const std::vector<Measurement>& rows, std::string_view about)
 {
+    if (!about.empty())
+        out << "# " << about << '\n';
     out << kCsvHeader << '\n';
     for (const Measurement& row : rows) {
         char seconds[64];

@@ -174,7 +174,7 @@ int RunHeadless(const CommandLine& line)
     if (line.budgetSeconds > 0)
         PrintBudget(summary, line.plan, results, line.budgetSeconds);
     std::ostringstream csv;
-    WriteCsv(csv, results.Rows());
+    WriteCsv(csv, results.Rows(), results.About());
     // Each output is written whatever becomes of the others.
     bool written = true;
     if (csvToOutput)

@@ -110,4 +110,12 @@ std::string SizesText(const std::vector<std::int32_t>& sizes)
     return Joined(sizes, [](std::int32_t n) { return std::to_string(n); });
 }
 
+std::string PlanArguments(const SweepPlan& plan)
+{
+    const std::string input = plan.kind == InputKind::File ? "--input " + plan.inputPath
+                                                           : "--kind " + std::string(NameOf(plan.kind));
+    return "--routines " + RoutinesText(plan.routines) + ' ' + input + " --shapes " + ShapesText(plan.shapes)
+         + " --sizes " + SizesText(plan.sizes) + " --repeat " + std::to_string(plan.repeat);
+}
+
 }  // namespace sentinel

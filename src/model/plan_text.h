@@ -36,4 +36,9 @@ std::string RoutinesText(const std::vector<Routine>& routines);
 std::string ShapesText(const std::vector<Shape>& shapes);
 std::string SizesText(const std::vector<std::int32_t>& sizes);
 
+// The plan as the command line's options that give it: "--routines
+// SortNumbers --kind numbers --shapes random --sizes 250,500 --repeat 5",
+// a file as --input.
+std::string PlanArguments(const SweepPlan& plan);
+
 }  // namespace sentinel

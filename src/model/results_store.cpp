@@ -61,10 +61,10 @@ bool RunResults::IsOutlier(const Measurement& row) const
     return sentinel::IsOutlier(row.seconds, RepetitionsOf(row).seconds);
 }
 
-void ResultsStore::Begin(std::string title)
+void ResultsStore::Begin(std::string title, std::string about)
 {
     End(SweepEnd::Cancelled);
-    pending_ = std::make_unique<RunResults>(std::move(title));
+    pending_ = std::make_unique<RunResults>(std::move(title), std::move(about));
 }
 
 void ResultsStore::Add(const Measurement& row)

@@ -22,12 +22,17 @@ namespace sentinel {
 // (the table, the charts, the budget, the CSV, the text report) reads it.
 class RunResults {
 public:
-    explicit RunResults(std::string title = {}) : title_(std::move(title)) {}
+    explicit RunResults(std::string title = {}, std::string about = {})
+        : title_(std::move(title)), about_(std::move(about))
+    {
+    }
 
     void Add(const Measurement& row);
     void End(SweepEnd end) noexcept { end_ = end; }
 
     const std::string& Title() const noexcept { return title_; }
+    // Which run this is: the program, when it started, and its plan.
+    const std::string& About() const noexcept { return about_; }
     // Nothing while the run is under way.
     std::optional<SweepEnd> End() const noexcept { return end_; }
     const std::vector<Measurement>& Rows() const noexcept { return rows_; }
@@ -59,6 +64,7 @@ private:
     void FitModel(Routine routine);
 
     std::string title_;
+    std::string about_;
     std::optional<SweepEnd> end_;
     std::vector<Measurement> rows_;
     std::map<Series, std::map<std::int32_t, Group>> groups_;
@@ -81,7 +87,7 @@ public:
     static constexpr std::size_t kMostRuns = 20;
 
     // Ends any run under way as cancelled.
-    void Begin(std::string title);
+    void Begin(std::string title, std::string about = {});
     // To the run under way; its first row keeps it and shows it.
     void Add(const Measurement& row);
     void End(SweepEnd end);

@@ -2,7 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/run_session.h"
 
+#include <chrono>
+#include <ctime>
+
 #include "cost/input_error.h"
+#include "model/plan_text.h"
+#include "runtime/project_version.h"
 #include "runtime/user_text.h"
 
 namespace sentinel {
@@ -39,10 +44,20 @@ Preparation RunSession::Prepare(SweepPlan plan)
     }
 }
 
+std::string RunSession::About(const SweepPlan& plan)
+{
+    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    std::tm utc{};
+    gmtime_r(&now, &utc);
+    char started[32];
+    std::strftime(started, sizeof started, "%Y-%m-%dT%H:%M:%SZ", &utc);
+    return std::string("sentinel-cost ") + kProjectVersion + ", started " + started + ": " + PlanArguments(plan);
+}
+
 void RunSession::Start(PreparedRun run, std::string title, SweepEvents events,
                        std::function<void(const SweepOutcome&)> finished)
 {
-    store_.Begin(std::move(title));
+    store_.Begin(std::move(title), About(run.plan));
     runner_.Start(std::move(run.plan), std::move(run.estimates), std::move(events), std::move(finished));
 }
 
@@ -60,7 +75,7 @@ Notice RunSession::Finish(const SweepOutcome& outcome)
 
 Notice RunSession::RunHere(const PreparedRun& run, std::string title)
 {
-    store_.Begin(std::move(title));
+    store_.Begin(std::move(title), About(run.plan));
     const SweepOutcome outcome = RunSweep(run.plan, run.estimates, {[this](const Measurement& row) { Keep(row); }, {}}, false);
     return Finish(outcome);
 }

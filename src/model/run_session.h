@@ -44,6 +44,9 @@ public:
     // Checks the plan, estimates it and previews it. A plan that cannot be
     // measured, or that a routine cannot take, is refused with the reason.
     static Preparation Prepare(SweepPlan plan);
+    // Which run a plan's is, as its CSV says: "sentinel-cost 1.0.0, started
+    // 2026-12-10T04:50:00Z: --routines ...".
+    static std::string About(const SweepPlan& plan);
 
     // Begins a run in the store under `title`, and measures it on a worker
     // thread, whose events call `events` and then `finished` on that thread.

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
@@ -19,6 +22,7 @@
 #include <QScatterSeries>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -170,6 +174,14 @@ TEST(SentinelCostProgram, HeadlessWritesTheCsvAndTheChartWithNoDisplay)
     EXPECT_TRUE(ran.out.contains("SortStringsUnique")) << ran.out.toStdString();
     QFile rows(csv);
     ASSERT_TRUE(rows.open(QIODevice::ReadOnly));
+    const QString about = QString::fromUtf8(rows.readLine());
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^# sentinel-cost " PROJECT_VERSION
+                                                  ", started 20\\d\\d-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\dZ: "
+                                                  "--routines SortNumbers,SortStringsUnique --kind numbers "
+                                                  "--shapes random,ascending,descending --sizes 10,20 --repeat 1\n$"))
+                    .match(about)
+                    .hasMatch())
+        << about.toStdString() << ": which run the CSV holds";
     EXPECT_EQ(rows.readLine(), "routine,kind,shape,n,repeat,seconds,floor_seconds,identical,keys,steps,placed,"
                                "dropped,moves,level,sortedness,ordered_pairs,unordered_pairs,predicted_steps,"
                                "predicted_moves,shifted,scan\n");
@@ -179,8 +191,8 @@ TEST(SentinelCostProgram, HeadlessWritesTheCsvAndTheChartWithNoDisplay)
 
     const Ran piped = RunProgram({"--sizes", "10", "--repeat", "1", "--csv", "-"});
     ASSERT_EQ(piped.exitCode, 0) << piped.error.toStdString();
-    EXPECT_TRUE(piped.out.startsWith("routine,kind,shape,")) << "the CSV on standard output";
-    EXPECT_EQ(piped.out.count('\n'), 1 + 3);
+    EXPECT_TRUE(piped.out.section('\n', 1).startsWith("routine,kind,shape,")) << "the CSV on standard output";
+    EXPECT_EQ(piped.out.count('\n'), 2 + 3);
     EXPECT_TRUE(piped.error.contains("largest n")) << "the summary aside";
 }
 
@@ -215,6 +227,37 @@ TEST(SentinelCostProgram, BadInputExitsWithStatusTwoAndOneLineAndWritesNothing)
 // One run exported with no display: a CSV row per test and a GIF; a list of
 // 60 entries at the limit, 61 refused; a frame per test past the cap falls
 // back, saying so; anything but one routine's run is refused, writing nothing.
+// An output that is no regular file is never replaced: a device is written
+// into (/dev/full's failure is the system's, exit 2, the other output still
+// written), a FIFO's reader gets the CSV, and a directory is refused before
+// anything is measured.
+TEST(SentinelCostProgram, OutputsThatAreNoFilesAreWrittenIntoOrRefused)
+{
+    QTemporaryDir folder;
+    const QString full = folder.filePath("full"), fifo = folder.filePath("rows.fifo"), chart = folder.filePath("c.png");
+    const QStringList plan = {"--sizes", "20", "--repeat", "1", "--shapes", "random"};
+    if (mknod(QFile::encodeName(full).constData(), S_IFCHR | 0666, makedev(1, 7)) == 0) {
+        const Ran ran = RunProgram(plan + QStringList{"--csv", full, "--chart", chart});
+        EXPECT_EQ(ran.exitCode, 2);
+        EXPECT_TRUE(ran.error.contains(full + " could not be written: No space left on device")) << ran.error.toStdString();
+        EXPECT_TRUE(QFileInfo(full).exists() && !QFileInfo(full).isFile()) << "still the device";
+        EXPECT_TRUE(QFileInfo(chart).size() > 0) << "the other output is written";
+    }
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QProcess reader;
+    reader.start(QStringLiteral("cat"), {fifo});
+    ASSERT_TRUE(reader.waitForStarted());
+    EXPECT_EQ(RunProgram(plan + QStringList{"--csv", fifo}).exitCode, 0);
+    ASSERT_TRUE(reader.waitForFinished(30000));
+    EXPECT_TRUE(reader.readAllStandardOutput().startsWith("# sentinel-cost "));
+    EXPECT_FALSE(QFileInfo(fifo).isFile()) << "still the FIFO";
+
+    const Ran refused = RunProgram(plan + QStringList{"--csv", folder.path()});
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_EQ(refused.error, QStringLiteral("sentinel-cost: --csv: %1 cannot be written: Is a directory\n").arg(folder.path()));
+    EXPECT_TRUE(refused.out.isEmpty()) << "refused before measuring";
+}
+
 TEST(SentinelCostProgram, ExportsOneStepThroughRunWithNoDisplay)
 {
     QTemporaryDir folder;

@@ -161,8 +161,9 @@ private:
         const SweepPlan before = window_->Settings().Plan();
         window_.reset();  // stores the settings
         Open();
-        if (measurable)
+        if (measurable) {
             ASSERT_EQ(StorePlan(window_->Settings().Plan()), StorePlan(before)) << "the plan survives a restart";
+        }
     }
 
     // The views agree with the model.

@@ -42,7 +42,7 @@ Exported ExportRunCsv(const RunResults* shown, const QString& path)
     if (!shown)
         return {false, Texts::tr("Run a measurement to export its results")};
     std::ostringstream csv;
-    WriteCsv(csv, shown->Rows());
+    WriteCsv(csv, shown->Rows(), shown->About());
     return Written(path, QByteArray::fromStdString(csv.str()),
                    Texts::tr("Wrote %1 rows of %2 to %3")
                        .arg(shown->Rows().size())

@@ -47,7 +47,12 @@ TEST_F(CostWindowTest, ARunFillsTheChartsAndTheTableAndExports)
     ASSERT_TRUE(window.ExportChart(png));
     QFile written(csv);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    EXPECT_EQ(written.readAll().count('\n'), 1 + 3 * 3 * 2);
+    const QByteArray exported = written.readAll();
+    EXPECT_TRUE(exported.startsWith("# sentinel-cost ")) << "which run it holds";
+    EXPECT_TRUE(exported.contains(": --routines SortNumbers --kind numbers --shapes random,ascending,descending "
+                                  "--sizes 100,200,400 --repeat 2\nroutine,kind,"))
+        << exported.left(300).toStdString();
+    EXPECT_EQ(exported.count('\n'), 2 + 3 * 3 * 2);
     EXPECT_FALSE(QImage(png).isNull());
     EXPECT_FALSE(window.ExportCsv(folder.filePath("no/such/folder/rows.csv")));
     EXPECT_EQ(complaints.size(), 1);

@@ -159,7 +159,7 @@ TEST(Help, TheReadmesCsvColumnsAreThePrograms)
     QFile readme(QStringLiteral(PROJECT_SOURCE_DIR "/README.md"));
     ASSERT_TRUE(readme.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(readme.readAll());
-    EXPECT_TRUE(text.contains(QStringLiteral("The CSV's columns are\n`%1`").arg(QString::fromUtf8(kCsvHeader.data(), kCsvHeader.size()))));
+    EXPECT_TRUE(text.contains(QStringLiteral("Its columns are\n`%1`").arg(QString::fromUtf8(kCsvHeader.data(), kCsvHeader.size()))));
 }
 
 // Each exercise's answer is what the law and the runs give.
