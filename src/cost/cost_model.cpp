@@ -12,7 +12,7 @@
 namespace sentinel {
 namespace {
 
-constexpr std::size_t kTerms = 3;  // entries, steps, shifted
+constexpr std::size_t kTerms = CostFit::kTerms;
 using Terms = std::array<double, kTerms>;
 
 Terms TermsOf(const Measurement& row)
@@ -20,21 +20,15 @@ Terms TermsOf(const Measurement& row)
     return {double(row.n), double(row.counts.steps), double(row.counts.shifted)};
 }
 
-// Least squares of seconds on the terms in use, each row weighed by 1/seconds²,
-// by Gaussian elimination of the normal equations; false when they are singular.
-bool Solve(const std::vector<Measurement>& rows, const std::array<bool, kTerms>& used, Terms& coefficients)
+// Least squares of seconds on the terms in use, from the normal equations
+// of all terms, by Gaussian elimination; false when they are singular.
+bool Solve(const CostFit::Normal& sums, const std::array<bool, kTerms>& used, Terms& coefficients)
 {
     double normal[kTerms][kTerms + 1] = {};
-    for (const Measurement& row : rows) {
-        if (!(row.seconds > 0))
-            continue;
-        const Terms x = TermsOf(row);
-        const double weight = 1 / (row.seconds * row.seconds);
-        for (std::size_t i = 0; i < kTerms; ++i) {
-            for (std::size_t j = 0; j < kTerms; ++j)
-                normal[i][j] += used[i] && used[j] ? weight * x[i] * x[j] : 0;
-            normal[i][kTerms] += used[i] ? weight * x[i] * row.seconds : 0;
-        }
+    for (std::size_t i = 0; i < kTerms; ++i) {
+        for (std::size_t j = 0; j < kTerms; ++j)
+            normal[i][j] = used[i] && used[j] ? sums[i][j] : 0;
+        normal[i][kTerms] = used[i] ? sums[i][kTerms] : 0;
     }
     Terms scale{};
     for (std::size_t i = 0; i < kTerms; ++i) {
@@ -84,13 +78,29 @@ std::int32_t LargestFitting(const Seconds& seconds, double budgetSeconds)
 
 }  // namespace
 
-CostModel FitCostModel(Routine routine, const std::vector<Measurement>& rows)
+void CostFit::Add(const Measurement& row)
+{
+    const Terms x = TermsOf(row);
+    for (std::size_t i = 0; i < kTerms; ++i)
+        termTotals_[i] += x[i];
+    seconds_ += row.seconds;
+    if (!(row.seconds > 0))
+        return;
+    const double weight = 1 / (row.seconds * row.seconds);  // each row weighed by 1/seconds²
+    for (std::size_t i = 0; i < kTerms; ++i) {
+        for (std::size_t j = 0; j < kTerms; ++j)
+            normal_[i][j] += weight * x[i] * x[j];
+        normal_[i][kTerms] += weight * x[i] * row.seconds;
+    }
+}
+
+CostModel CostFit::Model(Routine routine) const
 {
     // Terms that are singular, or fit below zero, are dropped one at a time.
     std::array<bool, kTerms> used = {true, true, true};
     Terms coefficients{};
     for (std::size_t dropped = 0; dropped < kTerms; ++dropped) {
-        if (!Solve(rows, used, coefficients)) {
+        if (!Solve(normal_, used, coefficients)) {
             used[kTerms - 1 - dropped] = false;
             continue;
         }
@@ -101,20 +111,20 @@ CostModel FitCostModel(Routine routine, const std::vector<Measurement>& rows)
         coefficients = {};
     }
     CostModel model{routine, coefficients[0], coefficients[1], coefficients[2]};
-    double total = 0;
-    Terms explained{};
-    for (const Measurement& row : rows) {
-        const Terms x = TermsOf(row);
-        for (std::size_t i = 0; i < kTerms; ++i)
-            explained[i] += coefficients[i] * x[i];
-        total += row.seconds;
-    }
-    if (total > 0) {
-        model.entryShare = explained[0] / total;
-        model.stepShare = explained[1] / total;
-        model.shiftShare = explained[2] / total;
+    if (seconds_ > 0) {
+        model.entryShare = coefficients[0] * termTotals_[0] / seconds_;
+        model.stepShare = coefficients[1] * termTotals_[1] / seconds_;
+        model.shiftShare = coefficients[2] * termTotals_[2] / seconds_;
     }
     return model;
+}
+
+CostModel FitCostModel(Routine routine, const std::vector<Measurement>& rows)
+{
+    CostFit fit;
+    for (const Measurement& row : rows)
+        fit.Add(row);
+    return fit.Model(routine);
 }
 
 std::vector<Budget> LargestWithin(const std::vector<Measurement>& rows, const std::vector<CostModel>& models,

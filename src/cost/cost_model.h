@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -31,6 +32,23 @@ struct CostModel {
     {
         return perEntry * n + perStep * steps + perShift * shifted;
     }
+};
+
+// The sums a routine's model is fitted from, a measurement at a time, so
+// that the model of many measurements costs no more than of a few.
+class CostFit {
+public:
+    static constexpr std::size_t kTerms = 3;  // entries, steps, shifted
+    // The weighted normal equations: each term's products with the others, then with the seconds.
+    using Normal = std::array<std::array<double, kTerms + 1>, kTerms>;
+
+    void Add(const Measurement& row);
+    CostModel Model(Routine routine) const;
+
+private:
+    Normal normal_{};
+    std::array<double, kTerms> termTotals_{};
+    double seconds_ = 0;
 };
 
 // The model of one routine from its measurements.

@@ -23,8 +23,9 @@ SizePoint PointOf(std::int32_t n, const Repetitions& repetitions)
     const auto [fewest, most] = std::minmax_element(seconds.begin(), seconds.end());
     std::vector<double> outliers;
     std::vector<double> others;  // the band is theirs, so that one far repetition cannot widen it
+    const Spread spread = SpreadOf(seconds);
     for (const double each : seconds)
-        (IsOutlier(each, seconds) ? outliers : others).push_back(each);
+        (spread.Flags(each) ? outliers : others).push_back(each);
     if (others.empty())
         others = seconds;
     return {n, Median(seconds), Median(repetitions.floorSeconds), repetitions.steps, *fewest, *most,
@@ -43,28 +44,6 @@ GrowthSummary SummaryOf(Routine routine, const Shape& shape, std::vector<SizePoi
     return {routine, shape, std::move(points), FitGrowth(times), FitGrowth(steps), largest.n,
             largest.steps > 0 ? largest.seconds / static_cast<double>(largest.steps) : 0,
             largest.seconds / largest.floorSeconds};
-}
-
-std::vector<OrderPoint> OrderPoints(const std::vector<Measurement>& rows, std::int32_t& n)
-{
-    n = 0;
-    for (const Measurement& row : rows)
-        if (row.law.order.sortedness)
-            n = std::max(n, row.n);
-    std::vector<OrderPoint> points;
-    std::map<std::pair<Routine, Shape>, std::vector<double>> seconds;
-    for (const Measurement& row : rows) {
-        if (row.n != n || !row.law.order.sortedness)
-            continue;
-        auto& repetitions = seconds[{row.routine, row.shape}];
-        if (repetitions.empty())
-            points.push_back({row.routine, row.shape, *row.law.order.sortedness, row.counts.steps, row.counts.moves,
-                              row.counts.shifted, 0});
-        repetitions.push_back(row.seconds);
-    }
-    for (OrderPoint& point : points)
-        point.seconds = Median(seconds[{point.routine, point.shape}]);
-    return points;
 }
 
 }  // namespace sentinel

@@ -69,9 +69,4 @@ struct OrderPoint {
     double seconds;
 };
 
-// The measurements at the largest n whose inputs have a sortedness (n >= 2),
-// one point per routine and shape in the order they first appear; that n,
-// or 0 when there is none.
-std::vector<OrderPoint> OrderPoints(const std::vector<Measurement>& rows, std::int32_t& n);
-
 }  // namespace sentinel

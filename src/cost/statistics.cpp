@@ -55,10 +55,19 @@ double MedianAbsoluteDeviation(const std::vector<double>& values)
     return Median(distances);
 }
 
+bool Spread::Flags(double value) const
+{
+    return deviation > 0 && std::abs(value - median) > 3 * deviation;
+}
+
+Spread SpreadOf(const std::vector<double>& values)
+{
+    return {Median(values), MedianAbsoluteDeviation(values)};
+}
+
 bool IsOutlier(double value, const std::vector<double>& values)
 {
-    const double spread = MedianAbsoluteDeviation(values);
-    return spread > 0 && std::abs(value - Median(values)) > 3 * spread;
+    return SpreadOf(values).Flags(value);
 }
 
 LineFit FitLine(const std::vector<std::pair<double, double>>& points)

@@ -18,8 +18,19 @@ double Quantile(std::vector<double> values, double q);
 // The median of the distances from the median; NaN for none.
 double MedianAbsoluteDeviation(const std::vector<double>& values);
 
-// Whether `value` lies more than three median absolute deviations from the
-// median of `values` (a spread of zero flags nothing).
+// The middle of some values and how far they spread about it, found once
+// for many values to be tested against it.
+struct Spread {
+    double median = 0;
+    double deviation = 0;  // the median absolute deviation
+
+    // Whether `value` lies more than three median absolute deviations from
+    // the median (a spread of zero flags nothing).
+    bool Flags(double value) const;
+};
+Spread SpreadOf(const std::vector<double>& values);
+
+// SpreadOf(values).Flags(value).
 bool IsOutlier(double value, const std::vector<double>& values);
 
 // A straight line fitted by least squares, y = intercept + slope x, with the

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/results_store.h"
 
+#include <algorithm>
+
 #include "cost/statistics.h"
 
 namespace sentinel {
@@ -17,8 +19,28 @@ void RunResults::Add(const Measurement& row)
     group.point = sentinel::PointOf(row.n, group.repetitions);
     Summarize(series);
     FitModel(row.routine);
-    if (row.law.order.sortedness)
-        order_ = OrderPoints(rows_, orderSize_);
+    AddToOrder(row);
+}
+
+// The order points are the rows at the largest n with a sortedness: a
+// larger n starts them afresh.
+void RunResults::AddToOrder(const Measurement& row)
+{
+    if (!row.law.order.sortedness || row.n < orderSize_)
+        return;
+    if (row.n > orderSize_) {
+        orderSize_ = row.n;
+        order_.clear();
+        orderSeconds_.clear();
+    }
+    const Series series{row.routine, row.shape};
+    const auto [at, added] = orderSeconds_.try_emplace(series, order_.size(), std::vector<double>());
+    if (added)
+        order_.push_back({row.routine, row.shape, *row.law.order.sortedness, row.counts.steps, row.counts.moves,
+                          row.counts.shifted, 0});
+    auto& [point, seconds] = at->second;
+    seconds.push_back(row.seconds);
+    order_[point].seconds = Median(seconds);
 }
 
 void RunResults::Summarize(const Series& series)
@@ -36,9 +58,9 @@ void RunResults::Summarize(const Series& series)
 
 void RunResults::FitModel(Routine routine)
 {
-    std::vector<Measurement>& rows = routineRows_[routine];
-    rows.push_back(rows_.back());
-    CostModel model = FitCostModel(routine, rows);
+    CostFit& fit = fits_[routine];
+    fit.Add(rows_.back());
+    CostModel model = fit.Model(routine);
     const auto [at, added] = modelAt_.try_emplace(routine, models_.size());
     if (added)
         models_.push_back(model);
@@ -58,7 +80,8 @@ const SizePoint& RunResults::PointOf(const Measurement& row) const
 
 bool RunResults::IsOutlier(const Measurement& row) const
 {
-    return sentinel::IsOutlier(row.seconds, RepetitionsOf(row).seconds);
+    const std::vector<double>& outliers = PointOf(row).outliers;  // found once, as the row arrived
+    return std::find(outliers.begin(), outliers.end(), row.seconds) != outliers.end();
 }
 
 void ResultsStore::Begin(std::string title, std::string about)

@@ -62,6 +62,7 @@ private:
 
     void Summarize(const Series& series);
     void FitModel(Routine routine);
+    void AddToOrder(const Measurement& row);
 
     std::string title_;
     std::string about_;
@@ -70,10 +71,11 @@ private:
     std::map<Series, std::map<std::int32_t, Group>> groups_;
     std::map<Series, std::size_t> summaryAt_;
     std::vector<GrowthSummary> summaries_;
-    std::map<Routine, std::vector<Measurement>> routineRows_;
+    std::map<Routine, CostFit> fits_;
     std::map<Routine, std::size_t> modelAt_;
     std::vector<CostModel> models_;
     std::vector<OrderPoint> order_;
+    std::map<Series, std::pair<std::size_t, std::vector<double>>> orderSeconds_;  // each point's, by its series
     std::int32_t orderSize_ = 0;
 };
 

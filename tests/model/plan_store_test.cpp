@@ -7,6 +7,7 @@
 #include <random>
 
 #include "cost/input_error.h"
+#include "cost/text_file.h"
 #include "model/plan_store.h"
 
 namespace sentinel {
@@ -139,6 +140,27 @@ TEST_F(PlanStoreTest, AnyStoredValueGivesAPlanThatCanBeMeasured)
         const RecalledPlan recalled = RecallPlan(stored);
         EXPECT_NO_THROW(CheckPlan(recalled.plan));
     }
+}
+
+// A file that shrank since it was stored is measured whole; the plan's
+// other entries stay, and the window is told.
+TEST_F(PlanStoreTest, AFileThatShrankKeepsThePlansOtherEntries)
+{
+    SweepPlan plan;
+    plan.routines = {Routine::StringsUnique, Routine::Strings};
+    const std::string path = File("words.txt", "a\nb\nc\nd\ne\n");
+    plan.UseFile(path, ReadEntries(path));
+    plan.shapes = {Shape::AsGiven};
+    plan.sizes = {2, 5};
+    plan.repeat = 7;
+    const StoredPlan stored = StorePlan(plan);
+    File("words.txt", "a\nb\nc\n");
+    const RecalledPlan recalled = RecallPlan(stored);
+    EXPECT_EQ(recalled.plan.routines, plan.routines);
+    EXPECT_EQ(recalled.plan.repeat, 7);
+    EXPECT_EQ(recalled.plan.kind, InputKind::File);
+    EXPECT_EQ(recalled.plan.sizes, std::vector<std::int32_t>{3}) << "the whole of what is left";
+    EXPECT_EQ(recalled.fallbacks, std::vector<std::string>{"the stored sizes pass the input's 3 entries"});
 }
 
 }  // namespace

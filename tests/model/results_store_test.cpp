@@ -39,6 +39,15 @@ TEST(RunResults, AggregatesFollowEachRowAsItArrives)
     EXPECT_EQ(run.Summaries()[2].routine, Routine::Strings);
     ASSERT_EQ(run.Models().size(), 2U);
     EXPECT_EQ(run.Models()[0].routine, Routine::Numbers);
+    std::vector<Measurement> numbers;
+    for (const Measurement& row : run.Rows())
+        if (row.routine == Routine::Numbers)
+            numbers.push_back(row);
+    const CostModel whole = FitCostModel(Routine::Numbers, numbers);
+    EXPECT_DOUBLE_EQ(run.Models()[0].perEntry, whole.perEntry) << "the model of the rows so far, taken whole";
+    EXPECT_DOUBLE_EQ(run.Models()[0].perStep, whole.perStep);
+    EXPECT_DOUBLE_EQ(run.Models()[0].entryShare, whole.entryShare);
+    EXPECT_GT(whole.entryShare + whole.stepShare, 0);
     EXPECT_EQ(run.Models()[1].routine, Routine::Strings);
     EXPECT_FALSE(run.End());
     run.End(SweepEnd::Cancelled);

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <random>
+
 #include <functional>
 
 #include "runtime/runtime_error.h"
@@ -228,6 +231,25 @@ TEST(ScanPaths, AForcedPathIsTheOneReportedAndAgreesWithEveryOther)
         EXPECT_FALSE(ForceScanPath(ScanPath::Generic)) << "a path this processor does not take is refused";
     }
     ForceScanPath(chosen);
+}
+
+// The key store moves about the root of the list's size an entry, not half
+// the list: on random keys its shifted count stays within n·√n.
+TEST(KeyStore, ShiftsWithinTheRootOfTheListAnEntry)
+{
+    for (const std::int32_t n : {2000, 8000}) {
+        std::mt19937 random(7);
+        std::vector<Value> entries;
+        for (std::int32_t i = 0; i < n; ++i)
+            entries.emplace_back(WholeNumberText(std::uniform_int_distribution<std::int64_t>(1, 1000000)(random)));
+        CollectionRef items = std::make_shared<Collection>(entries);
+        CollectionRef none;
+        const ScanCounts counts = SortCounted(Routine::Numbers, items, none, 0, nullptr);
+        const double bound = n * std::sqrt(double(n));
+        EXPECT_LE(double(counts.shifted), bound) << "n = " << n;
+        EXPECT_GT(counts.shifted, 0) << "n = " << n;
+        EXPECT_LT(counts.shifted, counts.moves / 4) << "far fewer than the moves the algorithm counts";
+    }
 }
 
 }  // namespace

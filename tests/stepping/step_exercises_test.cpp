@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include "sorting/sort_family.h"
+#include "stepping/step_through.h"
+
 #include <sstream>
 
 #include "stepping/predict_quiz.h"
@@ -127,6 +130,28 @@ TEST(PlanFrames, FallsBackToAFramePerEntryPastTheCap)
     ASSERT_EQ(fellBack.events.size(), 31U) << "the start, then each entry's end";
     EXPECT_EQ(fellBack.events[1], pastCap.EndOfEntry(0));
     EXPECT_EQ(fellBack.events.back(), pastCap.Events());
+}
+
+// The step-through counts the entries the key store shifted as the counted
+// run does, for every routine, on a list long enough to shift some.
+TEST(StepThrough, ShiftsAsTheCountedRunDoes)
+{
+    std::vector<Text> lines;
+    for (int i = 0; i < 60; ++i)
+        lines.push_back(WholeNumberText((i * 37) % 61) + u"," + WholeNumberText(i) + u",0");
+    for (const Routine routine : kRoutinesAndVariants) {
+        const StepInput input = StepInputOf(routine, 0, lines);
+        const StepThrough run(input);
+        CollectionRef items = std::make_shared<Collection>(input.entries);
+        CollectionRef companion = std::make_shared<Collection>(input.companion);
+        const ScanCounts counted = SortCounted(routine, items, companion, 0, nullptr);
+        const ScanCounts stepped = run.At(run.Events()).counts;
+        EXPECT_EQ(stepped.shifted, counted.shifted) << NameOf(routine);
+        EXPECT_EQ(stepped.steps, counted.steps) << NameOf(routine);
+        if (!IsStrict(routine)) {
+            EXPECT_GT(stepped.shifted, 0) << NameOf(routine) << ": a list that shifts";
+        }
+    }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QSortFilterProxyModel>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -32,15 +33,35 @@ ResultsTable::ResultsTable(ResultsModel& model, QWidget* parent) : QTableView(pa
     }
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     setAccessibleName(tr("Results table"));
-    connect(sorted, &QAbstractItemModel::rowsInserted, this, &ResultsTable::WidenToContents);
-    connect(sorted, &QAbstractItemModel::modelReset, this, &ResultsTable::WidenToContents);
+    // Rows arrive faster than a table can be laid out: the columns widen to
+    // the rows that arrived, a few times a second, never to all rows again.
+    widen_ = new QTimer(this);
+    widen_->setSingleShot(true);
+    widen_->setInterval(250);
+    connect(widen_, &QTimer::timeout, this, [this] { WidenTo(arrived_); });
+    connect(&model, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex&, int first, int last) {
+        arrived_ = arrived_.isEmpty() ? Rows{first, last} : Rows{std::min(arrived_.first, first), std::max(arrived_.last, last)};
+        if (!widen_->isActive())
+            widen_->start();
+    });
+    connect(&model, &QAbstractItemModel::modelReset, this, [this, &model] { WidenTo({0, model.rowCount() - 1}); });
 }
 
-void ResultsTable::WidenToContents()
+// Each column as wide as its widest cell among `rows` of the model's, or wider.
+void ResultsTable::WidenTo(Rows rows)
 {
+    arrived_ = {};
+    widen_->stop();
+    const QAbstractItemModel& source = *static_cast<QSortFilterProxyModel*>(model())->sourceModel();
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
     QHeaderView& header = *horizontalHeader();
-    for (int column = 0; column < model()->columnCount(); ++column)
-        header.resizeSection(column, std::max(header.sectionSize(column), sizeHintForColumn(column)));
+    for (int column = 0; column < source.columnCount(); ++column) {
+        int width = header.sectionSize(column);
+        for (int row = rows.first; row <= rows.last; ++row)
+            width = std::max(width, itemDelegate()->sizeHint(option, source.index(row, column)).width() + 1);
+        header.resizeSection(column, width);
+    }
 }
 
 QString ResultsTable::SelectedText() const

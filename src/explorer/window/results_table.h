@@ -4,14 +4,19 @@
 
 #include <QTableView>
 
+QT_BEGIN_NAMESPACE
+class QTimer;
+QT_END_NAMESPACE
+
 namespace sentinel {
 
 class ResultsModel;
 
 // The table of a run's measurements: sortable by any column with the mouse
 // or from the keyboard (Ctrl+Up ascending, Ctrl+Down descending, by the
-// column of the current cell), each column as wide as its header and as the
-// rows in view, widened as rows arrive and never narrowed, and Ctrl+C
+// column of the current cell), each column as wide as its header and its
+// widest cell, widened as rows arrive (a few times a second) and never
+// narrowed, and Ctrl+C
 // copies the selected rows with their header as tab-separated text.
 class ResultsTable : public QTableView {
     Q_OBJECT
@@ -26,7 +31,16 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void WidenToContents();
+    // Rows of the model, first to last; empty when last < first.
+    struct Rows {
+        int first = 0;
+        int last = -1;
+        bool isEmpty() const { return last < first; }
+    };
+    void WidenTo(Rows rows);
+
+    QTimer* widen_;
+    Rows arrived_;  // since the columns were last widened
 };
 
 }  // namespace sentinel

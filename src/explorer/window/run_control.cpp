@@ -95,15 +95,12 @@ void RunControl::Start(PreparedRun run)
 {
     const QString title = RunTitle(Store().Runs().size() + 1, run.plan);
     SetRunning(true);
-    // The worker's events reach this object as queued calls on its own thread.
+    // The worker's events reach this object on its own thread, as many as
+    // have arrived at a time.
     session_.Start(
         std::move(run), title.toStdString(),
-        {[this](const Measurement& row) {
-             QMetaObject::invokeMethod(this, [this, row] { Measured(row); }, Qt::QueuedConnection);
-         },
-         [this](const SweepProgress& progress) {
-             QMetaObject::invokeMethod(this, [this, progress] { Progressed(progress); }, Qt::QueuedConnection);
-         }},
+        {[this](const Measurement& row) { Arrived(&row, nullptr); },
+         [this](const SweepProgress& progress) { Arrived(nullptr, &progress); }},
         [this](const SweepOutcome& outcome) {
             QMetaObject::invokeMethod(this, [this, end = outcome.end, error = outcome.error] {
                 Finished({end, error, {}});
@@ -119,11 +116,39 @@ void RunControl::CancelSweep()
     status_.SetStatus(tr("Cancelling…"));
 }
 
-void RunControl::Measured(const Measurement& row)
+void RunControl::Arrived(const Measurement* row, const SweepProgress* progress)
+{
+    const std::lock_guard lock(arrivedMutex_);
+    if (row)
+        arrivedRows_.push_back(*row);
+    if (progress)
+        arrivedProgress_ = *progress;
+    if (!std::exchange(takePosted_, true))
+        QMetaObject::invokeMethod(this, &RunControl::TakeArrived, Qt::QueuedConnection);
+}
+
+void RunControl::TakeArrived()
+{
+    std::vector<Measurement> rows;
+    std::optional<SweepProgress> progress;
+    {
+        const std::lock_guard lock(arrivedMutex_);
+        rows.swap(arrivedRows_);
+        progress.swap(arrivedProgress_);
+        takePosted_ = false;
+    }
+    if (!rows.empty())
+        Measured(rows);
+    if (progress)
+        Progressed(*progress);
+}
+
+void RunControl::Measured(const std::vector<Measurement>& rows)
 {
     const std::size_t runs = Store().Runs().size();
     const RunResults* shown = Store().Shown();
-    session_.Keep(row);
+    for (const Measurement& row : rows)
+        session_.Keep(row);
     if (Store().Runs().size() != runs || Store().Shown() != shown)
         ShowStore();  // the run's first row: it is shown from here on
     else
@@ -145,6 +170,7 @@ void RunControl::Progressed(const SweepProgress& progress)
 
 void RunControl::Finished(const SweepOutcome& outcome)
 {
+    TakeArrived();  // the rows still on their way, before the run ends
     const auto& runs = Store().Runs();
     const RunResults* ended = !runs.empty() && !runs.back()->End() ? runs.back().get() : nullptr;  // kept at its first row
     const Notice failure = session_.Finish(outcome);

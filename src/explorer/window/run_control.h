@@ -6,6 +6,9 @@
 #include <QString>
 
 #include <functional>
+#include <mutex>
+#include <optional>
+#include <vector>
 
 #include "explorer/charts/cost_charts.h"
 #include "model/run_session.h"
@@ -60,7 +63,11 @@ signals:
 
 private:
     void Start(PreparedRun run);
-    void Measured(const Measurement& row);
+    // Called on the worker's thread: kept until the window's thread takes them.
+    void Arrived(const Measurement* row, const SweepProgress* progress);
+    // On the window's thread: every row that arrived since, and the latest progress.
+    void TakeArrived();
+    void Measured(const std::vector<Measurement>& rows);
     void Progressed(const SweepProgress& progress);
     void Finished(const SweepOutcome& outcome);
     void Completed(const QString& firstLook);
@@ -76,6 +83,12 @@ private:
     Confirmation confirm_;
     QTimer* redraw_;
     RunSession session_;
+    // What the worker handed over and the window's thread has not taken yet:
+    // rows arrive faster than a window can show them one at a time.
+    std::mutex arrivedMutex_;
+    std::vector<Measurement> arrivedRows_;
+    std::optional<SweepProgress> arrivedProgress_;
+    bool takePosted_ = false;
     bool running_ = false;
     QString firstLook_;  // what a finished first look says it shows
     QString restoreNote_;
