@@ -721,16 +721,16 @@ Median %3; mittlere Hälfte %4 bis %5
 <context>
     <name>Run</name>
     <message>
-        <source>this run takes %1</source>
-        <translation>dieser Lauf dauert %1</translation>
-    </message>
-    <message>
         <source>nothing was measured</source>
         <translation>nichts wurde gemessen</translation>
     </message>
     <message>
         <source>the %1 measurements before it are kept</source>
         <translation>die %1 Messungen davor bleiben erhalten</translation>
+    </message>
+    <message>
+        <source>this run makes %1 measurements and takes %2</source>
+        <translation>dieser Lauf macht %1 Messungen und dauert %2</translation>
     </message>
 </context>
 <context>
@@ -1349,10 +1349,6 @@ CSV-Spalte: %2</translation>
 <context>
     <name>sentinel::RunControl</name>
     <message>
-        <source>This run takes %1.</source>
-        <translation>Dieser Lauf dauert %1.</translation>
-    </message>
-    <message>
         <source>
 
 Run it?</source>
@@ -1395,14 +1391,30 @@ Messung %2 von %3; noch %4</translation>
         <translation>%1 Ergebnisse weichen von denen der Basis ab</translation>
     </message>
     <message>
-        <source>%1, %2: n = %3</source>
-        <translation>%1, %2: n = %3</translation>
-    </message>
-    <message>
         <source>Within %1 s, by the cost model:
 %2</source>
         <translation>Innerhalb von %1 s, nach dem Kostenmodell:
 %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1: the cost model does not explain the time (R² %2)</source>
+        <translation>%1: das Kostenmodell erklärt die Zeit nicht (R² %2)</translation>
+    </message>
+    <message>
+        <source>%1: n = %2 (R² %3)</source>
+        <translation>%1: n = %2 (R² %3)</translation>
+    </message>
+    <message>
+        <source>%1: n = %2, extrapolated %3 times past the %4 measured (R² %5)</source>
+        <translation>%1: n = %2, %3-mal über die gemessenen %4 hinaus hochgerechnet (R² %5)</translation>
+    </message>
+    <message>
+        <source>This run makes %1 measurements and takes %2, give or take a factor of two.</source>
+        <translation>Dieser Lauf macht %1 Messungen und dauert %2, bis auf einen Faktor zwei.</translation>
     </message>
 </context>
 <context>

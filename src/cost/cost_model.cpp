@@ -87,6 +87,9 @@ void CostFit::Add(const Measurement& row)
     if (!(row.seconds > 0))
         return;
     const double weight = 1 / (row.seconds * row.seconds);  // each row weighed by 1/seconds²
+    timed_ += 1;
+    weights_ += weight;
+    weightedSeconds_ += weight * row.seconds;
     for (std::size_t i = 0; i < kTerms; ++i) {
         for (std::size_t j = 0; j < kTerms; ++j)
             normal_[i][j] += weight * x[i] * x[j];
@@ -111,12 +114,27 @@ CostModel CostFit::Model(Routine routine) const
         coefficients = {};
     }
     CostModel model{routine, coefficients[0], coefficients[1], coefficients[2]};
+    model.rSquared = RSquared(coefficients);
     if (seconds_ > 0) {
         model.entryShare = coefficients[0] * termTotals_[0] / seconds_;
         model.stepShare = coefficients[1] * termTotals_[1] / seconds_;
         model.shiftShare = coefficients[2] * termTotals_[2] / seconds_;
     }
     return model;
+}
+
+// Of the weighted fit: each row's error relative to its own time, squared,
+// against the times' weighted spread about their weighted mean.
+double CostFit::RSquared(const std::array<double, kTerms>& c) const
+{
+    double residual = timed_;  // the sum of weight · seconds², each 1
+    for (std::size_t i = 0; i < kTerms; ++i) {
+        residual -= 2 * c[i] * normal_[i][kTerms];
+        for (std::size_t j = 0; j < kTerms; ++j)
+            residual += c[i] * c[j] * normal_[i][j];
+    }
+    const double spread = timed_ - weightedSeconds_ * weightedSeconds_ / weights_;
+    return spread > 1e-12 * timed_ ? 1 - std::max(0.0, residual) / spread : NAN;
 }
 
 CostModel FitCostModel(Routine routine, const std::vector<Measurement>& rows)
@@ -134,11 +152,13 @@ std::vector<Budget> LargestWithin(const std::vector<Measurement>& rows, const st
     for (const CostModel& model : models) {
         std::vector<Shape> shapes;
         std::map<Shape, std::pair<std::vector<double>, std::vector<double>>> shares;  // of steps and shifted
+        std::map<Shape, std::int32_t> largest;
         for (const Measurement& row : rows) {
             if (row.routine != model.routine || row.n < 2)
                 continue;
             if (!shares.contains(row.shape))
                 shapes.push_back(row.shape);
+            largest[row.shape] = std::max(largest[row.shape], row.n);
             auto& [steps, shifted] = shares[row.shape];
             steps.push_back((double(row.counts.steps) - row.n) / Pairs(row.n));
             shifted.push_back(std::max(0.0, double(row.counts.shifted) - row.n) / Pairs(row.n));
@@ -150,7 +170,8 @@ std::vector<Budget> LargestWithin(const std::vector<Measurement>& rows, const st
             const auto seconds = [&](double n) {
                 return scale * model.Seconds(n, n + stepShare * Pairs(n), n + shiftShare * Pairs(n));
             };
-            Budget budget{model.routine, shape, LargestFitting(seconds, budgetSeconds), 0};
+            Budget budget{model.routine, shape, LargestFitting(seconds, budgetSeconds), 0, 0, largest[shape],
+                          model.rSquared};
             for (int check = 0; timeAt && check < 3; ++check) {
                 budget.measured = timeAt(model.routine, shape, budget.n);
                 const double ratio = budget.measured / budgetSeconds;

@@ -27,6 +27,11 @@ struct CostModel {
     double entryShare = 0;
     double stepShare = 0;
     double shiftShare = 0;
+    // The share of the (relative) variance of the times the model explains;
+    // NaN when the times do not vary.
+    double rSquared = 0;
+    // Below this the model does not explain the time, and answers nothing.
+    static constexpr double kExplains = 0.9;
 
     double Seconds(double n, double steps, double shifted) const
     {
@@ -46,9 +51,13 @@ public:
     CostModel Model(Routine routine) const;
 
 private:
+    double RSquared(const std::array<double, kTerms>& coefficients) const;
+
     Normal normal_{};
     std::array<double, kTerms> termTotals_{};
     double seconds_ = 0;
+    // Of the rows with a time: how many, and the sums of 1/seconds² and 1/seconds.
+    double timed_ = 0, weights_ = 0, weightedSeconds_ = 0;
 };
 
 // The model of one routine from its measurements.
@@ -70,6 +79,11 @@ struct Budget {
     std::int32_t n;
     double seconds;  // predicted
     double measured = 0;  // 0 when not checked
+    std::int32_t largestMeasured = 0;  // the largest n of the rows: past it, n is extrapolated
+    double rSquared = 0;  // the model's
+
+    bool Extrapolated() const { return n > largestMeasured; }
+    bool Explained() const { return rSquared >= CostModel::kExplains; }
 };
 using TimeAt = std::function<double(Routine routine, const Shape& shape, std::int32_t n)>;
 // The rows are a run's and the models the run's own, one per routine.

@@ -8,6 +8,7 @@
 
 #include "cost/input_error.h"
 #include "cost/preview.h"
+#include "cost/run_progress.h"
 #include "runtime/runtime_error.h"
 
 namespace sentinel {
@@ -34,38 +35,37 @@ std::vector<Job> Jobs(const SweepPlan& plan)
     return jobs;
 }
 
-// The estimated work of each job, from the estimate of the plan, or n
-// squared where there is none (an input a routine cannot take); and the
-// progress through it.
+// The progress through the jobs, paced by the estimate of each, or n
+// squared where there is none (an input a routine cannot take).
 class Progress {
 public:
-    Progress(const Estimates& estimates, const std::vector<Job>& jobs) : start_(std::chrono::steady_clock::now())
+    Progress(const Estimates& estimates, const std::vector<Job>& jobs)
+        : start_(std::chrono::steady_clock::now()), figures_(EstimatedSeconds(estimates, jobs)), total_(jobs.size())
     {
-        for (const Job& job : jobs) {
-            const auto found = estimates.find({job.routine, job.shape, job.n});
-            work_.push_back(found != estimates.end() ? found->second : double(job.n) * job.n * 1e-9);
-            total_ += work_.back();
-        }
     }
 
-    // Before job i: the share of the work done, and the seconds left at the
-    // pace measured so far.
+    // Before job i.
     SweepProgress At(std::size_t i, std::string current)
     {
-        const double spent = std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
-        const double pace = done_ > 0 ? spent / done_ : 1;
-        SweepProgress progress{static_cast<int>(i), static_cast<int>(work_.size()), std::move(current),
-                               total_ > 0 ? done_ / total_ : 1, (total_ - done_) * pace};
-        if (i < work_.size())
-            done_ += work_[i];
-        return progress;
+        const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+        const RunProgress::Figures figures = figures_.At(i, elapsed);
+        return {static_cast<int>(i), static_cast<int>(total_), std::move(current), figures.fraction, figures.secondsLeft};
     }
 
 private:
+    static std::vector<double> EstimatedSeconds(const Estimates& estimates, const std::vector<Job>& jobs)
+    {
+        std::vector<double> seconds;
+        for (const Job& job : jobs) {
+            const auto found = estimates.find({job.routine, job.shape, job.n});
+            seconds.push_back(found != estimates.end() ? found->second : double(job.n) * job.n * 1e-9);
+        }
+        return seconds;
+    }
+
     std::chrono::steady_clock::time_point start_;
-    std::vector<double> work_;
-    double total_ = 0;
-    double done_ = 0;
+    RunProgress figures_;
+    std::size_t total_;
 };
 
 std::string Describe(const Job& job, int repeats)

@@ -19,9 +19,9 @@ struct SweepProgress {
     int done;  // measurements finished
     int total;
     std::string current;  // the measurement under way
-    // The share of the estimated work done, and the seconds the rest will
-    // take: the estimate (see preview.h) scaled by how the measurements so
-    // far compared with it.
+    // The share of the run's time gone by, and the seconds the rest will
+    // take: the estimate (see preview.h) corrected by the measurements so
+    // far (see run_progress.h).
     double fraction;
     double secondsLeft;
 };

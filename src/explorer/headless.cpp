@@ -73,10 +73,21 @@ void PrintBudget(std::FILE* out, const SweepPlan& plan, const RunResults& result
             return Measure(routine, plan.kind, shape, input, 1).seconds;
         };
     std::fprintf(out, "\nThe largest n within %g s:\n", seconds);
-    for (const Budget& budget : LargestWithin(results.Rows(), results.Models(), seconds, timeAt))
-        std::fprintf(out, "%-24s %-14s %9d  %.3g s predicted%s\n", std::string(NameOf(budget.routine)).c_str(),
+    for (const Budget& budget : LargestWithin(results.Rows(), results.Models(), seconds, timeAt)) {
+        if (!budget.Explained()) {
+            std::fprintf(out, "%-24s %-14s the cost model does not explain the time (R2 %.2f)\n",
+                         std::string(NameOf(budget.routine)).c_str(), NameOf(budget.shape).c_str(), budget.rSquared);
+            continue;
+        }
+        char reach[64] = "";
+        if (budget.Extrapolated())
+            std::snprintf(reach, sizeof reach, ", %.1fx past n = %d measured", double(budget.n) / budget.largestMeasured,
+                          budget.largestMeasured);
+        std::fprintf(out, "%-24s %-14s %9d  %.3g s predicted%s (R2 %.2f%s)\n", std::string(NameOf(budget.routine)).c_str(),
                      NameOf(budget.shape).c_str(), budget.n, budget.seconds,
-                     budget.measured > 0 ? (", " + std::to_string(budget.measured) + " s measured").c_str() : "");
+                     budget.measured > 0 ? (", " + std::to_string(budget.measured) + " s measured").c_str() : "",
+                     budget.rSquared, reach);
+    }
 }
 
 // The chart of time against n, or of cost against order for an order

@@ -84,10 +84,10 @@ bool RunResults::IsOutlier(const Measurement& row) const
     return std::find(outliers.begin(), outliers.end(), row.seconds) != outliers.end();
 }
 
-void ResultsStore::Begin(std::string title, std::string about)
+void ResultsStore::Begin(std::string title, std::string about, std::vector<std::int32_t> planned)
 {
     End(SweepEnd::Cancelled);
-    pending_ = std::make_unique<RunResults>(std::move(title), std::move(about));
+    pending_ = std::make_unique<RunResults>(std::move(title), std::move(about), std::move(planned));
 }
 
 void ResultsStore::Add(const Measurement& row)

@@ -22,8 +22,8 @@ namespace sentinel {
 // (the table, the charts, the budget, the CSV, the text report) reads it.
 class RunResults {
 public:
-    explicit RunResults(std::string title = {}, std::string about = {})
-        : title_(std::move(title)), about_(std::move(about))
+    explicit RunResults(std::string title = {}, std::string about = {}, std::vector<std::int32_t> planned = {})
+        : title_(std::move(title)), about_(std::move(about)), planned_(std::move(planned))
     {
     }
 
@@ -33,6 +33,8 @@ public:
     const std::string& Title() const noexcept { return title_; }
     // Which run this is: the program, when it started, and its plan.
     const std::string& About() const noexcept { return about_; }
+    // The sizes the run's plan measures, those still to come included.
+    const std::vector<std::int32_t>& PlannedSizes() const noexcept { return planned_; }
     // Nothing while the run is under way.
     std::optional<SweepEnd> End() const noexcept { return end_; }
     const std::vector<Measurement>& Rows() const noexcept { return rows_; }
@@ -66,6 +68,7 @@ private:
 
     std::string title_;
     std::string about_;
+    std::vector<std::int32_t> planned_;
     std::optional<SweepEnd> end_;
     std::vector<Measurement> rows_;
     std::map<Series, std::map<std::int32_t, Group>> groups_;
@@ -89,7 +92,7 @@ public:
     static constexpr std::size_t kMostRuns = 20;
 
     // Ends any run under way as cancelled.
-    void Begin(std::string title, std::string about = {});
+    void Begin(std::string title, std::string about = {}, std::vector<std::int32_t> planned = {});
     // To the run under way; its first row keeps it and shows it.
     void Add(const Measurement& row);
     void End(SweepEnd end);

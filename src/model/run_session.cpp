@@ -14,7 +14,8 @@ namespace sentinel {
 
 std::vector<std::string> PreparedRun::Preview() const
 {
-    std::vector<std::string> lines = {Substituted(UserText("Run", "this run takes %1"), {Duration(seconds)})};
+    std::vector<std::string> lines = {Substituted(UserText("Run", "this run makes %1 measurements and takes %2"),
+                                                  {std::to_string(measurements), Duration(seconds)})};
     lines.insert(lines.end(), warnings.begin(), warnings.end());
     return lines;
 }
@@ -34,7 +35,9 @@ Preparation RunSession::Prepare(SweepPlan plan)
 {
     try {
         CheckPlan(plan);
-        PreparedRun run{std::move(plan), {}, 0, {}};
+        PreparedRun run{std::move(plan), {}, 0, {}, 0};
+        run.measurements = static_cast<std::int64_t>(run.plan.routines.size() * run.plan.shapes.size()
+                                                      * run.plan.sizes.size()) * run.plan.repeat;
         run.estimates = EstimateEach(run.plan);
         run.seconds = TotalSeconds(run.estimates, run.plan.repeat);
         run.warnings = DropWarnings(run.plan);
@@ -57,7 +60,7 @@ std::string RunSession::About(const SweepPlan& plan)
 void RunSession::Start(PreparedRun run, std::string title, SweepEvents events,
                        std::function<void(const SweepOutcome&)> finished)
 {
-    store_.Begin(std::move(title), About(run.plan));
+    store_.Begin(std::move(title), About(run.plan), run.plan.sizes);
     runner_.Start(std::move(run.plan), std::move(run.estimates), std::move(events), std::move(finished));
 }
 
@@ -75,7 +78,7 @@ Notice RunSession::Finish(const SweepOutcome& outcome)
 
 Notice RunSession::RunHere(const PreparedRun& run, std::string title)
 {
-    store_.Begin(std::move(title), About(run.plan));
+    store_.Begin(std::move(title), About(run.plan), run.plan.sizes);
     const SweepOutcome outcome = RunSweep(run.plan, run.estimates, {[this](const Measurement& row) { Keep(row); }, {}}, false);
     return Finish(outcome);
 }

@@ -20,11 +20,18 @@ struct PreparedRun {
     Estimates estimates;
     double seconds = 0;  // the estimate of the whole run
     std::vector<std::string> warnings;  // each routine that would drop most of the input
+    std::int64_t measurements = 0;
 
-    // A run of over a minute, or one that drops most of its input, is asked
-    // about before it starts.
-    bool AsksFirst() const { return seconds > 60 || !warnings.empty(); }
-    // "this run takes about 3 min", then the warnings: a line each.
+    // A run of over a minute or about a thousand measurements, or one that
+    // drops most of its input, is asked about before it starts.
+    static constexpr double kAskPastSeconds = 60;
+    static constexpr std::int64_t kAskPastMeasurements = 1000;
+    bool AsksFirst() const
+    {
+        return seconds > kAskPastSeconds || measurements > kAskPastMeasurements || !warnings.empty();
+    }
+    // "this run makes 2400 measurements and takes about 3 min", then the
+    // warnings: a line each.
     std::vector<std::string> Preview() const;
 };
 

@@ -43,10 +43,19 @@ TEST(CostModel, RecoversTheCostOfAnEntryAStepAndAShift)
     EXPECT_NEAR(exact[0].perStep, kPerStep, kPerStep * 1e-6);
     EXPECT_NEAR(exact[0].perShift, kPerShift, kPerShift * 1e-6);
     EXPECT_NEAR(exact[0].entryShare + exact[0].stepShare + exact[0].shiftShare, 1, 1e-9);
+    EXPECT_NEAR(exact[0].rSquared, 1, 1e-9) << "the model explains every time";
 
     const CostModel noisy = FitCostModel(Routine::Numbers, Sweep(1.03));
     EXPECT_NEAR(noisy.perStep, kPerStep, kPerStep * 0.1);
     EXPECT_NEAR(noisy.perShift, kPerShift, kPerShift * 0.15);
+    EXPECT_GT(noisy.rSquared, CostModel::kExplains);
+    EXPECT_LT(noisy.rSquared, 1);
+
+    // Times that follow none of the terms: the model explains little of them.
+    std::vector<Measurement> scattered = Sweep(1);
+    for (std::size_t i = 0; i < scattered.size(); ++i)
+        scattered[i].seconds = 1e-3 * double(1 + (i * 7) % 5);
+    EXPECT_LT(FitCostModel(Routine::Numbers, scattered).rSquared, CostModel::kExplains);
 
     // Ascending input alone cannot tell a shift from an entry: shifted is n.
     std::vector<Measurement> ascending;
@@ -73,7 +82,13 @@ TEST(CostModel, TheBudgetIsTheLargestNThatFits)
         EXPECT_LE(time(budget.n, stepShare, shiftShare), 1e-3 * (1 + 1e-9)) << NameOf(budget.shape);
         EXPECT_GT(time(budget.n + 1, stepShare, shiftShare), 1e-3) << NameOf(budget.shape);
         EXPECT_NEAR(budget.seconds, time(budget.n, stepShare, shiftShare), 1e-3 * 1e-6);
+        EXPECT_EQ(budget.largestMeasured, 4000);
+        EXPECT_EQ(budget.Extrapolated(), budget.n > 4000) << NameOf(budget.shape);
+        EXPECT_TRUE(budget.Explained());
     }
+    const std::vector<Budget> tight = LargestWithin(rows, models, time(4000, 0, 0));
+    EXPECT_FALSE(tight[2].Extrapolated()) << "descending at exactly its largest n measured";
+    EXPECT_EQ(tight[2].n, 4000);
     // A machine twice as slow at large sizes as the model: the check scales it.
     const auto twiceAsSlow = [&](Routine, const Shape& shape, std::int32_t n) {
         return 2 * time(n, shape == Shape::Random ? 0.5 : shape == Shape::Ascending ? 1 : 0,

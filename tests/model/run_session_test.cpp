@@ -47,12 +47,17 @@ TEST(RunSession, PreparesOnceAndAsksOnlyOfALongRun)
     EXPECT_EQ(run.estimates.size(), 1U * 3 * 2) << "a routine, three shapes, two sizes";
     EXPECT_GT(run.seconds, 0);
     EXPECT_FALSE(run.AsksFirst());
-    EXPECT_EQ(run.Preview(), std::vector<std::string>{"this run takes under a second"});
+    EXPECT_EQ(run.measurements, 12);
+    EXPECT_EQ(run.Preview(), std::vector<std::string>{"this run makes 12 measurements and takes under a second"});
     PreparedRun longer = run;
     longer.seconds = 61;
     EXPECT_TRUE(longer.AsksFirst());
     longer.seconds = 60;
     EXPECT_FALSE(longer.AsksFirst()) << "a minute, exactly";
+    longer.measurements = 1001;
+    EXPECT_TRUE(longer.AsksFirst());
+    longer.measurements = 1000;
+    EXPECT_FALSE(longer.AsksFirst()) << "a thousand, exactly";
     longer.warnings = {"SortNumbersUnique drops most of it"};
     EXPECT_TRUE(longer.AsksFirst());
 }

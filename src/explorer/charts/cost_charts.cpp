@@ -137,6 +137,7 @@ struct Drawn {
     std::vector<QString> names;  // "SortNumbers, random", after "Run 2: " when runs are laid over
     std::vector<QString> models;
     std::vector<Style> styles;
+    std::vector<double> plannedSizes;  // of every run drawn, so that the axes span them from the start
 };
 
 template <class Value>
@@ -156,6 +157,8 @@ Drawn DrawnOf(const std::vector<const RunResults*>& runs)
     std::vector<Shape> shapes;
     std::vector<std::pair<std::size_t, std::size_t>> keys;  // colour and shape of each series
     for (std::size_t run = 0; run < runs.size(); ++run) {
+        drawn.plannedSizes.insert(drawn.plannedSizes.end(), runs[run]->PlannedSizes().begin(),
+                                  runs[run]->PlannedSizes().end());
         std::map<Routine, QString> models;
         for (const CostModel& model : runs[run]->Models())
             models[model.routine] = ModelText(model);
@@ -186,13 +189,19 @@ struct Range {
         if (std::find(sizes.begin(), sizes.end(), x) == sizes.end())
             sizes.push_back(x);
     }
-    void Axes(QChart& chart, const QString& yTitle, const std::function<QString(double)>& yLabel) const
+    // Axes over every point and the sizes planned, labelled at the sizes.
+    void Axes(QChart& chart, const QString& yTitle, const std::function<QString(double)>& yLabel,
+              const std::vector<double>& planned) const
     {
         if (!(right > 0))
             return SetLogAxes(chart, {QObject::tr("n (entries)"), 1, 10, {}, CountLabel}, {yTitle, 1, 10, {}, yLabel});
         std::vector<double> measured = sizes;
+        for (const double n : planned)
+            if (n > 0 && std::find(measured.begin(), measured.end(), n) == measured.end())
+                measured.push_back(n);
         std::sort(measured.begin(), measured.end());
-        SetLogAxes(chart, {QObject::tr("n (entries)"), left / 1.25, right * 1.25, LogTicks(left, right, measured), CountLabel},
+        const double first = std::min(left, measured.front()), last = std::max(right, measured.back());
+        SetLogAxes(chart, {QObject::tr("n (entries)"), first / 1.25, last * 1.25, LogTicks(first, last, measured), CountLabel},
                    {yTitle, bottom / 1.5, top * 1.5, OneTwoFive(bottom / 1.5, top * 1.5), yLabel});
     }
 };
@@ -265,7 +274,7 @@ void DrawTime(ChartPanel& panel, const Drawn& drawn)
                                    "to the upper quartile, and a star marks a repetition more than three median "
                                    "absolute deviations from the median"),
                        QPen(Qt::NoPen), {}, QColor(150, 150, 150, 80), {}});
-    range.Axes(chart, QObject::tr("time"), TimeLabel);
+    range.Axes(chart, QObject::tr("time"), TimeLabel, drawn.plannedSizes);
     panel.Legend().SetEntries(std::move(entries));
 }
 
@@ -330,7 +339,7 @@ void DrawSteps(ChartPanel& panel, const Drawn& drawn)
         {});
     ExactLine(chart, drawn.summaries, Shape::Ascending, entries);  // drawn last, over the data
     ExactLine(chart, drawn.summaries, Shape::Descending, entries);
-    range.Axes(chart, QObject::tr("scan steps"), CountLabelsUpTo(range.top * 1.5));
+    range.Axes(chart, QObject::tr("scan steps"), CountLabelsUpTo(range.top * 1.5), drawn.plannedSizes);
     panel.Legend().SetEntries(std::move(entries));
 }
 
@@ -353,7 +362,7 @@ void DrawRatio(ChartPanel& panel, const Drawn& drawn)
         entries.push_back({QObject::tr("×1: as fast as the floor"), {}, floor, {}, {},
                            {Line(chart, {{range.left, 1}, {range.right, 1}}, floor)}});
     }
-    range.Axes(chart, QObject::tr("time over the floor's"), RatioLabel);
+    range.Axes(chart, QObject::tr("time over the floor's"), RatioLabel, drawn.plannedSizes);
     panel.Legend().SetEntries(std::move(entries));
 }
 

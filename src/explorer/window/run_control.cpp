@@ -31,12 +31,28 @@ QString RunTitle(std::size_t number, const SweepPlan& plan)
     return QObject::tr("Run %1: %2 on %3, %4").arg(number).arg(routines.join(QStringLiteral(", ")), input, sizes);
 }
 
+// One routine and shape's answer: only what the model can say, and how far
+// past the sizes measured it reaches.
+QString BudgetLine(const Budget& budget)
+{
+    const QString series = RunControl::tr("%1, %2").arg(ToQString(NameOf(budget.routine)), ToQString(NameOf(budget.shape)));
+    const QString fit = Grouping().toString(budget.rSquared, 'f', 2);
+    if (!budget.Explained())
+        return RunControl::tr("%1: the cost model does not explain the time (R² %2)").arg(series, fit);
+    if (!budget.Extrapolated())
+        return RunControl::tr("%1: n = %2 (R² %3)").arg(series, CountLabel(budget.n), fit);
+    return RunControl::tr("%1: n = %2, extrapolated %3 times past the %4 measured (R² %5)")
+        .arg(series, CountLabel(budget.n), Grouping().toString(double(budget.n) / budget.largestMeasured, 'f', 1),
+             CountLabel(budget.largestMeasured), fit);
+}
+
 // Asks before a run of over a minute, or one that drops most of its input.
 QString Question(const PreparedRun& run)
 {
     QStringList reasons;
-    if (run.seconds > 60)
-        reasons << RunControl::tr("This run takes %1.").arg(QString::fromStdString(Duration(run.seconds)));
+    if (run.seconds > PreparedRun::kAskPastSeconds || run.measurements > PreparedRun::kAskPastMeasurements)
+        reasons << RunControl::tr("This run makes %1 measurements and takes %2, give or take a factor of two.")
+                       .arg(Grouping().toString(qlonglong(run.measurements)), QString::fromStdString(Duration(run.seconds)));
     for (const std::string& warning : run.warnings)
         reasons << QString::fromStdString(warning) + QLatin1Char('.');
     return reasons.join(QLatin1Char('\n')) + RunControl::tr("\n\nRun it?");
@@ -264,8 +280,7 @@ void RunControl::ShowBudget()
     QStringList lines;
     if (const RunResults* shown = Store().Shown())
         for (const Budget& budget : LargestWithin(shown->Rows(), shown->Models(), seconds))
-            lines << tr("%1, %2: n = %3").arg(ToQString(NameOf(budget.routine)), ToQString(NameOf(budget.shape)),
-                                             CountLabel(budget.n));
+            lines << BudgetLine(budget);
     status_.SetBudgetAnswer(lines.isEmpty() ? QString()
                                             : tr("Within %1 s, by the cost model:\n%2")
                                                   .arg(seconds)

@@ -1,6 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Sentinel Sort Demo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
+#include <QCategoryAxis>
+
+#include <cmath>
+#include <memory>
+
 #include "support/cost_window_fixture.h"
 
 namespace sentinel {
@@ -111,6 +116,26 @@ TEST_F(CostWindowTest, AnOrderSweepOfTheThreeScansDrawsTheirLaws)
     ASSERT_TRUE(highTime) << "each scan's time apart";
     EXPECT_EQ(highTime->count(), 3);
     EXPECT_EQ(highTime->attachedAxes().back()->alignment(), Qt::AlignRight);
+}
+
+// The axes span the plan's sizes from the first row on, so that a point
+// stands where it will stay as the other sizes arrive.
+TEST(CostCharts, AxesSpanThePlannedSizesFromTheFirstRow)
+{
+    RunResults run("Run 1", {}, {250, 500, 1000, 2000});
+    run.Add({Routine::Numbers, InputKind::Numbers, Shape::Random, 250, 1, 2e-5, 1e-5, true,
+             {252, 3000, 250, 0, 2000, 40}, {}});
+    const CostCharts charts = CreateCostCharts();
+    const std::unique_ptr<ChartPanel> owned[] = {std::unique_ptr<ChartPanel>(charts.time), std::unique_ptr<ChartPanel>(charts.steps),
+                                                 std::unique_ptr<ChartPanel>(charts.ratio), std::unique_ptr<ChartPanel>(charts.order)};
+    DrawCharts(charts, &run);
+    for (const ChartPanel* panel : {charts.time, charts.steps, charts.ratio}) {
+        auto* x = qobject_cast<QCategoryAxis*>(panel->Chart().axes(Qt::Horizontal).front());
+        ASSERT_TRUE(x);
+        EXPECT_EQ(x->categoriesLabels(), (QStringList{"250", "500", "1,000", "2,000"}));
+        EXPECT_NEAR(x->min(), std::log10(250 / 1.25), 1e-9);
+        EXPECT_NEAR(x->max(), std::log10(2000 * 1.25), 1e-9);
+    }
 }
 
 }  // namespace
