@@ -57,7 +57,8 @@ double MedianAbsoluteDeviation(const std::vector<double>& values)
 
 bool Spread::Flags(double value) const
 {
-    return deviation > 0 && std::abs(value - median) > 3 * deviation;
+    const double held = std::max(deviation, kLeastRelativeDeviation * std::abs(median));
+    return held > 0 && std::abs(value - median) > 3 * held;
 }
 
 Spread SpreadOf(const std::vector<double>& values)

@@ -24,8 +24,12 @@ struct Spread {
     double median = 0;
     double deviation = 0;  // the median absolute deviation
 
-    // Whether `value` lies more than three median absolute deviations from
-    // the median (a spread of zero flags nothing).
+    // The least spread a value is held against, relative to the median: a
+    // clock's steps or a quiet machine can make the deviation near zero.
+    static constexpr double kLeastRelativeDeviation = 0.02;
+
+    // Whether `value` lies more than three deviations from the median, the
+    // deviation at least kLeastRelativeDeviation of the median.
     bool Flags(double value) const;
 };
 Spread SpreadOf(const std::vector<double>& values);

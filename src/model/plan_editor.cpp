@@ -11,8 +11,6 @@
 namespace sentinel {
 namespace {
 
-constexpr std::size_t kNotLoaded = static_cast<std::size_t>(-1);
-
 bool IsDefaultShape(const Shape& shape)
 {
     return std::find(std::begin(kDefaultShapes), std::end(kDefaultShapes), shape) != std::end(kDefaultShapes)

@@ -20,7 +20,14 @@ TEST(Statistics, MediansAndOutliers)
     EXPECT_FALSE(IsOutlier(11.5, times)) << "exactly three deviations away";
     EXPECT_TRUE(IsOutlier(11.6, times));
     EXPECT_TRUE(IsOutlier(8.4, times));
-    EXPECT_FALSE(IsOutlier(50, {7, 7, 7})) << "no spread flags nothing";
+    // With no spread, the least relative deviation (2 % of the median) holds:
+    // a difference the clock can make is no outlier, a far one is.
+    const std::vector<double> even = {7, 7, 7, 7};
+    EXPECT_FALSE(IsOutlier(7 * 1.06, even)) << "exactly three least deviations away";
+    EXPECT_TRUE(IsOutlier(7 * 1.061, even));
+    EXPECT_FALSE(IsOutlier(7.01, even));
+    EXPECT_TRUE(IsOutlier(50, even));
+    EXPECT_FALSE(IsOutlier(0, {0, 0, 0})) << "nothing to hold a zero against";
 }
 
 // On y = 1 + 2x with normal noise of known spread, the interval holds the

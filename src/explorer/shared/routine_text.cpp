@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 
 #include "qt_glue/qt_text.h"
+#include "sorting/stable_floor.h"
 
 namespace sentinel {
 
@@ -20,6 +21,17 @@ QString RoutineChoiceTip(Routine routine)
         return QCoreApplication::translate("Routines", "A routine of the demo");
     return QCoreApplication::translate("Routines", "A variant of SortNumbers, not a routine of the demo: %1")
         .arg(QCoreApplication::translate("Routines", Describe(routine).variant.data()));
+}
+
+QString ReferenceName(Routine routine)
+{
+    switch (EqualKeysOf(routine)) {
+    case EqualKeys::InputOrder: return QCoreApplication::translate("Routines", "the standard stable sort");
+    case EqualKeys::ReverseInput:
+        return QCoreApplication::translate("Routines", "the stable sort with equal keys in reverse order");
+    case EqualKeys::FirstOnly: break;
+    }
+    return QCoreApplication::translate("Routines", "the stable sort keeping the first of each key");
 }
 
 }  // namespace sentinel

@@ -13,5 +13,9 @@ namespace sentinel {
 QString RoutineChoice(Routine routine);
 // What the choice's tooltip says: a variant's scan, in words.
 QString RoutineChoiceTip(Routine routine);
+// The stable sort a routine's result is compared with, named by how it
+// orders equal keys: "the standard stable sort" only where equal keys keep
+// their input order.
+QString ReferenceName(Routine routine);
 
 }  // namespace sentinel

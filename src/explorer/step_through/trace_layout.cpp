@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "explorer/shared/palette.h"
+#include "explorer/shared/routine_text.h"
 #include "qt_glue/qt_text.h"
 
 namespace sentinel {
@@ -267,7 +268,8 @@ void Builder::DroppedLane()
     Flow(std::move(dropped));
 }
 
-// The routine's result beside the standard stable sort's.
+// The routine's result beside its reference's: the stable sort that orders
+// equal keys as the routine does.
 void Builder::Result()
 {
     const StepThrough& run = *scene_.run;
@@ -281,8 +283,8 @@ void Builder::Result()
     Line(font_, Colour(QPalette::Text), QObject::tr("Result:       %1").arg(joined(run.Result())));
     Line(font_, Colour(QPalette::Text), QObject::tr("Stable sort: %1").arg(joined(run.StableResult())));
     Line(bold_, identical ? kFits : kDropped,
-         identical ? QObject::tr("\u2713 identical to the standard stable sort")
-                   : QObject::tr("\u2717 differs from the stable sort"));
+         identical ? QObject::tr("\u2713 identical to %1").arg(ReferenceName(run.Input().routine))
+                   : QObject::tr("\u2717 differs from %1").arg(ReferenceName(run.Input().routine)));
 }
 
 }  // namespace

@@ -113,7 +113,16 @@ QString HelpGuide()
               "far beside the law's totals. In predict mode you say where each entry goes first; a verdict is "
               "marked ✓ or ✗. A race steps a second run beside the first. Beside each list, the routine's code: "
               "the line of the moment lit and marked ▶, with the entry, its key, the gap's two keys and the counts "
-              "so far; Show code hides it.</p>");
+              "so far; Show code hides it.</p>")
+         + QCoreApplication::translate("Help", "<h2><a name=\"references\"></a>What a result is compared with</h2>"
+              "<p>Each result is compared with a stable sort of the same input that orders equal keys as the "
+              "routine does, and the floor is that sort timed. The scan from the high end places each entry after "
+              "the equal keys already placed, so equal keys keep their input order: its reference is the standard "
+              "stable sort. The scans that stop at the first fit from the low end, halving among them, place each "
+              "entry before the equal keys already placed: their reference is the stable sort with equal keys in "
+              "reverse order. A strict routine keeps the first entry of each key: its reference is the stable sort "
+              "keeping the first of each key. The step-through names the reference of its routine under the "
+              "result.</p>");
 }
 
 QString HelpExercises()
@@ -132,7 +141,7 @@ QString HelpExercises()
               "Check: the Steps tab or the Results tab.</p>"
               "<p><i>Answer:</i> 500,500 = n(n+1)/2 and 1,000 = n: every entry is the largest so far, at the far end "
               "from the low sentinel and next to the high one.</p></li>"
-              "<li><p><b>On 1,000 equal keys, both scans take 1,000 steps. Which shifts more?</b> Check: the moves "
+              "<li><p><b>On 1,000 equal keys, both scans take 1,000 steps. Which makes more moves?</b> Check: the moves "
               "column of the Results tab.</p>"
               "<p><i>Answer:</i> the scan from the low end: each entry goes before the equal keys placed, 500,500 "
               "moves in all; from the high end each goes after them, one move each, 1,000.</p></li>"

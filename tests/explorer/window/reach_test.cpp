@@ -184,6 +184,11 @@ TEST(Help, TheExercisesAnswersAreTheLaws)
     EXPECT_EQ(low.moves, 500500);
     EXPECT_EQ(high.moves, 1000);
     EXPECT_TRUE(text.contains("500,500 moves in all"));
+    // Each question asks for what its column counts: moves are not the Shifted column's entries.
+    EXPECT_TRUE(text.contains("Which makes more moves?</b> Check: the moves column"));
+    EXPECT_TRUE(text.contains("drop the most?</b> Check: measure it on every shape at n = 1,000 and read the Results "
+                              "tab's dropped column"));
+    EXPECT_FALSE(text.contains("shift")) << "the Shifted column counts the key store's own moves";
     const StepThrough halving(StartUpStepInput(Routine::NumbersBinary, 0));
     const auto& steps = halving.At(halving.Events()).entrySteps;
     EXPECT_EQ(*std::max_element(steps.begin(), steps.end()), 4);
