@@ -1078,10 +1078,6 @@ Median %3; mittlere Hälfte %4 bis %5
         <translation>Nicht geöffnet: %1</translation>
     </message>
     <message>
-        <source>Opened %1: %2 entries. Run (F5) to measure it.</source>
-        <translation>%1 geöffnet: %2 Einträge. Ausführen (F5) misst sie.</translation>
-    </message>
-    <message>
         <source>Settings restored, except: %1.</source>
         <translation>Einstellungen wiederhergestellt, außer: %1.</translation>
     </message>
@@ -1156,6 +1152,30 @@ Median %3; mittlere Hälfte %4 bis %5
     <message>
         <source>Order chart</source>
         <translation>Ordnungsdiagramm</translation>
+    </message>
+    <message>
+        <source>numbers</source>
+        <translation>Zahlen</translation>
+    </message>
+    <message>
+        <source>fields that start with a number</source>
+        <translation>Felder, die mit einer Zahl beginnen</translation>
+    </message>
+    <message>
+        <source>words</source>
+        <translation>Wörter</translation>
+    </message>
+    <message>
+        <source>Opened %1: %2 entries.</source>
+        <translation>%1 geöffnet: %2 Einträge.</translation>
+    </message>
+    <message>
+        <source>Its lines are %1: %2 is chosen to measure them.</source>
+        <translation>Ihre Zeilen sind %1: %2 ist gewählt, um sie zu messen.</translation>
+    </message>
+    <message>
+        <source>Run (F5) to measure it.</source>
+        <translation>Ausführen (F5) misst sie.</translation>
     </message>
 </context>
 <context>

@@ -112,8 +112,16 @@ std::optional<std::string> DropWarning(Routine routine, const CostLaw& law)
 {
     const Drops& drops = law.drops;
     const std::int64_t n = law.predicted.placed + law.predicted.dropped;
-    const std::int64_t beyond = drops.belowLow + drops.aboveHigh + drops.atSentinel;
-    if (2 * beyond <= n)
+    if (2 * (drops.belowLow + drops.aboveHigh + drops.atSentinel) <= n)
+        return std::nullopt;
+    return DropNote(routine, law);
+}
+
+std::optional<std::string> DropNote(Routine routine, const CostLaw& law)
+{
+    const Drops& drops = law.drops;
+    const std::int64_t n = law.predicted.placed + law.predicted.dropped;
+    if (drops.belowLow + drops.aboveHigh + drops.atSentinel == 0)
         return std::nullopt;
     const auto count = [n](std::int64_t keys) {
         return keys == n ? Substituted(UserText("Drops", "all %1 keys"), {std::to_string(n)})

@@ -88,6 +88,8 @@ CostLaw ApplyCostLaw(Routine routine, const std::vector<Value>& entries, std::in
 // ZZZZZZZZZZZZZ"; nothing otherwise. Repeats under a strict routine are
 // what it is for, and never warned of.
 std::optional<std::string> DropWarning(Routine routine, const CostLaw& law);
+// The same line whenever any key lies beyond or at a sentinel.
+std::optional<std::string> DropNote(Routine routine, const CostLaw& law);
 
 // The sortedness a count of ordered pairs among n keys stands for.
 std::optional<double> SortednessOf(std::int64_t orderedPairs, std::int64_t n);

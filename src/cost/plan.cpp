@@ -76,6 +76,46 @@ Routine DefaultRoutine(InputKind kind)
     return Routine::Numbers;
 }
 
+namespace {
+
+bool IsBlank(char16_t unit)
+{
+    return unit == u' ' || unit == u'\t';
+}
+
+// "12", " -3.5", "1e6": a number and nothing else, blanks aside.
+bool IsNumberText(TextView text)
+{
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    const bool digit = std::any_of(text.begin(), text.end(), [](char16_t unit) { return unit >= u'0' && unit <= u'9'; });
+    return digit && std::all_of(text.begin(), text.end(), [](char16_t unit) {
+        return (unit >= u'0' && unit <= u'9') || unit == u'-' || unit == u'+' || unit == u'.' || unit == u'e' || unit == u'E';
+    });
+}
+
+}  // namespace
+
+Routine RoutineForEntries(const std::vector<Text>& entries)
+{
+    std::size_t numbers = 0, fields = 0, lines = 0;
+    for (const Text& entry : entries) {
+        if (std::all_of(entry.begin(), entry.end(), IsBlank))
+            continue;
+        ++lines;
+        const std::size_t comma = entry.find(u',');
+        if (comma == Text::npos)
+            numbers += IsNumberText(entry);
+        else
+            fields += IsNumberText(TextView(entry).substr(0, comma));
+    }
+    if (2 * numbers > lines)
+        return Routine::Numbers;
+    return 2 * fields > lines ? Routine::ByField : Routine::Strings;
+}
+
 void CheckPlan(const SweepPlan& plan)
 {
     if (plan.routines.empty())

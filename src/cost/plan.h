@@ -26,6 +26,11 @@ inline constexpr std::int32_t kDefaultOrderSweepSize = 2000;
 // demo runs on such data.
 Routine DefaultRoutine(InputKind kind);
 
+// The routine whose key a file's lines take, by most of its lines that are
+// not blank: number texts (SortNumbers), comma-separated fields whose first
+// is a number (SortByField), or words (SortStrings).
+Routine RoutineForEntries(const std::vector<Text>& entries);
+
 // What to measure: every routine on every shape at every size, `repeat`
 // times, on one input per shape and size that all routines share.
 struct SweepPlan {

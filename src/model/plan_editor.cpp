@@ -175,11 +175,19 @@ void PlanEditor::TakeWholeFile()
     loadedSizes_.clear();
 }
 
-void PlanEditor::ChooseFile(std::string path, std::shared_ptr<const std::vector<Text>> entries)
+std::optional<Routine> PlanEditor::ChooseFile(std::string path, std::shared_ptr<const std::vector<Text>> entries)
 {
     OfferFile(std::move(path), std::move(entries));
     kind_ = InputKind::File;
     TakeWholeFile();
+    const Routine fitting = RoutineForEntries(file_->FileEntries());
+    const KeyKind key = Describe(fitting).key;
+    if (std::any_of(kRoutinesAndVariants.begin(), kRoutinesAndVariants.end(),
+                    [&](Routine routine) { return RoutineChosen(routine) && Describe(routine).key == key; }))
+        return std::nullopt;
+    std::fill(routines_.begin(), routines_.end(), false);
+    ChooseRoutine(fitting, true);
+    return fitting;
 }
 
 bool PlanEditor::Offered(std::size_t row) const

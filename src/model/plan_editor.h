@@ -53,8 +53,11 @@ public:
     // A made kind, or File once a file is offered. A file is measured as
     // given, whole; made input goes back to the shapes and sizes it had.
     void SetKind(InputKind kind);
-    // Offers a file just read and chooses it; the other settings stay.
-    void ChooseFile(std::string path, std::shared_ptr<const std::vector<Text>> entries);
+    // Offers a file just read and chooses it; the other settings stay, but
+    // for the routines: when none of those chosen keys its lines as they
+    // are (numbers, fields or words), the one that does is chosen instead,
+    // and returned.
+    std::optional<Routine> ChooseFile(std::string path, std::shared_ptr<const std::vector<Text>> entries);
     // The file offered, if any: its path and entries.
     const SweepPlan* OfferedFile() const { return file_ ? &*file_ : nullptr; }
 

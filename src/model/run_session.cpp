@@ -5,7 +5,9 @@
 #include <chrono>
 #include <ctime>
 
+#include "cost/cost_law.h"
 #include "cost/input_error.h"
+#include "cost/inputs.h"
 #include "model/plan_text.h"
 #include "runtime/project_version.h"
 #include "runtime/user_text.h"
@@ -45,6 +47,23 @@ Preparation RunSession::Prepare(SweepPlan plan)
     } catch (const InputError& error) {
         return {std::nullopt, {error.what(), UserText("Run", "nothing was measured")}};
     }
+}
+
+std::vector<std::string> RunSession::FileDrops(const SweepPlan& plan)
+{
+    std::vector<std::string> notes;
+    const std::vector<Value> entries =
+        FirstEntries(plan.FileEntries(), static_cast<std::int32_t>(plan.FileEntries().size())).entries;
+    try {
+        for (const Routine routine : plan.routines) {
+            const CostLaw law = ForRoutine(routine, [&] { return ApplyCostLaw(routine, entries, 0); });
+            if (const auto note = DropNote(routine, law))
+                notes.push_back(*note);
+        }
+    } catch (const InputError& error) {
+        notes.push_back(error.what());
+    }
+    return notes;
 }
 
 std::string RunSession::About(const SweepPlan& plan)

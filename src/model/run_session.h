@@ -51,6 +51,10 @@ public:
     // Checks the plan, estimates it and previews it. A plan that cannot be
     // measured, or that a routine cannot take, is refused with the reason.
     static Preparation Prepare(SweepPlan plan);
+    // For each routine of a plan on a file that leaves keys out for lying
+    // beyond or at its sentinels, a line that says how many and why; or
+    // why a routine cannot take the file at all.
+    static std::vector<std::string> FileDrops(const SweepPlan& plan);
     // Which run a plan's is, as its CSV says: "sentinel-cost 1.0.0, started
     // 2026-12-10T04:50:00Z: --routines ...".
     static std::string About(const SweepPlan& plan);

@@ -140,5 +140,31 @@ TEST(PlanEditor, APlanThatCannotBeMeasuredSaysWhy)
     EXPECT_EQ(editor.Repeat(), kMostRepeats);
 }
 
+// A file's lines choose the routine that keys them when none chosen does:
+// words, numbers and fields each by most of the lines that are not blank.
+TEST(PlanEditor, AFileChoosesTheRoutineThatKeysItsLines)
+{
+    const auto lines = [](std::initializer_list<const char16_t*> texts) {
+        std::vector<Text> entries;
+        for (const char16_t* text : texts)
+            entries.emplace_back(text);
+        return std::make_shared<const std::vector<Text>>(std::move(entries));
+    };
+    EXPECT_EQ(RoutineForEntries(*lines({u"pear", u"12", u"fig"})), Routine::Strings);
+    EXPECT_EQ(RoutineForEntries(*lines({u" 12", u"-3.5", u"", u"1e6", u"pear"})), Routine::Numbers) << "blank lines aside";
+    EXPECT_EQ(RoutineForEntries(*lines({u"3,1,0", u"2,x", u"name,1"})), Routine::ByField);
+    EXPECT_EQ(RoutineForEntries(*lines({u"12abc", u"7 days", u"3"})), Routine::Strings) << "a number and more is a word";
+
+    PlanEditor editor;  // SortNumbers chosen
+    EXPECT_EQ(editor.ChooseFile("words.txt", lines({u"pear", u"apple"})), Routine::Strings);
+    EXPECT_EQ(editor.Plan().routines, std::vector{Routine::Strings});
+    editor.ChooseRoutine(Routine::StringsUnique, true);
+    EXPECT_EQ(editor.ChooseFile("more.txt", lines({u"kiwi"})), std::nullopt) << "routines that fit stay";
+    EXPECT_EQ(editor.Plan().routines, (std::vector{Routine::Strings, Routine::StringsUnique}));
+    EXPECT_EQ(editor.ChooseFile("numbers.txt", lines({u"5", u"3"})), Routine::Numbers);
+    editor.ChooseRoutine(Routine::PairsUnique, true);
+    EXPECT_EQ(editor.ChooseFile("again.txt", lines({u"8"})), std::nullopt) << "a paired routine keys numbers too";
+}
+
 }  // namespace
 }  // namespace sentinel

@@ -112,5 +112,23 @@ TEST(RunSession, AFailureSaysWhatIsKept)
     EXPECT_EQ(session.Store().Shown()->End(), SweepEnd::Failed);
 }
 
+// What a file's routines leave out for lying beyond their sentinels is
+// said, how many and why; a routine that cannot take the file says so.
+TEST(RunSession, SaysWhatAFilesRoutinesLeaveOut)
+{
+    SweepPlan plan;
+    plan.routines = {Routine::Strings, Routine::Numbers};
+    plan.UseFile("words.txt", {u"pear", u"APPLE", u"fig"});
+    EXPECT_EQ(RunSession::FileDrops(plan),
+              std::vector<std::string>{"2 of 3 keys lie above the high sentinel ZZZZZZZZZZZZZ; SortStrings keeps only "
+                                       "keys from 0 to ZZZZZZZZZZZZZ"})
+        << "SortNumbers keys every word as 0, within its sentinels";
+    plan.routines = {Routine::ByField};
+    plan.UseFile("records.txt", {u"3,1", u"", u"1,2"});
+    const std::vector<std::string> refused = RunSession::FileDrops(plan);
+    ASSERT_EQ(refused.size(), 1U);
+    EXPECT_EQ(refused[0].rfind("SortByField cannot take this input", 0), 0U) << refused[0];
+}
+
 }  // namespace
 }  // namespace sentinel

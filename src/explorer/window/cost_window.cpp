@@ -31,6 +31,8 @@
 #include "explorer/window/run_status.h"
 #include "explorer/window/settings_panel.h"
 #include "model/plan_store.h"
+#include "model/run_session.h"
+#include "qt_glue/qt_text.h"
 
 namespace sentinel {
 namespace {
@@ -39,6 +41,17 @@ namespace {
 QString SavePath(QWidget* parent, const QString& title, const QString& name, const QString& filter)
 {
     return QFileDialog::getSaveFileName(parent, title, name, filter);
+}
+
+// What a routine's keys are, as a file's lines may be.
+QString KeyWords(Routine routine)
+{
+    switch (Describe(routine).key) {
+    case KeyKind::Number: return CostWindow::tr("numbers");
+    case KeyKind::Field: return CostWindow::tr("fields that start with a number");
+    case KeyKind::Text: break;
+    }
+    return CostWindow::tr("words");
 }
 
 // The property of each tab's page that holds its PageId.
@@ -309,9 +322,17 @@ void CostWindow::FileRead(const QString& path, std::shared_ptr<const std::vector
         return;
     }
     const auto size = static_cast<qlonglong>(entries->size());
-    settings_->ChooseFile(QFile::encodeName(path).toStdString(), std::move(entries));
-    status_->SetStatus(tr("Opened %1: %2 entries. Run (F5) to measure it.")
-                           .arg(QFileInfo(path).fileName(), Grouping().toString(size)));
+    const std::optional<Routine> chosen = settings_->ChooseFile(QFile::encodeName(path).toStdString(), std::move(entries));
+    QStringList said = {tr("Opened %1: %2 entries.").arg(QFileInfo(path).fileName(), Grouping().toString(size))};
+    if (chosen)
+        said << tr("Its lines are %1: %2 is chosen to measure them.").arg(KeyWords(*chosen), ToQString(NameOf(*chosen)));
+    for (const std::string& drops : RunSession::FileDrops(settings_->Plan())) {
+        QString sentence = QString::fromStdString(drops) + QLatin1Char('.');
+        sentence[0] = sentence[0].toUpper();
+        said << sentence;
+    }
+    said << tr("Run (F5) to measure it.");
+    status_->SetStatus(said.join(QLatin1Char(' ')));
 }
 
 void CostWindow::SetRunning(bool running)

@@ -329,10 +329,11 @@ void SettingsPanel::RemoveShape()
     RefreshShapes();
 }
 
-void SettingsPanel::ChooseFile(std::string path, std::shared_ptr<const std::vector<Text>> entries)
+std::optional<Routine> SettingsPanel::ChooseFile(std::string path, std::shared_ptr<const std::vector<Text>> entries)
 {
-    editor_.ChooseFile(std::move(path), std::move(entries));
+    const std::optional<Routine> chosen = editor_.ChooseFile(std::move(path), std::move(entries));
     Refresh();
+    return chosen;
 }
 
 void SettingsPanel::ShowPlan(const SweepPlan& plan)

@@ -36,8 +36,9 @@ public:
     // Shows the plan; its file, if any, becomes the file offered.
     void ShowPlan(const SweepPlan& plan);
     // Offers a file just read and chooses it, to be measured whole; the
-    // other settings stay.
-    void ChooseFile(std::string path, std::shared_ptr<const std::vector<Text>> entries);
+    // other settings stay but for a routine that fits its lines, chosen and
+    // returned when none chosen did (see PlanEditor::ChooseFile).
+    std::optional<Routine> ChooseFile(std::string path, std::shared_ptr<const std::vector<Text>> entries);
     // The plan the settings describe (see PlanEditor::Plan).
     SweepPlan Plan() const { return editor_.Plan(); }
     const PlanEditor& Editor() const noexcept { return editor_; }

@@ -128,13 +128,18 @@ TEST_F(CostWindowTest, AFileIsMeasuredAsGiven)
     QListWidgetItem& given = *shapes->item(shapes->count() - 1);
     EXPECT_FALSE(given.flags() & Qt::ItemIsEnabled) << "made data is never measured as given";
     ASSERT_TRUE(Open(path));
+    EXPECT_EQ(window.Status().Status(),
+              "Opened words.txt: 3 entries. Its lines are words: SortStrings is chosen to measure them. All 3 keys lie "
+              "above the high sentinel ZZZZZZZZZZZZZ; SortStrings keeps only keys from 0 to ZZZZZZZZZZZZZ. Run (F5) to "
+              "measure it.")
+        << window.Status().Status().toStdString() << ": the routine that keys words, and what it leaves out, said once";
     EXPECT_TRUE(given.flags() & Qt::ItemIsEnabled);
     for (int row = 0; row < shapes->count(); ++row)
         EXPECT_EQ(shapes->item(row)->checkState() == Qt::Checked, shapes->item(row)->text() == "given")
             << shapes->item(row)->text().toStdString() << ": only what is measured reads as checked";
     window.StartSweep();
     ASSERT_TRUE(Finishes());
-    ASSERT_EQ(window.Results().rowCount(), 5);  // SortNumbers, n = 3, five repetitions
+    ASSERT_EQ(window.Results().rowCount(), 5);  // SortStrings, n = 3, five repetitions
     EXPECT_EQ(Rows()[0].shape, Shape::AsGiven);
     EXPECT_EQ(Rows()[0].n, 3);
 
