@@ -475,10 +475,6 @@
         <translation>Die Liste beginnt mit ihren beiden Wächtern.</translation>
     </message>
     <message>
-        <source>Inserted after position %1.</source>
-        <translation>Eingefügt nach Position %1.</translation>
-    </message>
-    <message>
         <source>Dropped: %1.</source>
         <translation>Verworfen: %1.</translation>
     </message>
@@ -698,6 +694,10 @@ Median %3; mittlere Hälfte %4 bis %5
         <source>✗ differs from %1</source>
         <translation>✗ weicht ab von %1</translation>
     </message>
+    <message>
+        <source>Inserted into gap %1: it is list[%1] now.</source>
+        <translation>In Lücke %1 eingefügt: jetzt list[%1].</translation>
+    </message>
 </context>
 <context>
     <name>Routines</name>
@@ -850,8 +850,8 @@ Median %3; mittlere Hälfte %4 bis %5
         <translation>höchstens %1</translation>
     </message>
     <message>
-        <source>keys %1 of %2 · steps %3 of %4 · placed %5 of %6 · dropped %7 of %8 · moves %9 of %10 · shifted %11</source>
-        <translation>Schlüssel %1 von %2 · Schritte %3 von %4 · platziert %5 von %6 · verworfen %7 von %8 · Bewegungen %9 von %10 · verschoben %11</translation>
+        <source>keys %1 of %2 (the sentinels&apos; among them) · steps %3 of %4 · placed %5 of %6 · dropped %7 of %8 · moves %9 of %10 · shifted %11</source>
+        <translation>Schlüssel %1 von %2 (die der Wächter darunter) · Schritte %3 von %4 · platziert %5 von %6 · verworfen %7 von %8 · Bewegungen %9 von %10 · verschoben %11</translation>
     </message>
 </context>
 <context>
@@ -1381,6 +1381,10 @@ CSV-Spalte: %2</translation>
         <source>Results table</source>
         <translation>Ergebnistabelle</translation>
     </message>
+    <message>
+        <source>No measurements yet: choose what to measure on the left, then Run (F5).</source>
+        <translation>Noch keine Messungen: Wählen Sie links, was gemessen wird, dann Ausführen (F5).</translation>
+    </message>
 </context>
 <context>
     <name>sentinel::RunControl</name>
@@ -1451,6 +1455,10 @@ Messung %2 von %3; noch %4</translation>
     <message>
         <source>This run makes %1 measurements and takes %2, give or take a factor of two.</source>
         <translation>Dieser Lauf macht %1 Messungen und dauert %2, bis auf einen Faktor zwei.</translation>
+    </message>
+    <message>
+        <source>%1, %2, n = %3, run %4 of %5</source>
+        <translation>%1, %2, n = %3, Lauf %4 von %5</translation>
     </message>
 </context>
 <context>

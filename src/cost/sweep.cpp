@@ -15,13 +15,6 @@ namespace sentinel {
 namespace {
 
 // One measurement to make: a routine on an input, one repetition.
-struct Job {
-    Routine routine;
-    Shape shape;
-    std::int32_t n;
-    int repeat;
-};
-
 // Smallest sizes first, so the charts fill from the left and a cancel keeps
 // whole series of small sizes.
 std::vector<Job> Jobs(const SweepPlan& plan)
@@ -45,11 +38,11 @@ public:
     }
 
     // Before job i.
-    SweepProgress At(std::size_t i, std::string current)
+    SweepProgress At(std::size_t i, std::optional<Job> current, int repeats)
     {
         const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
         const RunProgress::Figures figures = figures_.At(i, elapsed);
-        return {static_cast<int>(i), static_cast<int>(total_), std::move(current), figures.fraction, figures.secondsLeft};
+        return {static_cast<int>(i), static_cast<int>(total_), current, repeats, figures.fraction, figures.secondsLeft};
     }
 
 private:
@@ -67,12 +60,6 @@ private:
     RunProgress figures_;
     std::size_t total_;
 };
-
-std::string Describe(const Job& job, int repeats)
-{
-    return std::string(NameOf(job.routine)) + ", " + std::string(NameOf(job.shape)) + ", n = "
-        + std::to_string(job.n) + ", run " + std::to_string(job.repeat) + " of " + std::to_string(repeats);
-}
 
 }  // namespace
 
@@ -111,7 +98,7 @@ SweepOutcome RunSweep(const SweepPlan& plan, const Estimates& estimates, const S
         }
         const Job& job = jobs[i];
         if (events.progressed)
-            events.progressed(progress.At(i, Describe(job, plan.repeat)));
+            events.progressed(progress.At(i, job, plan.repeat));
         if (i > 0 && jobs[i - 1].n != job.n)
             inputs.clear();  // every shape of the smaller size is done
         auto [at, made] = inputs.try_emplace({job.shape, job.n});
@@ -133,7 +120,7 @@ SweepOutcome RunSweep(const SweepPlan& plan, const Estimates& estimates, const S
             events.measured(outcome.rows.back());
     }
     if (events.progressed)
-        events.progressed(progress.At(jobs.size(), {}));
+        events.progressed(progress.At(jobs.size(), std::nullopt, plan.repeat));
     return outcome;
 }
 

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -15,10 +16,19 @@
 
 namespace sentinel {
 
+// One measurement of a sweep: a routine on a shape at a size, its repeat-th time.
+struct Job {
+    Routine routine;
+    Shape shape;
+    std::int32_t n;
+    int repeat;
+};
+
 struct SweepProgress {
     int done;  // measurements finished
     int total;
-    std::string current;  // the measurement under way
+    std::optional<Job> current;  // the measurement under way; none at the end
+    int repeats;  // of each routine, shape and size
     // The share of the run's time gone by, and the seconds the rest will
     // take: the estimate (see preview.h) corrected by the measurements so
     // far (see run_progress.h).

@@ -169,7 +169,10 @@ TEST(SweepRunner, ReportsProgressAndStopsOnCancel)
     EXPECT_LT(measured, planned);
     EXPECT_EQ(progress.front().total, planned);
     EXPECT_GT(progress[static_cast<std::size_t>(measured) - 1].secondsLeft, 0.0);
-    EXPECT_FALSE(progress.back().current.empty());
+    ASSERT_TRUE(progress.back().current);
+    EXPECT_EQ(progress.front().current->n, 100) << "the smallest size first";
+    EXPECT_EQ(progress.front().current->repeat, 1);
+    EXPECT_EQ(progress.front().repeats, 3);
 }
 
 // Texts alike in their first 200 units make every test compare them whole:

@@ -339,7 +339,7 @@ void DrawSteps(ChartPanel& panel, const Drawn& drawn)
         {});
     ExactLine(chart, drawn.summaries, Shape::Ascending, entries);  // drawn last, over the data
     ExactLine(chart, drawn.summaries, Shape::Descending, entries);
-    range.Axes(chart, QObject::tr("scan steps"), CountLabelsUpTo(range.top * 1.5), drawn.plannedSizes);
+    range.Axes(chart, QObject::tr("scan steps"), CountLabel, drawn.plannedSizes);
     panel.Legend().SetEntries(std::move(entries));
 }
 

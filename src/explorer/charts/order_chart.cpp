@@ -57,7 +57,7 @@ void ResetAxes(QChart& chart, std::int32_t n, double topCount, double topSeconds
     chart.addAxis(x, Qt::AlignBottom);
     const std::vector<double> countTicks = RoundSteps(topCount * 1.05);
     QAbstractAxis* counts = LinearAxis(chart, QObject::tr("steps, moves, entries shifted"), countTicks,
-                                       CountLabelsUpTo(countTicks.back()), Qt::AlignLeft);
+                                       CountLabel, Qt::AlignLeft);
     // The time axis holds milliseconds, labelled in the unit they need.
     QAbstractAxis* time = LinearAxis(chart, QObject::tr("time (median)"), RoundSteps(topSeconds * 1e3 * 1.05),
                                      [](double ms) { return TimeLabel(ms / 1e3); }, Qt::AlignRight);

@@ -34,13 +34,6 @@ QString CountLabel(double count)
     return Grouping().toString(count / 1e9, 'g', 3) + QStringLiteral(" G");
 }
 
-std::function<QString(double)> CountLabelsUpTo(double largest)
-{
-    if (largest < 1e6)
-        return CountLabel;
-    return [](double count) { return Grouping().toString(count / 1e6, 'g', 3) + QStringLiteral(" M"); };
-}
-
 QString Unbroken(QString formula)
 {
     formula.replace(QLatin1Char(' '), QChar(0x00A0));

@@ -5,7 +5,6 @@
 #include <QLocale>
 #include <QString>
 
-#include <functional>
 
 namespace sentinel {
 
@@ -23,7 +22,7 @@ QLocale Grouping();
 // The labels of an axis of counts up to `largest`, all in one style: with
 // thousands separators ("100,000"), or all in millions past a million
 // ("0.1 M", "2.5 M"), never the two beside each other.
-std::function<QString(double)> CountLabelsUpTo(double largest);
+
 
 // A formula that a line never breaks inside: its spaces no-break, and no
 // break after a slash ("n(n−1)/2").

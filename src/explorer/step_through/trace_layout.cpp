@@ -203,7 +203,7 @@ void Builder::Outcome()
     const bool dropped = last && last->kind == TraceEvent::Kind::Dropped;
     QString outcome = scene_.Finished() ? QString() : ToQString(frame.test);
     if (last && last->kind == TraceEvent::Kind::Placed && !scene_.Finished())
-        outcome = QObject::tr("Inserted after position %1.").arg(last->at);
+        outcome = QObject::tr("Inserted into gap %1: it is list[%1] now.").arg(last->at);  // as the code counts
     else if (dropped && !scene_.Finished())
         outcome = QObject::tr("Dropped: %1.").arg(ToQString(frame.dropped.back().reason));
     Line(large_, dropped ? kDropped : Colour(QPalette::Text), outcome);
@@ -294,8 +294,8 @@ QString CountsLine(const ScanCounts& c, const Prediction& whole)
     // Halving's total steps are a bound, not a count.
     const QString steps = whole.stepsAtMost ? QCoreApplication::translate("StepCounts", "at most %1").arg(whole.steps)
                                             : QString::number(whole.steps);
-    return QCoreApplication::translate("StepCounts", "keys %1 of %2 · steps %3 of %4 · placed %5 of %6 · dropped %7 of %8 "
-                                                     "· moves %9 of %10 · shifted %11")
+    return QCoreApplication::translate("StepCounts", "keys %1 of %2 (the sentinels' among them) · steps %3 of %4 · placed %5 "
+                                                     "of %6 · dropped %7 of %8 · moves %9 of %10 · shifted %11")
         .arg(c.keys).arg(whole.keys).arg(c.steps).arg(steps).arg(c.placed).arg(whole.placed)
         .arg(c.dropped).arg(whole.dropped).arg(c.moves).arg(whole.moves).arg(c.shifted);
 }

@@ -339,8 +339,12 @@ void CostWindow::SetRunning(bool running)
 {
     if (running)
         focusBeforeRun_ = QApplication::focusWidget();
-    settings_->SetRunning(running);
     status_->SetRunning(running);
+    // A field disabled with the focus would hand it to the next, and the
+    // settings would scroll to that one: the focus waits on Cancel instead.
+    if (running && settings_->isAncestorOf(QApplication::focusWidget()))
+        status_->FocusCancel();
+    settings_->SetRunning(running);
     UpdateActions();
     // The settings are disabled while a run goes on: focus goes back where the user left it.
     if (!running && focusBeforeRun_ && focusBeforeRun_->isEnabled() && focusBeforeRun_->isVisible())

@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QSortFilterProxyModel>
 #include <QTimer>
 
@@ -45,6 +46,30 @@ ResultsTable::ResultsTable(ResultsModel& model, QWidget* parent) : QTableView(pa
             widen_->start();
     });
     connect(&model, &QAbstractItemModel::modelReset, this, [this, &model] { WidenTo({0, model.rowCount() - 1}); });
+    connect(&model, &QAbstractItemModel::modelReset, this, &ResultsTable::DescribeEmptiness);
+    connect(&model, &QAbstractItemModel::rowsInserted, this, &ResultsTable::DescribeEmptiness);
+    DescribeEmptiness();
+}
+
+QString ResultsTable::EmptyHint()
+{
+    return tr("No measurements yet: choose what to measure on the left, then Run (F5).");
+}
+
+// A screen reader hears the hint the empty table shows.
+void ResultsTable::DescribeEmptiness()
+{
+    setAccessibleDescription(model()->rowCount() == 0 ? EmptyHint() : QString());
+}
+
+void ResultsTable::paintEvent(QPaintEvent* event)
+{
+    QTableView::paintEvent(event);
+    if (model()->rowCount() > 0)
+        return;
+    QPainter painter(viewport());
+    painter.setPen(palette().color(QPalette::PlaceholderText));
+    painter.drawText(viewport()->rect().adjusted(12, 12, -12, -12), Qt::AlignCenter | Qt::TextWordWrap, EmptyHint());
 }
 
 // Each column as wide as its widest cell among `rows` of the model's, or wider.

@@ -27,8 +27,12 @@ public:
     // The selected rows, in the order shown, under their header; tab-separated.
     QString SelectedText() const;
 
+    // What the table says while it has no rows: how to start a run.
+    static QString EmptyHint();
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     // Rows of the model, first to last; empty when last < first.
@@ -38,6 +42,7 @@ private:
         bool isEmpty() const { return last < first; }
     };
     void WidenTo(Rows rows);
+    void DescribeEmptiness();
 
     QTimer* widen_;
     Rows arrived_;  // since the columns were last widened

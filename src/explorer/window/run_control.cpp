@@ -176,9 +176,13 @@ void RunControl::Measured(const std::vector<Measurement>& rows)
 void RunControl::Progressed(const SweepProgress& progress)
 {
     status_.SetProgress(progress.fraction);
-    if (!progress.current.empty())
+    if (const std::optional<Job>& job = progress.current)
         status_.SetStatus(tr("%1\nmeasurement %2 of %3; %4 left")
-                              .arg(QString::fromStdString(progress.current))
+                              .arg(tr("%1, %2, n = %3, run %4 of %5")
+                                       .arg(ToQString(NameOf(job->routine)), ToQString(NameOf(job->shape)),
+                                            CountLabel(job->n))
+                                       .arg(job->repeat)
+                                       .arg(progress.repeats))
                               .arg(progress.done + 1)
                               .arg(progress.total)
                               .arg(QString::fromStdString(Duration(progress.secondsLeft))));

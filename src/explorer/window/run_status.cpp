@@ -77,6 +77,11 @@ void RunStatus::SetRunning(bool running)
         progress_->setValue(0);
 }
 
+void RunStatus::FocusCancel()
+{
+    cancel_->setFocus();
+}
+
 void RunStatus::SetProgress(double fraction)
 {
     progress_->setValue(static_cast<int>(std::lround(progress_->maximum() * fraction)));

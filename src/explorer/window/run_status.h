@@ -25,6 +25,8 @@ public:
     explicit RunStatus(QWidget* parent = nullptr);
 
     void SetRunning(bool running);
+    // Cancel takes the focus: while a run goes on, it is what can act.
+    void FocusCancel();
     // The share of the estimated work done, 0 to 1.
     void SetProgress(double fraction);
     void SetStatus(const QString& text);

@@ -239,6 +239,11 @@ TEST(TraceLayout, LaysOutEachFrameOfAKnownRun)
     ASSERT_TRUE(test.gapMarker) << "a marker in the gap under test";
     EXPECT_EQ(test.markerStyle, Qt::SolidLine) << "the first entry fits the one gap there is";
     EXPECT_EQ(test.outcome, QString::fromStdU16String(scene.frame.test));
+    std::size_t placed = tested;
+    while (scene.run->At(placed).last == nullptr || scene.run->At(placed).last->kind != TraceEvent::Kind::Placed)
+        ++placed;
+    EXPECT_EQ(layOut(placed).outcome, "Inserted into gap 1: it is list[1] now.")
+        << "the first entry goes between the sentinels, list[0] and list[1], as the code counts";
 
     const TraceLayout end = layOut(scene.run->Events());
     EXPECT_EQ(end.lines.front().text, "Done: the sentinels are removed.");

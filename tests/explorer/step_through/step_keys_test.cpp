@@ -145,7 +145,8 @@ TEST(RaceExport, TakesBothPanes)
     scene.footer = CountsLine(scene.frame.counts, scene.run->Predicted());
     const TraceLayout layout = LayOutTrace(scene, QFont(), QPalette(), 400);
     EXPECT_EQ(layout.lines.front().text, "SortNumbers") << "every animation names its routine";
-    EXPECT_TRUE(layout.lines.back().text.startsWith("keys 0 of 6 · steps 0 of")) << layout.lines.back().text.toStdString();
+    EXPECT_TRUE(layout.lines.back().text.startsWith("keys 0 of 6 (the sentinels' among them) · steps 0 of"))
+        << layout.lines.back().text.toStdString();
 
     const std::string csv = RaceCsv(left, right);
     const auto rows = static_cast<std::int64_t>(std::count(csv.begin(), csv.end(), '\n'));

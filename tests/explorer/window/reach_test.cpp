@@ -10,6 +10,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QFile>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -25,6 +26,8 @@
 #include <QMenuBar>
 #include <QSpinBox>
 #include <QTest>
+#include <QToolButton>
+#include <QListWidget>
 
 #include "cost/cost_law.h"
 #include "cost/csv.h"
@@ -75,7 +78,32 @@ TEST(Reach, FocusStaysWhereTheUserLeftItAcrossARun)
     QSpinBox& repetitions = Spin(window, "Repetitions");
     repetitions.setFocus();
     ASSERT_EQ(QApplication::focusWidget(), &repetitions);
+    // Shapes enough that the settings scroll.
+    QListWidget* shapes = nullptr;
+    for (QListWidget* list : window.findChildren<QListWidget*>())
+        if (list->accessibleName() == "Shapes")
+            shapes = list;
+    shapes->setCurrentRow(6);  // swaps:10
+    QToolButton* add = nullptr;
+    for (QToolButton* button : window.findChildren<QToolButton*>())
+        if (button->accessibleName() == "Add a shape like this one")
+            add = button;
+    ASSERT_TRUE(add);
+    for (int added = 0; added < 30; ++added)
+        add->click();
+    repetitions.setFocus();
+    QTest::qWait(50);
+    QScrollArea* area = nullptr;
+    for (QScrollArea* each : window.findChildren<QScrollArea*>())
+        if (each->accessibleName() == "Settings")
+            area = each;
+    ASSERT_TRUE(area);
+    QScrollBar& settings = *area->verticalScrollBar();
+    ASSERT_GT(settings.maximum(), 0);
+    settings.setValue(settings.maximum() / 2);
+    const int scrolled = settings.value();
     window.StartSweep();
+    EXPECT_EQ(settings.value(), scrolled) << "the settings stay where the user left them";
     ASSERT_TRUE(QTest::qWaitFor([&window] { return !window.Running(); }, 60000));
     EXPECT_EQ(QApplication::focusWidget(), &repetitions);
 }

@@ -101,6 +101,11 @@ TEST(ResultsTable, CopiesTheSelectedRowsAndSortsFromTheKeyboard)
         run.Add({Routine::Numbers, InputKind::Numbers, Shape::Random, n, 1, n * 1e-6, 1e-6, true, {}, {}});
     ResultsModel model;
     model.Show(&run);
+    ResultsModel none;
+    ResultsTable empty(none);
+    EXPECT_EQ(empty.accessibleDescription(), ResultsTable::EmptyHint()) << "an empty table says how to start";
+    none.Show(&run);
+    EXPECT_EQ(empty.accessibleDescription(), "") << "and stops once it has rows";
     ResultsTable table(model);
     table.show();
     const QHeaderView& header = *table.horizontalHeader();
