@@ -615,10 +615,6 @@ Median %3; mittlere Hälfte %4 bis %5
         <translation>Sortiertheit: geordnete Paare ÷ alle Paare (n = %1)</translation>
     </message>
     <message>
-        <source>steps, moves, entries shifted</source>
-        <translation>Schritte, Bewegungen, verschobene Einträge</translation>
-    </message>
-    <message>
         <source>time (median)</source>
         <translation>Zeit (Median)</translation>
     </message>
@@ -697,6 +693,10 @@ Median %3; mittlere Hälfte %4 bis %5
     <message>
         <source>Inserted into gap %1: it is list[%1] now.</source>
         <translation>In Lücke %1 eingefügt: jetzt list[%1].</translation>
+    </message>
+    <message>
+        <source>count</source>
+        <translation>Anzahl</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,10 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QGraphicsTextItem>
+#include <QChartView>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -78,6 +82,67 @@ inline QStringList CutTexts(const QWidget& window)
                 if (box->fontMetrics().horizontalAdvance(box->itemText(item)) > field)
                     cut << QStringLiteral("choice: ") + box->itemText(item);
         }
+    }
+    return cut;
+}
+
+// The controls a window shows on top of one another: two visible siblings,
+// each a label, button, slider, choice or number box, whose rectangles
+// meet. A layout squeezed below its controls' least sizes does this.
+inline QStringList OverlappingControls(const QWidget& window)
+{
+    const auto isControl = [](const QWidget* widget) {
+        return qobject_cast<const QLabel*>(widget) || qobject_cast<const QAbstractButton*>(widget) ||
+               qobject_cast<const QAbstractSlider*>(widget) || qobject_cast<const QComboBox*>(widget) ||
+               qobject_cast<const QAbstractSpinBox*>(widget);
+    };
+    const auto named = [](const QWidget* widget) {
+        if (const auto* label = qobject_cast<const QLabel*>(widget))
+            return label->text();
+        if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+            return button->text().isEmpty() ? button->accessibleName() : button->text();
+        return widget->accessibleName().isEmpty() ? QString::fromLatin1(widget->metaObject()->className())
+                                                  : widget->accessibleName();
+    };
+    QStringList overlaps;
+    for (const QWidget* parent : window.findChildren<QWidget*>()) {
+        QList<const QWidget*> controls;
+        for (const QObject* child : parent->children())
+            if (const auto* widget = qobject_cast<const QWidget*>(child);
+                widget && !widget->isWindow() && widget->isVisibleTo(&window) && isControl(widget))
+                controls << widget;
+        for (qsizetype a = 0; a < controls.size(); ++a)
+            for (qsizetype b = a + 1; b < controls.size(); ++b)
+                if (controls[a]->geometry().intersects(controls[b]->geometry()))
+                    overlaps << named(controls[a]) + QStringLiteral(" overlaps ") + named(controls[b]);
+    }
+    return overlaps;
+}
+
+// The sliders a window squeezes below the width they need to be used.
+inline QStringList CollapsedSliders(const QWidget& window)
+{
+    QStringList collapsed;
+    for (const QAbstractSlider* slider : window.findChildren<QAbstractSlider*>())
+        if (slider->isVisibleTo(&window) && slider->orientation() == Qt::Horizontal &&
+            slider->width() < std::max(slider->minimumWidth(), 60))
+            collapsed << QStringLiteral("slider %1 is %2 px wide").arg(slider->accessibleName()).arg(slider->width());
+    return collapsed;
+}
+
+// The texts of the window's charts (titles, axis titles, tick labels) that
+// the chart shortened with an ellipsis for want of room.
+inline QStringList CutChartTexts(const QWidget& window)
+{
+    QStringList cut;
+    for (const QChartView* view : window.findChildren<QChartView*>()) {
+        if (!view->isVisibleTo(&window))
+            continue;
+        for (const QGraphicsItem* item : view->scene()->items())
+            if (const auto* text = dynamic_cast<const QGraphicsTextItem*>(item); text && text->isVisible())
+                if (const QString shown = text->toPlainText(); shown.endsWith(QStringLiteral("...")) ||
+                                                               shown.endsWith(QChar(0x2026)))
+                    cut << QStringLiteral("chart text: ") + shown;
     }
     return cut;
 }

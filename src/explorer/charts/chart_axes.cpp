@@ -5,6 +5,7 @@
 #include <QAbstractSeries>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QFontMetricsF>
 
 #include <cmath>
 
@@ -31,12 +32,16 @@ std::vector<double> LogTicks(double low, double high, const std::vector<double>&
 
 std::vector<double> Thinned(std::vector<double> ticks, std::size_t most)
 {
-    // 1-2-5 steps, then powers of ten alone, then every other one of those.
-    if (ticks.size() > most)
-        std::erase_if(ticks, [](double tick) {
+    // 1-2-5 steps, then powers of ten alone when a few remain, then every other one.
+    if (ticks.size() > most) {
+        std::vector<double> powers = ticks;
+        std::erase_if(powers, [](double tick) {
             const double mantissa = tick / std::pow(10.0, std::floor(std::log10(tick) + 1e-9));
             return std::abs(mantissa - 1) > 1e-6;
         });
+        if (powers.size() >= std::min<std::size_t>(3, most))
+            ticks = std::move(powers);
+    }
     while (ticks.size() > most) {
         std::vector<double> fewer;
         for (std::size_t i = 0; i < ticks.size(); i += 2)
@@ -44,6 +49,21 @@ std::vector<double> Thinned(std::vector<double> ticks, std::size_t most)
         ticks = std::move(fewer);
     }
     return ticks;
+}
+
+std::vector<double> FittingTicks(const std::vector<double>& ticks, double length, const std::function<double(double)>& width)
+{
+    constexpr std::size_t kMost = 10;
+    constexpr double kPadding = 2 * 5.0;  // the chart's space each side of a label
+    for (std::size_t most = kMost; most > 1; --most) {
+        const std::vector<double> shown = Thinned(ticks, most);
+        double widest = 0;
+        for (const double tick : shown)
+            widest = std::max(widest, width(tick));
+        if (length <= 0 || length / static_cast<double>(shown.size() + 1) - kPadding >= widest)
+            return shown;
+    }
+    return Thinned(ticks, 1);
 }
 
 std::vector<double> RoundSteps(double high)
@@ -78,18 +98,39 @@ QAbstractAxis* LinearAxis(QChart& chart, const QString& title, const std::vector
 
 namespace {
 
+void Label(QCategoryAxis& made, const std::vector<double>& ticks, const std::function<QString(double)>& label)
+{
+    for (const QString& old : made.categoriesLabels())
+        made.remove(old);
+    for (const double tick : ticks)
+        made.append(label(tick), std::log10(tick));
+}
+
 QCategoryAxis* Axis(QChart& chart, const LogAxis& axis, Qt::Alignment alignment)
 {
     auto* made = new QCategoryAxis(&chart);
     made->setTitleText(axis.title);
     made->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     made->setRange(std::log10(axis.low), std::log10(axis.high));
-    // As many labels as fit a plot at the window's smallest size.
-    const std::size_t most = alignment == Qt::AlignBottom ? 10 : 8;
-    for (const double tick : Thinned(axis.ticks, most))
-        if (tick >= axis.low && tick <= axis.high)
-            made->append(axis.label(tick), std::log10(tick));
+    std::vector<double> ticks = axis.ticks;
+    std::erase_if(ticks, [&axis](double tick) { return tick < axis.low || tick > axis.high; });
     chart.addAxis(made, alignment);
+    if (alignment != Qt::AlignBottom) {
+        Label(*made, Thinned(ticks, 8), axis.label);  // as many as fit up the plot at the window's smallest size
+        return made;
+    }
+    // The chart gives each label across an equal share of the plot's width and
+    // cuts a longer one short: label as many as fit, again as the plot resizes.
+    const auto fit = [&chart, made, ticks, label = axis.label] {
+        const QFontMetricsF metrics(made->labelsFont());
+        const std::vector<double> shown = FittingTicks(ticks, chart.plotArea().width(), [&](double tick) {
+            return metrics.horizontalAdvance(label(tick));
+        });
+        if (static_cast<std::size_t>(made->count()) != shown.size())
+            Label(*made, shown, label);
+    };
+    fit();
+    QObject::connect(&chart, &QChart::plotAreaChanged, made, fit);
     return made;
 }
 

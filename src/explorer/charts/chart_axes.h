@@ -24,9 +24,15 @@ std::vector<double> LogTicks(double low, double high, const std::vector<double>&
 // Ticks at 1, 2 and 5 times the powers of ten from `low` to `high`.
 std::vector<double> OneTwoFive(double low, double high);
 
-// At most `most` of the ticks: the powers of ten among them when there are
-// too many, then every other one of those.
+// At most `most` of the ticks: when there are too many, the powers of ten
+// among them if that leaves three (or `most`), then every other one.
 std::vector<double> Thinned(std::vector<double> ticks, std::size_t most);
+
+// As many of the ticks (at most ten, thinned as above) as an axis `length`
+// pixels long can label when it gives each label an equal share of its
+// length less a padding, the labels `width` pixels wide; all ten when the
+// length is not known yet (0).
+std::vector<double> FittingTicks(const std::vector<double>& ticks, double length, const std::function<double(double)>& width);
 
 // Ticks from 0 past `high` in equal round steps (1, 2 or 5 times a power of
 // ten), about five of them; the last tick is at or above `high`.
@@ -37,9 +43,9 @@ QAbstractAxis* LinearAxis(QChart& chart, const QString& title, const std::vector
                           const std::function<QString(double)>& label, Qt::Alignment alignment);
 
 // Labelled logarithmic axes. The chart's series hold log10 of their values;
-// its axes show the values themselves at the ticks (at most 10 across and 8
-// up, see Thinned), labelled by `label`, over the range from low to
-// high (the values, not their logs).
+// its axes show the values themselves at the ticks, labelled by `label`,
+// over the range from low to high (the values, not their logs): at most 8 up,
+// and across as many as the plot's width holds whole (see FittingTicks).
 struct LogAxis {
     QString title;
     double low;

@@ -56,7 +56,7 @@ void ResetAxes(QChart& chart, std::int32_t n, double topCount, double topSeconds
     x->setTitleText(QObject::tr("sortedness: ordered pairs ÷ all pairs (n = %1)").arg(CountLabel(n)));
     chart.addAxis(x, Qt::AlignBottom);
     const std::vector<double> countTicks = RoundSteps(topCount * 1.05);
-    QAbstractAxis* counts = LinearAxis(chart, QObject::tr("steps, moves, entries shifted"), countTicks,
+    QAbstractAxis* counts = LinearAxis(chart, QObject::tr("count"), countTicks,
                                        CountLabel, Qt::AlignLeft);
     // The time axis holds milliseconds, labelled in the unit they need.
     QAbstractAxis* time = LinearAxis(chart, QObject::tr("time (median)"), RoundSteps(topSeconds * 1e3 * 1.05),

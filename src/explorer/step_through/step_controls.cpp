@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "explorer/step_through/step_controls.h"
 
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -54,18 +54,27 @@ StepControls::StepControls(QWidget* parent)
     connect(scrubber_, &QSlider::valueChanged, this,
             [this](int events) { emit positionRequested(static_cast<std::size_t>(events)); });
 
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
+    // Playback over the run above; predicting and the code below, so that
+    // neither row squeezes the sliders in a longer language.
+    speed_->setMinimumWidth(80);
+    scrubber_->setMinimumWidth(120);
+    auto* rows = new QVBoxLayout(this);
+    rows->setContentsMargins(0, 0, 0, 0);
+    auto* playback = new QHBoxLayout;
     for (QWidget* w : {static_cast<QWidget*>(entryBack_), static_cast<QWidget*>(back_), static_cast<QWidget*>(play_),
                        static_cast<QWidget*>(stepTest_), static_cast<QWidget*>(stepEntry_)})
-        row->addWidget(w);
-    row->addWidget(speed_);
-    row->addWidget(speedUnit_);
-    row->addWidget(scrubber_, 1);
-    row->addWidget(predict_);
-    row->addWidget(dropped_);
-    row->addWidget(score_);
-    row->addWidget(code_);
+        playback->addWidget(w);
+    playback->addWidget(speed_);
+    playback->addWidget(speedUnit_);
+    playback->addWidget(scrubber_, 1);
+    auto* answers = new QHBoxLayout;
+    answers->addWidget(predict_);
+    answers->addWidget(dropped_);
+    answers->addWidget(score_);
+    answers->addStretch(1);
+    answers->addWidget(code_);
+    rows->addLayout(playback);
+    rows->addLayout(answers);
     Show({});
 }
 
