@@ -698,6 +698,22 @@ Median %3; mittlere Hälfte %4 bis %5
         <source>count</source>
         <translation>Anzahl</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 points, from %2 to %3</source>
+        <translation>%1 Punkte, von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>%1 against %2</source>
+        <translation>%1 gegen %2</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
 </context>
 <context>
     <name>Routines</name>

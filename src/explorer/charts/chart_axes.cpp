@@ -3,13 +3,54 @@
 #include "explorer/charts/chart_axes.h"
 
 #include <QAbstractSeries>
-#include <QCategoryAxis>
 #include <QChart>
+#include <QXYSeries>
 #include <QFontMetricsF>
 
 #include <cmath>
 
 namespace sentinel {
+
+QString LabelledAxis::ValueAt(double coordinate) const
+{
+    return label_(logarithmic_ ? std::pow(10.0, coordinate) : coordinate);
+}
+
+namespace {
+
+QString ValueText(const QAbstractAxis* axis, double coordinate)
+{
+    if (const auto* labelled = dynamic_cast<const LabelledAxis*>(axis))
+        return labelled->ValueAt(coordinate);
+    return QLocale().toString(coordinate, 'f', 2);
+}
+
+const QAbstractAxis* AxisOf(QXYSeries& series, Qt::Orientation orientation)
+{
+    for (const QAbstractAxis* axis : series.attachedAxes())
+        if (axis->orientation() == orientation)
+            return axis;
+    return nullptr;
+}
+
+}  // namespace
+
+QString PointsText(QXYSeries& series)
+{
+    constexpr qsizetype kListed = 12;
+    const QAbstractAxis* across = AxisOf(series, Qt::Horizontal);
+    const QAbstractAxis* up = AxisOf(series, Qt::Vertical);
+    const auto point = [&](const QPointF& at) {
+        return QObject::tr("%1: %2").arg(ValueText(across, at.x()), ValueText(up, at.y()));
+    };
+    const QList<QPointF> points = series.points();
+    if (points.size() > kListed)
+        return QObject::tr("%1 points, from %2 to %3").arg(points.size()).arg(point(points.front()), point(points.back()));
+    QStringList each;
+    for (const QPointF& at : points)
+        each << point(at);
+    return each.join(QStringLiteral("; "));
+}
 
 std::vector<double> OneTwoFive(double low, double high)
 {
@@ -85,7 +126,7 @@ std::vector<double> RoundSteps(double high)
 QAbstractAxis* LinearAxis(QChart& chart, const QString& title, const std::vector<double>& ticks,
                           const std::function<QString(double)>& label, Qt::Alignment alignment)
 {
-    auto* axis = new QCategoryAxis(&chart);
+    auto* axis = new LabelledAxis(label, false, &chart);
     axis->setTitleText(title);
     axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     axis->setRange(0, ticks.back());
@@ -98,17 +139,17 @@ QAbstractAxis* LinearAxis(QChart& chart, const QString& title, const std::vector
 
 namespace {
 
-void Label(QCategoryAxis& made, const std::vector<double>& ticks, const std::function<QString(double)>& label)
+void Label(LabelledAxis& made, const std::vector<double>& ticks)
 {
     for (const QString& old : made.categoriesLabels())
         made.remove(old);
     for (const double tick : ticks)
-        made.append(label(tick), std::log10(tick));
+        made.append(made.Label(tick), std::log10(tick));
 }
 
-QCategoryAxis* Axis(QChart& chart, const LogAxis& axis, Qt::Alignment alignment)
+LabelledAxis* Axis(QChart& chart, const LogAxis& axis, Qt::Alignment alignment)
 {
-    auto* made = new QCategoryAxis(&chart);
+    auto* made = new LabelledAxis(axis.label, true, &chart);
     made->setTitleText(axis.title);
     made->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     made->setRange(std::log10(axis.low), std::log10(axis.high));
@@ -116,18 +157,18 @@ QCategoryAxis* Axis(QChart& chart, const LogAxis& axis, Qt::Alignment alignment)
     std::erase_if(ticks, [&axis](double tick) { return tick < axis.low || tick > axis.high; });
     chart.addAxis(made, alignment);
     if (alignment != Qt::AlignBottom) {
-        Label(*made, Thinned(ticks, 8), axis.label);  // as many as fit up the plot at the window's smallest size
+        Label(*made, Thinned(ticks, 8));  // as many as fit up the plot at the window's smallest size
         return made;
     }
     // The chart gives each label across an equal share of the plot's width and
     // cuts a longer one short: label as many as fit, again as the plot resizes.
-    const auto fit = [&chart, made, ticks, label = axis.label] {
+    const auto fit = [&chart, made, ticks] {
         const QFontMetricsF metrics(made->labelsFont());
         const std::vector<double> shown = FittingTicks(ticks, chart.plotArea().width(), [&](double tick) {
-            return metrics.horizontalAdvance(label(tick));
+            return metrics.horizontalAdvance(made->Label(tick));
         });
         if (static_cast<std::size_t>(made->count()) != shown.size())
-            Label(*made, shown, label);
+            Label(*made, shown);
     };
     fit();
     QObject::connect(&chart, &QChart::plotAreaChanged, made, fit);
@@ -142,8 +183,8 @@ void SetLogAxes(QChart& chart, const LogAxis& x, const LogAxis& y)
         chart.removeAxis(axis);  // gives the axis back to us
         delete axis;
     }
-    QCategoryAxis* horizontal = Axis(chart, x, Qt::AlignBottom);
-    QCategoryAxis* vertical = Axis(chart, y, Qt::AlignLeft);
+    LabelledAxis* horizontal = Axis(chart, x, Qt::AlignBottom);
+    LabelledAxis* vertical = Axis(chart, y, Qt::AlignLeft);
     for (QAbstractSeries* series : chart.series()) {
         series->attachAxis(horizontal);
         series->attachAxis(vertical);

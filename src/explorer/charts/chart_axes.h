@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCategoryAxis>
 #include <QString>
 
 #include <functional>
@@ -10,11 +11,32 @@
 #include "explorer/shared/units.h"
 
 QT_BEGIN_NAMESPACE
-class QAbstractAxis;
 class QChart;
+class QXYSeries;
 QT_END_NAMESPACE
 
 namespace sentinel {
+
+// An axis that labels its ticks and reads any of its values the same way,
+// for a screen reader; on a logarithmic axis the series hold log10 of the
+// values.
+class LabelledAxis : public QCategoryAxis {
+public:
+    LabelledAxis(std::function<QString(double)> label, bool logarithmic, QObject* parent)
+        : QCategoryAxis(parent), label_(std::move(label)), logarithmic_(logarithmic)
+    {
+    }
+    QString Label(double value) const { return label_(value); }
+    QString ValueAt(double coordinate) const;
+
+private:
+    std::function<QString(double)> label_;
+    bool logarithmic_;
+};
+
+// A series' points as its axes label them, "x: y" apart by semicolons: each
+// point when there are at most a dozen, else how many and the first and last.
+QString PointsText(QXYSeries& series);
 
 // Where a logarithmic axis from `low` to `high` is labelled: at the values
 // measured when there are at most ten of them, else at 1, 2 and 5 times the

@@ -9,9 +9,13 @@
 #include <QLabel>
 #include <QPainter>
 #include <QShortcut>
-#include <QWheelEvent>
 #include <QScrollArea>
+#include <QWheelEvent>
+#include <QXYSeries>
 
+#include <algorithm>
+
+#include "explorer/charts/chart_axes.h"
 #include "explorer/charts/chart_legend.h"
 
 namespace sentinel {
@@ -93,11 +97,24 @@ QString ChartPanel::Note() const
 
 void ChartPanel::Describe()
 {
-    QStringList parts = {chart_->title()};
-    for (const ChartLegend::Entry& entry : legend_->Entries())
-        parts << QString(entry.text).replace(QChar(0x00A0), QLatin1Char(' ')).remove(QChar(0x2060));
-    view_->setAccessibleDescription(note_->isVisible() || !note_->text().isEmpty() ? note_->text()
-                                                                                    : parts.join(QStringLiteral(". ")));
+    if (!note_->text().isEmpty())
+        return view_->setAccessibleDescription(note_->text());
+    QStringList across, up;
+    for (const QAbstractAxis* axis : chart_->axes())
+        (axis->orientation() == Qt::Horizontal ? across : up) << axis->titleText();
+    QStringList parts = {chart_->title(), QObject::tr("%1 against %2").arg(up.join(QObject::tr(" and ")), across.join(QObject::tr(" and ")))};
+    for (const ChartLegend::Entry& entry : legend_->Entries()) {
+        QString part = QString(entry.text).replace(QChar(0x00A0), QLatin1Char(' ')).remove(QChar(0x2060));
+        // The entry's first line or markers: a band or far repetitions come after.
+        const auto drawn = std::find_if(entry.series.begin(), entry.series.end(), [](QAbstractSeries* series) {
+            const auto* points = qobject_cast<QXYSeries*>(series);
+            return points && points->count() > 0;
+        });
+        if (drawn != entry.series.end())
+            part += QStringLiteral(": ") + PointsText(*qobject_cast<QXYSeries*>(*drawn));
+        parts << part;
+    }
+    view_->setAccessibleDescription(parts.join(QStringLiteral(". ")));
 }
 
 QByteArray ChartPanel::Png() const

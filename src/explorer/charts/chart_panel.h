@@ -33,9 +33,10 @@ public:
     // read the run shown; empty shows the chart.
     void ShowNote(const QString& note);
     QString Note() const;
-    // What a screen reader says of the chart: the note, or the chart's title
-    // and each entry of its legend (the series with their fitted exponents
-    // and intervals, or the law's lines). Made when the chart is drawn.
+    // What a screen reader says of the chart: the note, or the chart's title,
+    // what it plots against what, and each entry of its legend (the series
+    // with their fitted exponents and intervals, or the law's lines) with its
+    // values. Made when the chart is drawn.
     void Describe();
 
 protected:

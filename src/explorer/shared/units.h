@@ -5,7 +5,6 @@
 #include <QLocale>
 #include <QString>
 
-
 namespace sentinel {
 
 // A time for an axis or a table, in the unit its size needs: "750 µs",
@@ -18,11 +17,6 @@ QString CountLabel(double count);
 
 // The user's locale, with thousands separators.
 QLocale Grouping();
-
-// The labels of an axis of counts up to `largest`, all in one style: with
-// thousands separators ("100,000"), or all in millions past a million
-// ("0.1 M", "2.5 M"), never the two beside each other.
-
 
 // A formula that a line never breaks inside: its spaces no-break, and no
 // break after a slash ("n(n−1)/2").

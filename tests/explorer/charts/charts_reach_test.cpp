@@ -147,8 +147,13 @@ TEST(Charts, EverySeriesReadsInGreyscaleAndEachPointSaysWhatItIs)
     EXPECT_NE(steps[2].pen.style(), steps[3].pen.style()) << "the two exact lines differ by more than colour";
 
     const QString described = charts.time->View().accessibleDescription();
-    EXPECT_TRUE(described.startsWith("Time. SortNumbers, ascending  n^")) << described.toStdString();
-    EXPECT_TRUE(described.contains("SortNumbers, descending: floor")) << "every series, for a screen reader";
+    EXPECT_TRUE(described.startsWith("Time. time against n (entries). SortNumbers, ascending  n^")) << described.toStdString();
+    EXPECT_TRUE(described.contains("(R² 1.000): 100: 1 µs; 200: 2.1 µs. SortNumbers, ascending: floor: 100: 0.51 µs; 200: 1 µs."))
+        << "each series with its values, medians not the far repetition, for a screen reader";
+    EXPECT_TRUE(described.contains("SortNumbers, descending: floor: 100: 0.51 µs")) << "every series";
+    EXPECT_TRUE(charts.ratio->View().accessibleDescription().contains("SortNumbers, ascending: 100: ×2; 200: ×2."));
+    EXPECT_TRUE(charts.steps->View().accessibleDescription().contains("(R² 1.000): 100: 5,050; 200: 20,100."))
+        << charts.steps->View().accessibleDescription().toStdString();
     EXPECT_EQ(charts.order->View().accessibleDescription(), charts.order->Note()) << "no order sweep: its note";
 
     EXPECT_EQ(PointTip("SortNumbers, ascending", first),

@@ -63,8 +63,10 @@ TEST_F(CostWindowTest, AnOrderSweepMeasuresEachLevelAndDrawsCostAgainstOrder)
     }
     EXPECT_TRUE(window.Charts().time->Note().contains("order sweep")) << "the Time tab says where to read it";
     EXPECT_TRUE(window.Charts().order->Note().isEmpty());
-    EXPECT_TRUE(window.Charts().order->View().accessibleDescription().contains("law: steps = n + s·n(n−1)/2"))
-        << "the law's lines, for a screen reader";
+    const QString described = window.Charts().order->View().accessibleDescription();
+    EXPECT_TRUE(described.contains("law: steps = n + s·n(n−1)/2: 0.00: 40; 1.00: 820.")) << "the law's lines, for a screen reader";
+    EXPECT_TRUE(described.contains(". steps: 0.00: 40; 0.50: 430; 1.00: 820. moves: 0.00: 820; 0.50: 430; 1.00: 40."))
+        << "and the points measured" << described.toStdString();
     auto* stepsLaw = static_cast<QLineSeries*>(window.Charts().order->Chart().series().front());
     EXPECT_EQ(stepsLaw->points(), (QList<QPointF>{{0, 40}, {1, 40 + 40 * 39 / 2}})) << "n + s n(n-1)/2";
 
