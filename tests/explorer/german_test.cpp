@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QMenuBar>
 #include <QPushButton>
@@ -63,6 +64,16 @@ TEST_F(German, TheWindowItsMenusAndItsTabsSpeakGerman)
     // Numbers follow the locale: a point groups thousands, a comma marks decimals.
     EXPECT_EQ(CountLabel(16000), "16.000");
     EXPECT_EQ(CountLabel(2.5e6), "2,5 M");
+}
+
+// Qt's own dialogs follow the language too, from Qt's catalogs that the
+// set-up installs: a file dialog's and a question's buttons.
+TEST(GermanQt, QtsOwnDialogsSpeakGerman)
+{
+    QDialogButtonBox buttons(QDialogButtonBox::Open | QDialogButtonBox::Cancel | QDialogButtonBox::Yes);
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Open)->text(), "Öffnen");
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), "Abbrechen");
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Yes)->text(), "&Ja");
 }
 
 // The guide keeps the anchor of every tab, which F1 scrolls to; the keys'
