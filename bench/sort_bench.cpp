@@ -5,9 +5,11 @@
 // commands end to end through the form.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +21,7 @@
 #include "sorting/scan_paths.h"
 #include "sorting/sort_family.h"
 #include "sorting/stable_floor.h"
+#include "branch_misses.h"
 #include "summary_reporter.h"
 #include "support/text.h"
 
@@ -67,6 +70,9 @@ std::vector<Benched> Routines()
 }
 
 constexpr Shape kShapes[] = {Shape::Random, Shape::Ascending, Shape::Descending};
+constexpr const char* kMissesPerEntry = "misses/entry";
+constexpr const char* kOneInput = "-one-input";  // the same input sorted again and again
+constexpr const char* kTwicePool = "-128-inputs";
 constexpr std::uint64_t kSeed = 20261208;
 constexpr int kLargestSweep = 64000;
 
@@ -81,10 +87,10 @@ Collections CollectionsOf(const Input& input)
 }
 
 // Before anything is timed: both give the identical result, or the run stops.
-void CheckSameResult(const std::string& name, const Benched& routine, const Input& input)
+void CheckSameResult(const std::string& name, const Benched& routine, const Collections& input)
 {
-    Collections sentinel = CollectionsOf(input);
-    Collections floor = sentinel;
+    Collections sentinel = input;
+    Collections floor = input;
     routine.sentinel(sentinel.keys, sentinel.companion);
     routine.floor(floor.keys, floor.companion);
     if (Entries(sentinel.keys) != Entries(floor.keys) || Entries(sentinel.companion) != Entries(floor.companion)) {
@@ -93,38 +99,79 @@ void CheckSameResult(const std::string& name, const Benched& routine, const Inpu
     }
 }
 
+// Distinct inputs of one kind, shape and size, each made from a seed of its
+// own, as the explorer makes a fresh one for each measurement. A benchmark
+// sorts them in turn, so that the processor cannot learn one input's branches
+// by heart; kPool of them are enough: twice as many give the same times
+// (README, Performance).
+constexpr std::size_t kPool = 64;
+
+std::vector<Collections> Pool(const Benched& routine, Shape shape, std::size_t count)
+{
+    std::vector<Collections> pool;
+    for (std::size_t i = 0; i < count; ++i)
+        pool.push_back(CollectionsOf(MakeInput(routine.kind, shape, routine.size, kSeed + i)));
+    return pool;
+}
+
+// Sorts the inputs of the pool in turn, and counts the branches mispredicted
+// an entry where the machine counts them.
+void RegisterPooled(const std::string& name, const PairSort& sort, std::vector<Collections> pool, std::int32_t size)
+{
+    benchmark::RegisterBenchmark(name.c_str(), [pool = std::move(pool), sort, size](benchmark::State& state) {
+        const BranchMisses misses;
+        misses.Start();
+        std::size_t next = 0;
+        for (auto _ : state) {
+            CollectionRef k = pool[next].keys;
+            CollectionRef c = pool[next].companion;
+            next = next + 1 == pool.size() ? 0 : next + 1;
+            sort(k, c);
+            benchmark::DoNotOptimize(k.get());
+        }
+        if (const auto count = misses.Stop())
+            state.counters[kMissesPerEntry] = double(*count) / (double(state.iterations()) * size);
+    })->Unit(benchmark::kMicrosecond);
+}
+
 void RegisterRoutine(const Benched& routine)
 {
     for (const Shape shape : kShapes) {
-        const Input input = MakeInput(routine.kind, shape, routine.size, kSeed);
         const std::string suffix = routine.name + "/" + std::string(NameOf(shape));
-        CheckSameResult(suffix, routine, input);
+        const std::vector<Collections> pool = Pool(routine, shape, kPool);
+        for (const Collections& input : pool)
+            CheckSameResult(suffix, routine, input);
         for (const auto& [kind, sort] : {std::pair{"sentinel", routine.sentinel}, std::pair{"counted", routine.counted},
-                                         std::pair{"floor", routine.floor}}) {
-            benchmark::RegisterBenchmark((std::string(kind) + "/" + suffix).c_str(),
-                                         [collections = CollectionsOf(input), sort = sort](benchmark::State& state) {
-                                             for (auto _ : state) {
-                                                 CollectionRef k = collections.keys;
-                                                 CollectionRef c = collections.companion;
-                                                 sort(k, c);
-                                                 benchmark::DoNotOptimize(k.get());
-                                             }
-                                         })
-                ->Unit(benchmark::kMicrosecond);
-        }
+                                         std::pair{"floor", routine.floor}})
+            RegisterPooled(std::string(kind) + "/" + suffix, sort, pool, routine.size);
+    }
+    // What learning one input is worth, and that a pool twice as large changes nothing.
+    const std::vector<Collections> twice = Pool(routine, Shape::Random, 2 * kPool);
+    for (const auto& [kind, sort] : {std::pair{"sentinel", routine.sentinel}, std::pair{"floor", routine.floor}}) {
+        const std::string suffix = routine.name + "/random";
+        RegisterPooled(std::string(kind) + "/" + suffix + kOneInput, sort, {twice.front()}, routine.size);
+        RegisterPooled(std::string(kind) + "/" + suffix + kTwicePool, sort, twice, routine.size);
     }
 }
 
-// One routine from 250 to 64,000 entries of a kind in one shape.
+// One routine from 250 to 64,000 entries of a kind in one shape, over a pool
+// of inputs at each size: about 64,000 entries in all, at least two inputs.
+// A long input has more branches than a predictor holds, so fewer suffice.
 void RegisterSweep(const std::string& name, void (*sort)(CollectionRef&), InputKind kind, Shape shape)
 {
     benchmark::RegisterBenchmark(("sweep/" + name + "/" + std::string(NameOf(shape))).c_str(),
                                  [sort, kind, shape](benchmark::State& state) {
                                      const auto count = static_cast<std::int32_t>(state.range(0));
-                                     const CollectionRef collection =
-                                         std::make_shared<Collection>(MakeInput(kind, shape, count, kSeed).entries);
+                                     const std::size_t inputs = std::clamp<std::size_t>(
+                                         kPool * 1000 / static_cast<std::size_t>(count), 2, kPool);
+                                     std::vector<CollectionRef> pool;
+                                     for (std::size_t i = 0; i < inputs; ++i)
+                                         pool.push_back(std::make_shared<Collection>(
+                                             MakeInput(kind, shape, count, kSeed + i).entries));
+                                     std::size_t next = 0;
                                      for (auto _ : state) {
-                                         CollectionRef items = collection;
+                                         CollectionRef items = pool[next];
+                                         next = next + 1 == pool.size() ? 0 : next + 1;
                                          sort(items);
                                          benchmark::DoNotOptimize(items.get());
                                      }
@@ -147,10 +194,13 @@ void RegisterCommands()
     benchmark::RegisterBenchmark("command/CmdSortNum_Click", [](benchmark::State& state) {
         FormState form;
         Form_Load(form);
-        const CollectionRef numbers =
-            std::make_shared<Collection>(MakeInput(InputKind::Numbers, Shape::Random, 1000, kSeed).entries);
+        std::vector<CollectionRef> pool;
+        for (std::size_t i = 0; i < kPool; ++i)
+            pool.push_back(std::make_shared<Collection>(MakeInput(InputKind::Numbers, Shape::Random, 1000, kSeed + i).entries));
+        std::size_t next = 0;
         for (auto _ : state) {
-            form.colItems = numbers;
+            form.colItems = pool[next];
+            next = next + 1 == pool.size() ? 0 : next + 1;
             CmdSortNum_Click(form);
         }
     })->Unit(benchmark::kMicrosecond);
@@ -168,10 +218,20 @@ double SweepExponent(const SummaryReporter& reporter, const std::string& name, c
     return FitGrowth(points).slope;
 }
 
-void PrintSummary(const SummaryReporter& reporter)
+// A counter's median as a table cell: blank where the machine counted nothing.
+std::string CounterCell(const SummaryReporter& reporter, const std::string& name, const char* counter)
 {
-    std::printf("\n| routine | shape | sentinel (us) | counted (us) | floor (us) | ratio to floor | counted / sentinel |\n"
-                "|---|---|---:|---:|---:|---:|---:|\n");
+    const std::optional<double> value = reporter.Counter(name, counter);
+    char cell[32] = "n/a";
+    if (value)
+        std::snprintf(cell, sizeof cell, "%.2f", *value);
+    return cell;
+}
+
+void PrintRoutines(const SummaryReporter& reporter)
+{
+    std::printf("\n| routine | shape | sentinel (us) | counted (us) | floor (us) | ratio to floor | counted / sentinel "
+                "| misses an entry, sentinel | misses an entry, floor |\n|---|---|---:|---:|---:|---:|---:|---:|---:|\n");
     for (const Benched& routine : Routines()) {
         for (const Shape shape : kShapes) {
             const std::string suffix = routine.name + "/" + std::string(NameOf(shape));
@@ -179,11 +239,32 @@ void PrintSummary(const SummaryReporter& reporter)
             const double counted = reporter.Micros("counted/" + suffix);
             const double floor = reporter.Micros("floor/" + suffix);
             if (sentinel > 0 && floor > 0)
-                std::printf("| %s | %s | %.1f | %.1f | %.1f | %.2f | %.3f |\n", routine.name.c_str(),
-                            std::string(NameOf(shape)).c_str(), sentinel,
-                            counted, floor, sentinel / floor, counted / sentinel);
+                std::printf("| %s | %s | %.1f | %.1f | %.1f | %.2f | %.3f | %s | %s |\n", routine.name.c_str(),
+                            std::string(NameOf(shape)).c_str(), sentinel, counted, floor, sentinel / floor,
+                            counted / sentinel, CounterCell(reporter, "sentinel/" + suffix, kMissesPerEntry).c_str(),
+                            CounterCell(reporter, "floor/" + suffix, kMissesPerEntry).c_str());
         }
     }
+    std::printf("\n| random input | one input, sentinel / floor (us) | ratio | %zu inputs, sentinel / floor (us) | ratio "
+                "| %zu inputs, sentinel / floor (us) | ratio |\n|---|---:|---:|---:|---:|---:|---:|\n",
+                kPool, 2 * kPool);
+    for (const Benched& routine : Routines()) {
+        std::string row = "| " + routine.name + " |";
+        for (const char* pool : {kOneInput, "", kTwicePool}) {
+            const double sentinel = reporter.Micros("sentinel/" + routine.name + "/random" + pool);
+            const double floor = reporter.Micros("floor/" + routine.name + "/random" + pool);
+            char cells[64];
+            std::snprintf(cells, sizeof cells, " %.1f / %.1f | %.2f |", sentinel, floor, floor > 0 ? sentinel / floor : 0.0);
+            row += cells;
+        }
+        if (reporter.Micros("sentinel/" + routine.name + "/random") > 0)
+            std::printf("%s\n", row.c_str());
+    }
+}
+
+void PrintSummary(const SummaryReporter& reporter)
+{
+    PrintRoutines(reporter);
     // Descending input costs the linear work alone (keys, the new collection)
     // and a one-step scan, so the time beyond it is the scans and insertions.
     if (reporter.Micros("sweep/SortNumbers/random/250") > 0)

@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,8 +20,11 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration && run.iterations > 0)
+            if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
                 micros_[run.benchmark_name()].push_back(run.GetAdjustedRealTime() * Scale(run.time_unit));
+                for (const auto& [counter, value] : run.counters)
+                    counters_[run.benchmark_name() + "#" + counter].push_back(value.value);
+            }
         }
         ConsoleReporter::ReportRuns(runs);
     }
@@ -31,6 +35,16 @@ public:
     {
         const auto found = micros_.find(name);
         return found == micros_.end() ? 0.0 : Median(found->second);
+    }
+
+    // Median of a counter the benchmark set over its repetitions; none when
+    // it set none.
+    std::optional<double> Counter(const std::string& name, const std::string& counter) const
+    {
+        const auto found = counters_.find(name + "#" + counter);
+        if (found == counters_.end())
+            return std::nullopt;
+        return Median(found->second);
     }
 
 private:
@@ -46,6 +60,7 @@ private:
     }
 
     std::map<std::string, std::vector<double>> micros_;
+    std::map<std::string, std::vector<double>> counters_;
 };
 
 }  // namespace sentinel::bench

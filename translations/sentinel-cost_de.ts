@@ -679,10 +679,6 @@ Median %3; mittlere Hälfte %4 bis %5
         <translation>verschoben: Einträge, die die Liste wirklich bewegt</translation>
     </message>
     <message>
-        <source>The key store moves about the square root of the list&apos;s size an insertion</source>
-        <translation>Der Schlüsselspeicher bewegt je Einfügen etwa die Quadratwurzel der Listengröße</translation>
-    </message>
-    <message>
         <source>✓ identical to %1</source>
         <translation>✓ gleich %1</translation>
     </message>
@@ -713,6 +709,10 @@ Median %3; mittlere Hälfte %4 bis %5
     <message>
         <source> and </source>
         <translation> und </translation>
+    </message>
+    <message>
+        <source>The key store moves the shorter side of a list under %1 entries an insertion, then about the square root of the list&apos;s size</source>
+        <translation>Der Schlüsselspeicher bewegt je Einfügen die kürzere Seite einer Liste unter %1 Einträgen, danach etwa die Quadratwurzel der Listengröße</translation>
     </message>
 </context>
 <context>

@@ -33,6 +33,9 @@ struct BlockKernels {
     std::size_t (*reachAbove)(const double* keys, std::size_t from, std::size_t last, double key);  // keys[j] > key
     std::size_t (*fitInclusive)(const double* keys, std::size_t from, std::size_t last, double key);
     std::size_t (*fitStrict)(const double* keys, std::size_t from, std::size_t last, double key);
+    // Of `count` keys, how many lie below `key`: where a sorted run's keys
+    // reach it, counted without a branch on the keys or a chain of loads.
+    std::size_t (*countBelow)(const double* keys, std::size_t count, double key);
 };
 
 // The paths this processor can run, narrowest first.

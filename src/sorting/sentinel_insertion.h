@@ -49,24 +49,18 @@ struct Fit {
     std::size_t steps;
 };
 
-// The recent entries whose block keys lie below a block key, found by
-// halving without a branch on the keys. Sorted input goes below or above
-// them all, and learns it from one end of the run.
-inline std::size_t RecentBelow(const SentinelList& list, double blockKey)
+// The recent entries whose block keys lie below a block key, counted a
+// vector at a time. Sorted input goes below or above them all, and learns it
+// from one end of the run.
+inline std::size_t RecentBelow(const BlockKernels& kernels, const SentinelList& list, double blockKey)
 {
     const double* keys = list.RecentKeys();
-    std::size_t count = list.RecentSize();
+    const std::size_t count = list.RecentSize();
     if (count == 0 || blockKey <= keys[0])
         return 0;
     if (blockKey > keys[count - 1])
         return count;
-    const double* low = keys;
-    while (count > 1) {
-        const std::size_t half = count / 2;
-        low = low[half - 1] < blockKey ? low + half : low;
-        count -= half;
-    }
-    return static_cast<std::size_t>(low - keys) + (*low < blockKey);
+    return kernels.countBelow(keys, count, blockKey);
 }
 
 // The fit of a key that the scan from the low end places after `settled`
@@ -77,12 +71,12 @@ inline std::size_t RecentBelow(const SentinelList& list, double blockKey)
 // scanned the rest of the settled entries as the algorithm scans the rest
 // of the list: scanRest(from) does that.
 template <Placement placement, class CompareRecent, class ScanRest>
-Fit FitAmongRecent(const SentinelList& list, std::size_t settled, double blockKey, CompareRecent compareRecent,
-                   ScanRest scanRest)
+Fit FitAmongRecent(const BlockKernels& kernels, const SentinelList& list, std::size_t settled, double blockKey,
+                   CompareRecent compareRecent, ScanRest scanRest)
 {
     std::size_t recent = 0;
     if (settled != 0) {
-        recent = RecentBelow(list, blockKey);
+        recent = RecentBelow(kernels, list, blockKey);
         int order = 1;
         for (; recent < list.RecentSize() && list.RecentKeys()[recent] == blockKey; ++recent) {
             order = compareRecent(recent);
@@ -177,7 +171,7 @@ std::vector<std::int32_t> SentinelInsertionOrder(std::int32_t count, KeyOfEntry 
                                               key);
             };
             return FitAmongRecent<placement>(
-                list, scanFrom(1), abbreviation,
+                kernels, list, scanFrom(1), abbreviation,
                 [&](std::size_t r) { return ThreeWay(key <=> texts[list.RecentPosition(r)]); }, scanFrom);
         }, observer);
     } else {
@@ -192,7 +186,7 @@ std::vector<std::int32_t> SentinelInsertionOrder(std::int32_t count, KeyOfEntry 
                 return ScanFor<placement>(kernels, settledKeys, from, last, key);
             };
             return FitAmongRecent<placement>(
-                list, scanFrom(1), key, [&](std::size_t r) { return ThreeWay(key <=> list.RecentKeys()[r]); },
+                kernels, list, scanFrom(1), key, [&](std::size_t r) { return ThreeWay(key <=> list.RecentKeys()[r]); },
                 scanFrom);
         }, observer);
     }

@@ -25,15 +25,19 @@ namespace sentinel {
 // square root of the list's size, and sorted input of either direction moves
 // next to nothing.
 //
+// A short list is cheaper kept as one array: while fewer than kRunsFrom
+// entries are settled, an entry settles at once, moving the shorter side of
+// the settled array (InRunsOnceLong, the sorts' way; README, Performance).
 // A scan that jumps about the list by index (the variants) would have to
 // search the recent run at every index it reads: for it, each entry settles
-// at once, moving the shorter side of the settled array.
-enum class Settling { InRuns, AtOnce };
+// at once however long the list (AtOnce). InRuns keeps runs from the first
+// entry.
+enum class Settling { InRunsOnceLong, InRuns, AtOnce };
 
 class SentinelList {
 public:
     SentinelList(std::int32_t entries, double low, double high, std::int32_t lowPosition = 0,
-                 std::int32_t highPosition = 0, Settling settling = Settling::InRuns);
+                 std::int32_t highPosition = 0, Settling settling = Settling::InRunsOnceLong);
 
     // Entries, both sentinels included.
     std::size_t Size() const noexcept { return SettledSize() + RecentSize(); }
@@ -55,7 +59,7 @@ public:
     // SettledSize(). Returns the entries it moved, a merge's included.
     std::size_t InsertAt(std::size_t settled, std::size_t recent, double key, std::int32_t position)
     {
-        if (settling_ == Settling::AtOnce)
+        if (settling_ == Settling::AtOnce || (settling_ == Settling::InRunsOnceLong && SettledSize() < kRunsFrom))
             return Settle(settled, key, position);
         std::size_t moved = OpenSlot(recentFirst_, recentEnd_, recent, recentKeys_, recent_);
         recentKeys_[recentFirst_ + recent] = key;
@@ -90,6 +94,11 @@ public:
 
     // The input positions of the entries between the sentinels, in order.
     std::vector<std::int32_t> PlacedPositions() const;
+
+    // Settled entries from which InRunsOnceLong keeps runs: below, moving the
+    // shorter side of the array costs less than keeping the recent run in
+    // order and merging it.
+    static constexpr std::size_t kRunsFrom = 1024;
 
 private:
     // Moves entries [from, to) to start at `at`, which may overlap them.

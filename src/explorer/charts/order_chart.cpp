@@ -14,6 +14,7 @@
 
 #include "cost/growth.h"
 #include "sorting/first_fit.h"
+#include "sorting/sentinel_list.h"
 #include "explorer/charts/chart_axes.h"
 #include "explorer/charts/chart_legend.h"
 #include "explorer/charts/chart_panel.h"
@@ -170,7 +171,7 @@ void DrawOrderChart(ChartPanel& panel, const RunResults& results)
     const std::map<ScanOrder, ScanSeries> series = AddScanSeries(chart, scans, variants, entries, times);
     entries.push_back(PointsEntry(QObject::tr("moves"), QObject::tr("Entries after each insertion point"), moves));
     entries.push_back(PointsEntry(QObject::tr("shifted: entries the list really moves"),
-                                  QObject::tr("The key store moves about the square root of the list's size an insertion"), shifted));
+                                  QObject::tr("The key store moves the shorter side of a list under %1 entries an insertion, then about the square root of the list's size").arg(CountLabel(double(SentinelList::kRunsFrom))), shifted));
     entries.insert(entries.end(), times.begin(), times.end());
     panel.Legend().SetEntries(std::move(entries));
     double topSeconds = 0;
