@@ -7,6 +7,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cost/growth.h"
@@ -21,9 +22,10 @@ public:
     {
         for (const Run& run : runs) {
             if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
-                micros_[run.benchmark_name()].push_back(run.GetAdjustedRealTime() * Scale(run.time_unit));
+                const std::string name = NameOf(run);
+                micros_[name].push_back(run.GetAdjustedRealTime() * Scale(run.time_unit));
                 for (const auto& [counter, value] : run.counters)
-                    counters_[run.benchmark_name() + "#" + counter].push_back(value.value);
+                    counters_[name + "#" + counter].push_back(value.value);
             }
         }
         ConsoleReporter::ReportRuns(runs);
@@ -48,6 +50,16 @@ public:
     }
 
 private:
+    // The benchmark's name without the "/manual_time" of one that times itself.
+    static std::string NameOf(const Run& run)
+    {
+        std::string name = run.benchmark_name();
+        constexpr std::string_view kManual = "/manual_time";
+        if (name.size() > kManual.size() && name.compare(name.size() - kManual.size(), kManual.size(), kManual) == 0)
+            name.resize(name.size() - kManual.size());
+        return name;
+    }
+
     static double Scale(benchmark::TimeUnit unit)
     {
         switch (unit) {

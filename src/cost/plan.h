@@ -67,8 +67,10 @@ std::vector<std::int32_t> DefaultSizesFor(const SweepPlan& plan);
 SweepPlan DefaultPlan();
 
 // The input a plan measures in a shape at size n: made from the plan's seed,
-// or the first n entries of its file.
-Input PlanInput(const SweepPlan& plan, const Shape& shape, std::int32_t n);
+// or the first n entries of its file. Made input differs from one repetition
+// to the next (from 1; 0 warms up), so that no repetition times an input the
+// processor has learned; a file's is the same each time.
+Input PlanInput(const SweepPlan& plan, const Shape& shape, std::int32_t n, int repetition = 1);
 
 // from, 2 from, 4 from, ... while below `to`, and `to` itself.
 std::vector<std::int32_t> DoublingSizes(std::int32_t from, std::int32_t to);

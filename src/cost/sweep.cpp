@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <map>
 
 #include "cost/input_error.h"
 #include "cost/preview.h"
@@ -63,10 +62,10 @@ private:
 
 }  // namespace
 
-Input PlanInput(const SweepPlan& plan, const Shape& shape, std::int32_t n)
+Input PlanInput(const SweepPlan& plan, const Shape& shape, std::int32_t n, int repetition)
 {
-    return plan.kind == InputKind::File ? FirstEntries(plan.FileEntries(), n)
-                                        : MakeInput(plan.kind, shape, n, plan.seed + static_cast<std::uint64_t>(n));
+    const std::uint64_t seed = plan.seed + static_cast<std::uint64_t>(n) + (static_cast<std::uint64_t>(repetition - 1) << 32);
+    return plan.kind == InputKind::File ? FirstEntries(plan.FileEntries(), n) : MakeInput(plan.kind, shape, n, seed);
 }
 
 std::vector<std::int32_t> DoublingSizes(std::int32_t from, std::int32_t to)
@@ -89,7 +88,6 @@ SweepOutcome RunSweep(const SweepPlan& plan, const Estimates& estimates, const S
     KeepFreedMemory();
     SweepOutcome outcome;
     const std::vector<Job> jobs = Jobs(plan);
-    std::map<std::pair<Shape, std::int32_t>, Input> inputs;
     Progress progress(estimates, jobs);
     for (std::size_t i = 0; i < jobs.size(); ++i) {
         if (cancel) {
@@ -99,15 +97,13 @@ SweepOutcome RunSweep(const SweepPlan& plan, const Estimates& estimates, const S
         const Job& job = jobs[i];
         if (events.progressed)
             events.progressed(progress.At(i, job, plan.repeat));
-        if (i > 0 && jobs[i - 1].n != job.n)
-            inputs.clear();  // every shape of the smaller size is done
-        auto [at, made] = inputs.try_emplace({job.shape, job.n});
-        if (made)
-            at->second = PlanInput(plan, job.shape, job.n);
         try {
+            // Each routine measures the same inputs, made again for it: keeping
+            // every repetition's for the next routine would hold them all.
             if (job.repeat == 1)
-                WarmUp(job.routine, at->second, &cancel);
-            outcome.rows.push_back(Measure(job.routine, plan.kind, job.shape, at->second, job.repeat, &cancel));
+                WarmUp(job.routine, PlanInput(plan, job.shape, job.n, 0), &cancel);
+            const Input input = PlanInput(plan, job.shape, job.n, job.repeat);
+            outcome.rows.push_back(Measure(job.routine, plan.kind, job.shape, input, job.repeat, &cancel));
         } catch (const ScanCancelled&) {
             outcome.end = SweepEnd::Cancelled;
             return outcome;

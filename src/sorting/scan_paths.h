@@ -18,7 +18,7 @@ enum class ScanPath { Generic, Sse2, Avx2, Avx512 };
 // Positions in a block, on every path: one compare a position while looking
 // for the block that reaches the key, two (both neighbours) while looking for
 // a block whose neighbours may enclose it.
-inline constexpr std::size_t kReachBlock = 16;
+inline constexpr std::size_t kReachBlock = 32;
 inline constexpr std::size_t kFitBlock = 8;
 
 std::string_view NameOf(ScanPath path);
@@ -26,7 +26,8 @@ std::string_view NameOf(ScanPath path);
 // The block searches of block_scan.h at one width. Each searches whole
 // blocks from `from` and returns the first position where it finds what it
 // seeks, or, when no whole block holds that, the first of the positions
-// left over (fewer than a block).
+// left over (fewer than a block). The reaches search those too, as the
+// block that ends at `last`, and return last + 1 when no position reaches.
 struct BlockKernels {
     ScanPath path;
     std::size_t (*reachAtLeast)(const double* keys, std::size_t from, std::size_t last, double key);  // keys[j] >= key

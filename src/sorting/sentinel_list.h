@@ -102,10 +102,14 @@ public:
 
 private:
     // Moves entries [from, to) to start at `at`, which may overlap them.
+    // Sorted input moves one entry (a sentinel) an insertion: that one goes
+    // without a call.
     template <class T>
     static void MoveEntries(std::vector<T>& entries, std::size_t from, std::size_t to, std::size_t at) noexcept
     {
-        if (to > from)
+        if (to == from + 1)
+            entries[at] = entries[from];
+        else if (to > from)
             std::memmove(entries.data() + at, entries.data() + from, (to - from) * sizeof(T));
     }
     // Opens a slot at offset `at` of the entries [first, end) of `arrays`, by

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include <cmath>
 #include <chrono>
 #include <condition_variable>
@@ -43,6 +45,33 @@ TEST(Sweep, EveryRoutineOnEveryKindAndShapeGivesTheFloorsResult)
             EXPECT_EQ(row.counts.placed + row.counts.dropped, row.n) << name;
         }
     }
+}
+
+// Each repetition measures a made input of its own, so that none is one the
+// processor has learned; every routine measures the same ones. A file's is
+// the same each time.
+TEST(Sweep, EachRepetitionMeasuresAnInputOfItsOwnTheSameForEveryRoutine)
+{
+    SweepPlan plan = SmallPlan(InputKind::Numbers, {Routine::Numbers, Routine::NumbersFromHigh});
+    plan.shapes = {Shape::Random};
+    plan.sizes = {200};
+    plan.repeat = 3;
+    const std::vector<Measurement> rows = RunSweep(plan, {}, {}, false).rows;
+    ASSERT_EQ(rows.size(), 6U);
+    std::set<std::int64_t> ordered;
+    for (int repeat = 0; repeat < 3; ++repeat) {
+        EXPECT_EQ(rows[static_cast<std::size_t>(repeat)].law.order.orderedPairs,
+                  rows[static_cast<std::size_t>(3 + repeat)].law.order.orderedPairs)
+            << "repetition " << repeat + 1 << ": the same input for both routines";
+        ordered.insert(rows[static_cast<std::size_t>(repeat)].law.order.orderedPairs);
+    }
+    EXPECT_EQ(ordered.size(), 3U) << "three inputs";
+    EXPECT_EQ(PlanInput(plan, Shape::Random, 200, 2).entries, PlanInput(plan, Shape::Random, 200, 2).entries);
+    EXPECT_NE(PlanInput(plan, Shape::Random, 200, 0).entries, PlanInput(plan, Shape::Random, 200, 1).entries)
+        << "the warm-up's input is none of those measured";
+
+    plan.UseFile("lines.txt", std::make_shared<const std::vector<Text>>(std::vector<Text>{u"3", u"1", u"2"}));
+    EXPECT_EQ(PlanInput(plan, Shape::AsGiven, 3, 1).entries, PlanInput(plan, Shape::AsGiven, 3, 3).entries);
 }
 
 // Made ascending and descending inputs have distinct keys, so the closed

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "sorting/sentinel_list.h"
 #include "support/model_inputs.h"
 #include "support/sort_model.h"
 #include "support/trace_replay.h"
@@ -15,14 +16,16 @@ namespace {
 
 constexpr int kInputsPerRoutine = 1500;
 
-TEST(SortModel, EveryRoutineOnInputsOfEveryShape)
+// Each routine on `inputs` inputs of each shape, of 0 to 300 entries or of
+// `from` to `to`: its result as the model's, counted and traced alike.
+void CheckEveryRoutine(int inputs, int from = 0, int to = 0)
 {
     for (const Routine routine : kRoutinesAndVariants) {
-        InputMaker maker(static_cast<unsigned>(routine) + 1);
+        InputMaker maker(static_cast<unsigned>(routine) + 1 + static_cast<unsigned>(to));
         const bool records = routine == Routine::ByField || routine == Routine::ByFieldUnique;
-        for (int run = 0; run < kInputsPerRoutine; ++run) {
+        for (int run = 0; run < inputs; ++run) {
             SortCall call{routine, {}, {}, static_cast<std::int16_t>(maker.Uniform(-1, 4))};
-            call.entries = maker.Input(records, model::KeyOf(call));
+            call.entries = maker.Input(records, model::KeyOf(call), from, to);
             const int companionCount = std::max(0, static_cast<int>(call.entries.size()) + maker.Uniform(-2, 3));
             for (int c = 0; c < companionCount; ++c)
                 call.companion.emplace_back(WholeNumberText(c));
@@ -47,6 +50,19 @@ TEST(SortModel, EveryRoutineOnInputsOfEveryShape)
             }
         }
     }
+}
+
+TEST(SortModel, EveryRoutineOnInputsOfEveryShape)
+{
+    CheckEveryRoutine(kInputsPerRoutine);
+}
+
+// Past kRunsFrom settled entries the key store keeps a recent run: keys
+// placed among, equal to and dropped for its entries.
+TEST(SortModel, EveryRoutineOnInputsLongEnoughForTheRecentRun)
+{
+    constexpr int kRunsFrom = static_cast<int>(SentinelList::kRunsFrom);
+    CheckEveryRoutine(6, kRunsFrom + 1, 2 * kRunsFrom + 500);
 }
 
 }  // namespace

@@ -76,10 +76,13 @@ public:
         return word;
     }
 
-    // Random, ascending, descending, all equal or few distinct.
-    std::vector<Value> Input(bool records, const std::function<model::Key(const Value&)>& keyOf)
+    // Random, ascending, descending, all equal or few distinct; of 0 to 300
+    // entries, or of `from` to `to`.
+    std::vector<Value> Input(bool records, const std::function<model::Key(const Value&)>& keyOf, int from = 0,
+                             int to = 0)
     {
-        std::vector<Value> entries(static_cast<std::size_t>(Uniform(0, Uniform(0, 1) ? 8 : 300)));
+        const int count = to > 0 ? Uniform(from, to) : Uniform(0, Uniform(0, 1) ? 8 : 300);
+        std::vector<Value> entries(static_cast<std::size_t>(count));
         for (Value& entry : entries)
             entry = Entry(records);
         const auto byKey = [&](const Value& a, const Value& b) { return SafeKey(keyOf, a) < SafeKey(keyOf, b); };
