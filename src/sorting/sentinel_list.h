@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <memory>
+#include <new>
 #include <vector>
 
 namespace sentinel {
@@ -104,13 +106,13 @@ private:
     // Moves entries [from, to) to start at `at`, which may overlap them.
     // Sorted input moves one entry (a sentinel) an insertion: that one goes
     // without a call.
-    template <class T>
-    static void MoveEntries(std::vector<T>& entries, std::size_t from, std::size_t to, std::size_t at) noexcept
+    template <class Array>
+    static void MoveEntries(Array& entries, std::size_t from, std::size_t to, std::size_t at) noexcept
     {
         if (to == from + 1)
             entries[at] = entries[from];
         else if (to > from)
-            std::memmove(entries.data() + at, entries.data() + from, (to - from) * sizeof(T));
+            std::memmove(entries.data() + at, entries.data() + from, (to - from) * sizeof(entries[0]));
     }
     // Opens a slot at offset `at` of the entries [first, end) of `arrays`, by
     // moving the shorter side one slot outwards; returns the entries moved.
@@ -137,8 +139,22 @@ private:
     std::size_t StayingStretch() const noexcept;
     void EmptyRecent();
 
-    std::vector<double> keys_;
-    std::vector<std::int32_t> positions_;
+    // Room for the whole list on either side of its first entries, which
+    // nothing reads before it is written: left as allocated.
+    template <class T>
+    struct Uninitialised : std::allocator<T> {
+        template <class U>
+        struct rebind {
+            using other = Uninitialised<U>;
+        };
+        template <class U>
+        void construct(U* at) noexcept
+        {
+            ::new (static_cast<void*>(at)) U;
+        }
+    };
+    std::vector<double, Uninitialised<double>> keys_;
+    std::vector<std::int32_t, Uninitialised<std::int32_t>> positions_;
     std::size_t first_;  // the low sentinel's index
     std::size_t end_;  // one past the high sentinel's
 
