@@ -234,8 +234,9 @@ TEST(ScanPaths, AForcedPathIsTheOneReportedAndAgreesWithEveryOther)
     ForceScanPath(chosen);
 }
 
-// The key store moves about the root of the list's size an entry, not half
-// the list: on random keys its shifted count stays within n·√n.
+// Past its first kRunsFrom entries the key store moves about the root of the
+// list's size an entry, not half the list: on random keys its shifted count
+// stays within what the short list moved and n·√n.
 TEST(KeyStore, ShiftsWithinTheRootOfTheListAnEntry)
 {
     for (const std::int32_t n : {2000, 8000}) {
