@@ -18,6 +18,17 @@
 
 namespace sentinel {
 
+// The widgets of a kind that the window shows, its pages in view only.
+template <class Widget>
+QList<const Widget*> Shown(const QWidget& window)
+{
+    QList<const Widget*> shown;
+    for (const Widget* widget : window.findChildren<Widget*>())
+        if (widget->isVisibleTo(&window))
+            shown << widget;
+    return shown;
+}
+
 // The mnemonic letters of what a keyboard user can reach on the page in view.
 inline QStringList Mnemonics(const QWidget& window)
 {
@@ -30,9 +41,7 @@ inline QStringList Mnemonics(const QWidget& window)
     };
     for (QAction* menu : window.findChild<QMenuBar*>()->actions())
         take(menu->text());
-    for (const QWidget* widget : window.findChildren<QWidget*>()) {
-        if (!widget->isVisibleTo(&window))
-            continue;
+    for (const QWidget* widget : Shown<QWidget>(window)) {
         if (const auto* label = qobject_cast<const QLabel*>(widget))
             take(label->text());
         else if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
@@ -53,9 +62,7 @@ inline QStringList Mnemonics(const QWidget& window)
 inline QStringList CutTexts(const QWidget& window)
 {
     QStringList cut;
-    for (const QWidget* widget : window.findChildren<QWidget*>()) {
-        if (!widget->isVisibleTo(&window))
-            continue;
+    for (const QWidget* widget : Shown<QWidget>(window)) {
         if (const auto* label = qobject_cast<const QLabel*>(widget)) {
             const bool whole = label->wordWrap() ? label->height() >= label->heightForWidth(label->width())
                                                  : label->width() >= label->sizeHint().width();
@@ -123,8 +130,8 @@ inline QStringList OverlappingControls(const QWidget& window)
 inline QStringList CollapsedSliders(const QWidget& window)
 {
     QStringList collapsed;
-    for (const QAbstractSlider* slider : window.findChildren<QAbstractSlider*>())
-        if (slider->isVisibleTo(&window) && slider->orientation() == Qt::Horizontal &&
+    for (const QAbstractSlider* slider : Shown<QAbstractSlider>(window))
+        if (slider->orientation() == Qt::Horizontal &&
             slider->width() < std::max(slider->minimumWidth(), 60))
             collapsed << QStringLiteral("slider %1 is %2 px wide").arg(slider->accessibleName()).arg(slider->width());
     return collapsed;
@@ -135,9 +142,7 @@ inline QStringList CollapsedSliders(const QWidget& window)
 inline QStringList CutChartTexts(const QWidget& window)
 {
     QStringList cut;
-    for (const QChartView* view : window.findChildren<QChartView*>()) {
-        if (!view->isVisibleTo(&window))
-            continue;
+    for (const QChartView* view : Shown<QChartView>(window)) {
         for (const QGraphicsItem* item : view->scene()->items())
             if (const auto* text = dynamic_cast<const QGraphicsTextItem*>(item); text && text->isVisible())
                 if (const QString shown = text->toPlainText(); shown.endsWith(QStringLiteral("...")) ||

@@ -26,6 +26,14 @@ StepControls::StepControls(QWidget* parent)
       score_(new QLabel), speedUnit_(new QLabel), speed_(new QSlider(Qt::Horizontal)),
       scrubber_(new QSlider(Qt::Horizontal))
 {
+    ConnectButtons();
+    SetUpSliders();
+    LayOut();
+    Show({});
+}
+
+void StepControls::ConnectButtons()
+{
     predict_->setCheckable(true);
     code_->setCheckable(true);
     code_->setChecked(true);
@@ -37,8 +45,13 @@ StepControls::StepControls(QWidget* parent)
     connect(stepEntry_, &QPushButton::clicked, this, [this] { emit stepEntryRequested(1); });
     connect(predict_, &QPushButton::clicked, this, &StepControls::predictRequested);
     connect(dropped_, &QPushButton::clicked, this, &StepControls::droppedAnswered);
+}
+
+void StepControls::SetUpSliders()
+{
     speed_->setRange(1, 40);  // tests a second
     speed_->setValue(6);
+    speed_->setMinimumWidth(80);
     speed_->setMaximumWidth(140);
     speed_->setAccessibleName(tr("Speed, steps a second"));
     const auto showSpeed = [this] {
@@ -50,16 +63,16 @@ StepControls::StepControls(QWidget* parent)
         emit speedChanged(Interval());
     });
     showSpeed();
+    scrubber_->setMinimumWidth(120);
     scrubber_->setAccessibleName(tr("Position in the run"));
     connect(scrubber_, &QSlider::valueChanged, this,
             [this](int events) { emit positionRequested(static_cast<std::size_t>(events)); });
+}
 
-    // Playback over the run above; predicting and the code below, so that
-    // neither row squeezes the sliders in a longer language.
-    speed_->setMinimumWidth(80);
-    scrubber_->setMinimumWidth(120);
-    auto* rows = new QVBoxLayout(this);
-    rows->setContentsMargins(0, 0, 0, 0);
+// Playback over the run above; predicting and the code below, so that
+// neither row squeezes the sliders in a longer language.
+void StepControls::LayOut()
+{
     auto* playback = new QHBoxLayout;
     for (QWidget* w : {static_cast<QWidget*>(entryBack_), static_cast<QWidget*>(back_), static_cast<QWidget*>(play_),
                        static_cast<QWidget*>(stepTest_), static_cast<QWidget*>(stepEntry_)})
@@ -73,9 +86,10 @@ StepControls::StepControls(QWidget* parent)
     answers->addWidget(score_);
     answers->addStretch(1);
     answers->addWidget(code_);
+    auto* rows = new QVBoxLayout(this);
+    rows->setContentsMargins(0, 0, 0, 0);
     rows->addLayout(playback);
     rows->addLayout(answers);
-    Show({});
 }
 
 int StepControls::Interval() const

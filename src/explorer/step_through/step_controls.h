@@ -50,6 +50,10 @@ signals:
     void codeShown(bool shown);
 
 private:
+    void ConnectButtons();
+    void SetUpSliders();
+    void LayOut();
+
     QPushButton* entryBack_;
     QPushButton* back_;
     QPushButton* play_;
