@@ -4,8 +4,8 @@
 
 #include <QAbstractSeries>
 #include <QChart>
-#include <QXYSeries>
 #include <QFontMetricsF>
+#include <QXYSeries>
 
 #include <cmath>
 

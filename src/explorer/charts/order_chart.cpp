@@ -170,8 +170,10 @@ void DrawOrderChart(ChartPanel& panel, const RunResults& results)
     std::vector<ChartLegend::Entry> times;
     const std::map<ScanOrder, ScanSeries> series = AddScanSeries(chart, scans, variants, entries, times);
     entries.push_back(PointsEntry(QObject::tr("moves"), QObject::tr("Entries after each insertion point"), moves));
-    entries.push_back(PointsEntry(QObject::tr("shifted: entries the list really moves"),
-                                  QObject::tr("The key store moves the shorter side of a list under %1 entries an insertion, then about the square root of the list's size").arg(CountLabel(double(SentinelList::kRunsFrom))), shifted));
+    const QString store = QObject::tr("The key store moves the shorter side of a list under %1 entries an insertion, "
+                                      "then about the square root of the list's size")
+                              .arg(CountLabel(double(SentinelList::kRunsFrom)));
+    entries.push_back(PointsEntry(QObject::tr("shifted: entries the list really moves"), store, shifted));
     entries.insert(entries.end(), times.begin(), times.end());
     panel.Legend().SetEntries(std::move(entries));
     double topSeconds = 0;
