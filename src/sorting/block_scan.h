@@ -22,7 +22,9 @@ namespace sentinel {
 // FirstFitFrom). The list is in order, so no fit lies before the first
 // position that reaches the key (for a strict fit of exact keys, the first
 // that passes it), and one compare a position, a block at a time, finds it.
-// An inclusive scan tests one position at a time from there: the first
+// An inclusive scan of exact keys ends there: the positions before it lie
+// below the key. Otherwise it tests one position at a time from there (the
+// block search leaves a range shorter than a block untested): the first
 // fits, unless the key lies below the low sentinel. A strict scan goes on by
 // blocks whose neighbours may enclose the key, so a key already placed has
 // the rest of the list scanned a block at a time, as the algorithm scans it.
@@ -31,7 +33,11 @@ std::size_t ScanBlocks(const BlockKernels& kernels, const double* blockKeys, std
                        double blockKey, CompareAt compareAt)
 {
     if constexpr (placement == Placement::Inclusive) {
-        return FirstFitFrom<placement>(kernels.reachAtLeast(blockKeys, from, last, blockKey), last, compareAt);
+        const std::size_t reached = kernels.reachAtLeast(blockKeys, from, last, blockKey);
+        // Past `from`, the block search returns only a position it tested.
+        if (!weak && reached > from && reached <= last)
+            return reached;
+        return FirstFitFrom<placement>(reached, last, compareAt);
     } else {
         // With keys that keep their order only weakly, a block may enclose the key inclusively alone.
         const auto reach = weak ? kernels.reachAtLeast : kernels.reachAbove;
