@@ -25,16 +25,18 @@ namespace sentinel {
 // An inclusive scan of exact keys ends there: the positions before it lie
 // below the key. Otherwise it tests one position at a time from there (the
 // block search leaves a range shorter than a block untested): the first
-// fits, unless the key lies below the low sentinel. A strict scan goes on by
-// blocks whose neighbours may enclose the key, so a key already placed has
-// the rest of the list scanned a block at a time, as the algorithm scans it.
+// fits, unless the key lies below the low sentinel. A strict scan of exact
+// keys ends there too unless the position before equals the key; then, and
+// for weak keys, it goes on by blocks whose neighbours may enclose the key,
+// so a key already placed has the rest of the list scanned a block at a
+// time, as the algorithm scans it.
 template <Placement placement, bool weak, class CompareAt>
 std::size_t ScanBlocks(const BlockKernels& kernels, const double* blockKeys, std::size_t from, std::size_t last,
                        double blockKey, CompareAt compareAt)
 {
     if constexpr (placement == Placement::Inclusive) {
         const std::size_t reached = kernels.reachAtLeast(blockKeys, from, last, blockKey);
-        // Past `from`, the block search returns only a position it tested.
+        // Past `from`, a block search returns only a position it tested.
         if (!weak && reached > from && reached <= last)
             return reached;
         return FirstFitFrom<placement>(reached, last, compareAt);
@@ -42,7 +44,11 @@ std::size_t ScanBlocks(const BlockKernels& kernels, const double* blockKeys, std
         // With keys that keep their order only weakly, a block may enclose the key inclusively alone.
         const auto reach = weak ? kernels.reachAtLeast : kernels.reachAbove;
         const auto fit = weak ? kernels.fitInclusive : kernels.fitStrict;
-        from = reach(blockKeys, from, last, blockKey);
+        const std::size_t reached = reach(blockKeys, from, last, blockKey);
+        // The position before it does not pass the key: the gap fits unless they are equal.
+        if (!weak && reached > from && reached <= last && blockKeys[reached - 1] < blockKey)
+            return reached;
+        from = reached;
         while (true) {
             from = fit(blockKeys, from, last, blockKey);
             const std::size_t to = std::min(last, from + kFitBlock - 1);
