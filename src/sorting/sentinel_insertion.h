@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "sorting/block_scan.h"
+#include "sorting/routines.h"
 #include "sorting/scan_observers.h"
 #include "sorting/sentinel_list.h"
 #include "sorting/sort_keys.h"
