@@ -30,14 +30,21 @@ namespace sentinel {
 // for weak keys, it goes on by blocks whose neighbours may enclose the key,
 // so a key already placed has the rest of the list scanned a block at a
 // time, as the algorithm scans it.
+// Whether a block search's answer is a position it tested that reaches the
+// key: it tests every position it returns past `from`, and returns last + 1
+// when none reaches.
+inline bool TestedReach(std::size_t reached, std::size_t from, std::size_t last)
+{
+    return reached > from && reached <= last;
+}
+
 template <Placement placement, bool weak, class CompareAt>
 std::size_t ScanBlocks(const BlockKernels& kernels, const double* blockKeys, std::size_t from, std::size_t last,
                        double blockKey, CompareAt compareAt)
 {
     if constexpr (placement == Placement::Inclusive) {
         const std::size_t reached = kernels.reachAtLeast(blockKeys, from, last, blockKey);
-        // Past `from`, a block search returns only a position it tested.
-        if (!weak && reached > from && reached <= last)
+        if (!weak && TestedReach(reached, from, last))
             return reached;
         return FirstFitFrom<placement>(reached, last, compareAt);
     } else {
@@ -46,7 +53,7 @@ std::size_t ScanBlocks(const BlockKernels& kernels, const double* blockKeys, std
         const auto fit = weak ? kernels.fitInclusive : kernels.fitStrict;
         const std::size_t reached = reach(blockKeys, from, last, blockKey);
         // The position before it does not pass the key: the gap fits unless they are equal.
-        if (!weak && reached > from && reached <= last && blockKeys[reached - 1] < blockKey)
+        if (!weak && TestedReach(reached, from, last) && blockKeys[reached - 1] < blockKey)
             return reached;
         from = reached;
         while (true) {
